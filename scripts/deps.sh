@@ -1,0 +1,34 @@
+# Sourced by the other scripts: installs the Debian packages Swivlo builds, runs and tests with.
+swivlo_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
+    nlohmann-json3-dev libx11-dev libxi-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core
+)
+
+swivlo_install_deps() {
+    local missing=()
+    local p
+    for p in "${swivlo_packages[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds the tree in $1 with the extra CMake arguments that follow.
+swivlo_build() {
+    local dir=$1
+    shift
+    local root
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || return 1
+    fi
+    cmake --build "$dir" -- -j"$(nproc)"
+}

@@ -1,0 +1,206 @@
+#include "app/AppDelegate.h"
+
+#include <QPointer>
+#include <algorithm>
+
+#include "app/Notifications.h"
+#include "app/PreferencesKeys.h"
+#include "platform/Application.h"
+#include "platform/MainQueue.h"
+
+namespace swivlo {
+
+namespace {
+constexpr std::int64_t maxKeyCode = 0xFFFF;
+}
+
+bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode)
+{
+    return (event.modifierFlags & ModifierFlag::deviceIndependentMask) == storedFlags &&
+           event.keyCode == storedKeyCode;
+}
+
+AppDelegate::AppDelegate(PanelContentFactory makeContent, QObject* parent)
+    : QObject(parent), makeContent_(std::move(makeContent))
+{
+}
+
+AppDelegate::~AppDelegate()
+{
+    // Observers of the process-wide centre must not outlive the object they call.
+    for (auto token : notificationObservers_) {
+        NotificationCenter::defaultCenter().removeObserver(token);
+    }
+    unregisterHotkey();
+    if (userDefaultsObserver_) {
+        preferences().removeChangeObserver(*userDefaultsObserver_);
+    }
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    statusItem_ = statusBar().statusItemWithLength(StatusBar::variableLength);
+    if (statusItem_->hasButton()) {
+        statusItem_->setImage("menu-switch");
+        statusItem_->setAction([self = QPointer(this)] {
+            if (self) {
+                self->togglePopover();
+            }
+        });
+    }
+
+    popover_ = popovers().makePopover();
+    popover_->setBehavior(Popover::Behavior::Transient);
+    popover_->setContentViewController(makePanelController());
+
+    eventMonitor_ = std::make_unique<EventMonitor>(outsideClickMask,
+                                                   [self = QPointer(this)](const Event&) {
+                                                       if (self) {
+                                                           self->handleOutsideClick();
+                                                       }
+                                                   });
+
+    auto& center = NotificationCenter::defaultCenter();
+    notificationObservers_.push_back(
+        center.addObserver(Notification::suspendEventMonitor, [self = QPointer(this)] {
+            if (self) {
+                self->handleSuspendEventMonitor();
+            }
+        }));
+    notificationObservers_.push_back(
+        center.addObserver(Notification::requestClosePopover, [self = QPointer(this)] {
+            if (self) {
+                self->handleRequestClosePopover();
+            }
+        }));
+
+    userDefaultsObserver_ = preferences().addChangeObserver([self = QPointer(this)] {
+        if (self) {
+            self->registerHotkey();
+        }
+    });
+
+    registerHotkey();
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    unregisterHotkey();
+    if (userDefaultsObserver_) {
+        preferences().removeChangeObserver(*userDefaultsObserver_);
+        userDefaultsObserver_.reset();
+    }
+}
+
+std::unique_ptr<PanelController> AppDelegate::makePanelController()
+{
+    auto controller = makeContent_();
+    const double height = std::max(controller->fittingHeight(panelWidth), 1.0);
+    popover_->setContentSize({panelWidth, height});
+    return controller;
+}
+
+void AppDelegate::showPopover()
+{
+    if (!statusItem_ || !statusItem_->hasButton()) {
+        return;
+    }
+    popover_->setContentViewController(makePanelController());
+    application().activateIgnoringOtherApps();
+    popover_->showRelativeTo(*statusItem_);
+    eventMonitor_->start();
+}
+
+void AppDelegate::togglePopover()
+{
+    if (popover_->isShown()) {
+        closePopover();
+    } else {
+        showPopover();
+    }
+}
+
+void AppDelegate::closePopover()
+{
+    popover_->performClose();
+    eventMonitor_->stop();
+}
+
+void AppDelegate::handleRequestClosePopover()
+{
+    if (popover_->isShown()) {
+        closePopover();
+    }
+}
+
+void AppDelegate::handleOutsideClick()
+{
+    if (popover_->isShown()) {
+        closePopover();
+    }
+}
+
+void AppDelegate::handleSuspendEventMonitor()
+{
+    eventMonitor_->stop();
+    popover_->setBehavior(Popover::Behavior::ApplicationDefined);
+    // Each suspension restores on its own schedule; a later one never postpones an earlier one.
+    mainQueue().asyncAfter(suspensionSeconds, [self = QPointer(this)] {
+        if (!self) {
+            return;
+        }
+        self->popover_->setBehavior(Popover::Behavior::Transient);
+        if (self->popover_->isShown()) {
+            self->eventMonitor_->start();
+        }
+    });
+}
+
+void AppDelegate::registerHotkey()
+{
+    unregisterHotkey();
+    if (!Preferences::hotkeyEnabled()) {
+        return;
+    }
+    const std::int64_t keyCode = Preferences::hotkeyKeyCode();
+    if (keyCode < 0 || keyCode > maxKeyCode) {
+        return;
+    }
+    const std::int64_t flags = Preferences::hotkeyModifierFlags();
+    if (flags < 0) {
+        return;
+    }
+    const auto storedFlags = static_cast<std::uint64_t>(flags);
+    const auto storedKeyCode = static_cast<std::uint16_t>(keyCode);
+    hotkeyEventMonitor_ = eventMonitors().addGlobalMonitor(
+        eventMask(EventType::KeyDown),
+        [self = QPointer(this), storedFlags, storedKeyCode](const Event& event) {
+            if (!shortcutMatches(event, storedFlags, storedKeyCode)) {
+                return;
+            }
+            mainQueue().async([self] {
+                if (self) {
+                    self->toggleFromShortcut();
+                }
+            });
+        });
+}
+
+void AppDelegate::unregisterHotkey()
+{
+    if (hotkeyEventMonitor_) {
+        eventMonitors().removeMonitor(*hotkeyEventMonitor_);
+        hotkeyEventMonitor_.reset();
+    }
+}
+
+void AppDelegate::toggleFromShortcut()
+{
+    if (popover_->isShown()) {
+        closePopover();
+    } else {
+        showPopover();
+    }
+}
+
+}  // namespace swivlo

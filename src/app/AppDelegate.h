@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/EventMonitor.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Popover.h"
+#include "platform/PreferencesStore.h"
+#include "platform/StatusBar.h"
+
+namespace swivlo {
+
+// Builds the menu bar item and its panel at launch, and opens and closes the panel from the
+// item, the global shortcut, outside clicks and in-app requests.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    using PanelContentFactory = std::function<std::unique_ptr<PanelController>()>;
+
+    static constexpr double panelWidth = 300;
+    static constexpr double suspensionSeconds = 2.5;
+    static constexpr EventMask outsideClickMask =
+        eventMask(EventType::LeftMouseDown) | eventMask(EventType::RightMouseDown);
+
+    explicit AppDelegate(PanelContentFactory makeContent, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching();
+    void applicationWillTerminate();
+    static bool applicationSupportsSecureRestorableState() { return true; }
+
+    void togglePopover();
+    void showPopover();
+    std::unique_ptr<PanelController> makePanelController();
+    void handleRequestClosePopover();
+    void handleSuspendEventMonitor();
+
+    void registerHotkey();
+    void unregisterHotkey();
+    void toggleFromShortcut();
+
+    // For tests and the desktop glue.
+    StatusItem* statusItem() const { return statusItem_.get(); }
+    Popover* popover() const { return popover_.get(); }
+    EventMonitor* eventMonitor() const { return eventMonitor_.get(); }
+    bool hasHotkeyMonitor() const { return hotkeyEventMonitor_.has_value(); }
+
+private:
+    void closePopover();
+    void handleOutsideClick();
+
+    std::unique_ptr<StatusItem> statusItem_;
+    std::unique_ptr<Popover> popover_;
+    std::unique_ptr<EventMonitor> eventMonitor_;
+    std::optional<MonitorToken> hotkeyEventMonitor_;
+    std::optional<PreferencesStore::ObserverToken> userDefaultsObserver_;
+
+    PanelContentFactory makeContent_;
+    std::vector<NotificationCenter::Token> notificationObservers_;
+};
+
+// The shortcut rule: the event's device-independent modifier bits and its key code must equal
+// the stored ones exactly.
+bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode);
+
+}  // namespace swivlo

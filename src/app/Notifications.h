@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace swivlo::Notification {
+
+// In-app notifications: posted on the default centre with a name only.
+inline const std::string suspendEventMonitor = "SuspendEventMonitor";
+inline const std::string requestClosePopover = "RequestClosePopover";
+inline const std::string showAccessibilityPermissionAlert = "ShowAccessibilityPermissionAlert";
+
+}  // namespace swivlo::Notification

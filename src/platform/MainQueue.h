@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/Service.h"
+
+namespace swivlo {
+
+// One-shot blocks run later on the main thread.
+class MainQueue {
+public:
+    virtual ~MainQueue() = default;
+    virtual void async(std::function<void()> block) = 0;
+    virtual void asyncAfter(double seconds, std::function<void()> block) = 0;
+};
+
+inline MainQueue& mainQueue() { return Service<MainQueue>::get(); }
+
+}  // namespace swivlo

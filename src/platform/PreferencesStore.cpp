@@ -1,0 +1,109 @@
+#include "platform/PreferencesStore.h"
+
+#include <algorithm>
+
+namespace swivlo {
+
+namespace {
+
+// INI files hand every scalar back as text, so text forms are read as the typed value they
+// spell; anything else is not that type.
+std::optional<bool> toBool(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool) {
+        return v.toBool();
+    }
+    if (v.typeId() == QMetaType::QString) {
+        const QString s = v.toString().trimmed().toLower();
+        if (s == u"true" || s == u"yes" || s == u"1") {
+            return true;
+        }
+        if (s == u"false" || s == u"no" || s == u"0") {
+            return false;
+        }
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong n = v.toLongLong(&ok);
+    return ok ? std::optional<bool>(n != 0) : std::nullopt;
+}
+
+std::optional<std::int64_t> toInteger(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::Bool) {
+        return v.toBool() ? 1 : 0;
+    }
+    if (v.typeId() == QMetaType::QString) {
+        bool ok = false;
+        const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+        return ok ? std::optional<std::int64_t>(n) : std::nullopt;
+    }
+    if (v.typeId() == QMetaType::QByteArray || !v.canConvert<qlonglong>()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong n = v.toLongLong(&ok);
+    return ok ? std::optional<std::int64_t>(n) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<bool> PreferencesStore::boolValue(const std::string& key) const
+{
+    const auto v = object(key);
+    return v ? toBool(*v) : std::nullopt;
+}
+
+std::optional<std::int64_t> PreferencesStore::integerValue(const std::string& key) const
+{
+    const auto v = object(key);
+    return v ? toInteger(*v) : std::nullopt;
+}
+
+std::optional<std::string> PreferencesStore::stringValue(const std::string& key) const
+{
+    const auto v = object(key);
+    if (!v || (v->typeId() != QMetaType::QString && v->typeId() != QMetaType::QStringList)) {
+        return std::nullopt;
+    }
+    // An INI value with an unquoted comma reads back as a list: join it as written.
+    if (v->typeId() == QMetaType::QStringList) {
+        return v->toStringList().join(u',').toStdString();
+    }
+    return v->toString().toStdString();
+}
+
+std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) const
+{
+    const auto v = object(key);
+    if (!v || v->typeId() != QMetaType::QByteArray) {
+        return std::nullopt;
+    }
+    return v->toByteArray();
+}
+
+PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler)
+{
+    const ObserverToken token = nextToken_++;
+    observers_.emplace_back(token, std::move(handler));
+    return token;
+}
+
+void PreferencesStore::removeChangeObserver(ObserverToken token)
+{
+    std::erase_if(observers_, [token](const auto& o) { return o.first == token; });
+}
+
+void PreferencesStore::notifyChanged()
+{
+    const auto snapshot = observers_;
+    for (const auto& [token, handler] : snapshot) {
+        const bool stillObserving = std::any_of(observers_.begin(), observers_.end(),
+                                                [t = token](const auto& o) { return o.first == t; });
+        if (stillObserving) {
+            handler();
+        }
+    }
+}
+
+}  // namespace swivlo

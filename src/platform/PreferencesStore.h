@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Service.h"
+
+namespace swivlo {
+
+// The per-user preferences store. Implementations provide raw values; the typed reads here
+// follow one rule everywhere: a value that is absent or cannot be read as the asked type is
+// absent, and the caller applies its default.
+class PreferencesStore {
+public:
+    using ObserverToken = std::uint64_t;
+
+    virtual ~PreferencesStore() = default;
+
+    virtual std::optional<QVariant> object(const std::string& key) const = 0;
+    virtual void setObject(const std::string& key, const QVariant& value) = 0;
+    virtual void removeObject(const std::string& key) = 0;
+
+    std::optional<bool> boolValue(const std::string& key) const;
+    std::optional<std::int64_t> integerValue(const std::string& key) const;
+    std::optional<std::string> stringValue(const std::string& key) const;
+    std::optional<QByteArray> dataValue(const std::string& key) const;
+
+    void setBool(const std::string& key, bool value) { setObject(key, QVariant(value)); }
+    void setInteger(const std::string& key, std::int64_t value)
+    {
+        setObject(key, QVariant(qint64(value)));
+    }
+    void setString(const std::string& key, const std::string& value)
+    {
+        setObject(key, QVariant(QString::fromStdString(value)));
+    }
+    void setData(const std::string& key, const QByteArray& value) { setObject(key, value); }
+
+    // Called on the main thread after every change, the program's own writes included.
+    ObserverToken addChangeObserver(std::function<void()> handler);
+    void removeChangeObserver(ObserverToken token);
+
+protected:
+    void notifyChanged();
+
+private:
+    std::vector<std::pair<ObserverToken, std::function<void()>>> observers_;
+    ObserverToken nextToken_ = 1;
+};
+
+inline PreferencesStore& preferences() { return Service<PreferencesStore>::get(); }
+
+}  // namespace swivlo

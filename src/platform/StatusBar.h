@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRect>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Service.h"
+
+namespace swivlo {
+
+// The item Swivlo places in the menu bar (on Linux: the system tray).
+class StatusItem {
+public:
+    virtual ~StatusItem() = default;
+    // False when the host gave an item with nothing to click.
+    virtual bool hasButton() const = 0;
+    // Sets the image resource of that name; an unknown name leaves the button without one.
+    virtual void setImage(const std::string& name) = 0;
+    virtual void setAction(std::function<void()> action) = 0;
+    // The button's bounds on screen; empty when the host does not tell.
+    virtual QRect buttonScreenRect() const = 0;
+};
+
+class StatusBar {
+public:
+    static constexpr double variableLength = -1.0;
+
+    virtual ~StatusBar() = default;
+    virtual std::unique_ptr<StatusItem> statusItemWithLength(double length) = 0;
+};
+
+inline StatusBar& statusBar() { return Service<StatusBar>::get(); }
+
+}  // namespace swivlo

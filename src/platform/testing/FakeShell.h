@@ -1,0 +1,116 @@
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "platform/Application.h"
+#include "platform/Events.h"
+#include "platform/Popover.h"
+#include "platform/StatusBar.h"
+#include "platform/testing/CallLog.h"
+
+namespace swivlo::testing {
+
+class FakeStatusItem : public StatusItem {
+public:
+    FakeStatusItem(CallLog& log, bool hasButton) : log_(log), hasButton_(hasButton) {}
+    bool hasButton() const override { return hasButton_; }
+    void setImage(const std::string& name) override;
+    void setAction(std::function<void()> action) override;
+    QRect buttonScreenRect() const override { return {1000, 0, 24, 24}; }
+
+    // What a click on the button does.
+    void click();
+
+private:
+    CallLog& log_;
+    bool hasButton_;
+    std::function<void()> action_;
+};
+
+class FakeStatusBar : public StatusBar {
+public:
+    explicit FakeStatusBar(CallLog& log) : log_(log) {}
+    std::unique_ptr<StatusItem> statusItemWithLength(double length) override;
+
+    bool giveButton = true;
+    // The item last handed out (owned by whoever asked for it).
+    FakeStatusItem* lastItem = nullptr;
+
+private:
+    CallLog& log_;
+};
+
+class FakePopover : public Popover {
+public:
+    explicit FakePopover(CallLog& log) : log_(log) {}
+    void setBehavior(Behavior behavior) override;
+    Behavior behavior() const override { return behavior_; }
+    void setContentViewController(std::unique_ptr<PanelController> controller) override;
+    void setContentSize(QSizeF size) override;
+    QSizeF contentSize() const override { return size_; }
+    void showRelativeTo(const StatusItem& item) override;
+    void performClose() override;
+    bool isShown() const override { return shown_; }
+
+    PanelController* content() const { return content_.get(); }
+
+private:
+    CallLog& log_;
+    Behavior behavior_ = Behavior::Transient;
+    std::unique_ptr<PanelController> content_;
+    QSizeF size_;
+    bool shown_ = false;
+};
+
+class FakePopoverFactory : public PopoverFactory {
+public:
+    explicit FakePopoverFactory(CallLog& log) : log_(log) {}
+    std::unique_ptr<Popover> makePopover() override;
+    FakePopover* lastPopover = nullptr;
+
+private:
+    CallLog& log_;
+};
+
+// Monitors that tests feed events to by hand.
+class FakeEventMonitors : public EventMonitors {
+public:
+    explicit FakeEventMonitors(CallLog& log) : log_(log) {}
+    std::optional<MonitorToken> addGlobalMonitor(EventMask mask, GlobalHandler handler) override;
+    std::optional<MonitorToken> addLocalMonitor(EventMask mask, LocalHandler handler) override;
+    void removeMonitor(MonitorToken token) override;
+
+    // Delivers an event from another application to every global monitor whose mask has it.
+    void sendGlobal(const Event& event);
+    // Runs the local monitors over an event for Swivlo's own windows; nothing means discarded.
+    std::optional<Event> sendLocal(const Event& event);
+
+    std::size_t globalCount() const { return global_.size(); }
+    std::size_t localCount() const { return local_.size(); }
+    // When false, adding a global monitor returns none (no X server, Wayland).
+    bool globalAvailable = true;
+
+private:
+    CallLog& log_;
+    std::map<MonitorToken, std::pair<EventMask, GlobalHandler>> global_;
+    std::map<MonitorToken, std::pair<EventMask, LocalHandler>> local_;
+    MonitorToken next_ = 1;
+};
+
+class FakeApplication : public Application, public Workspace {
+public:
+    explicit FakeApplication(CallLog& log) : log_(log) {}
+    void activateIgnoringOtherApps() override { log_.record("app.activate"); }
+    void terminate() override { log_.record("app.terminate"); }
+    bool openURL(const std::string& url) override
+    {
+        log_.record("workspace.openURL " + url);
+        return true;
+    }
+
+private:
+    CallLog& log_;
+};
+
+}  // namespace swivlo::testing

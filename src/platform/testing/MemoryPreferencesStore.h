@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+
+#include "platform/PreferencesStore.h"
+#include "platform/testing/CallLog.h"
+
+namespace swivlo::testing {
+
+// An in-memory store that reports every change synchronously, like the desktop store does.
+class MemoryPreferencesStore : public PreferencesStore {
+public:
+    explicit MemoryPreferencesStore(CallLog* log = nullptr) : log_(log) {}
+
+    std::optional<QVariant> object(const std::string& key) const override;
+    void setObject(const std::string& key, const QVariant& value) override;
+    void removeObject(const std::string& key) override;
+
+    void clear() { values_.clear(); }
+    int writeCount() const { return writes_; }
+
+private:
+    std::map<std::string, QVariant> values_;
+    CallLog* log_;
+    int writes_ = 0;
+};
+
+}  // namespace swivlo::testing

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/testing/CallLog.h"
+#include "platform/testing/FakeShell.h"
+#include "platform/testing/ManualMainQueue.h"
+#include "platform/testing/MemoryPreferencesStore.h"
+
+namespace swivlo::testing {
+
+// Every fake host interface, installed for the lifetime of this object and recording into one
+// log. Create one per test (in the fixture) so each test starts from an empty host.
+class TestPlatform {
+public:
+    TestPlatform();
+    ~TestPlatform();
+    TestPlatform(const TestPlatform&) = delete;
+    TestPlatform& operator=(const TestPlatform&) = delete;
+
+    CallLog log;
+    ManualMainQueue mainQueue;
+    MemoryPreferencesStore preferences{&log};
+    FakeStatusBar statusBar{log};
+    FakePopoverFactory popovers{log};
+    FakeEventMonitors monitors{log};
+    FakeApplication application{log};
+};
+
+}  // namespace swivlo::testing
