@@ -1,5 +1,6 @@
 #include "platform/PreferencesStore.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace swivlo {
@@ -80,6 +81,15 @@ std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) co
         return std::nullopt;
     }
     return v->toByteArray();
+}
+
+std::string PreferencesStore::preferencesDirectory() const
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty()) {
+        base = QDir::homePath() + QStringLiteral("/.config");
+    }
+    return (base + QStringLiteral("/Swivlo")).toStdString();
 }
 
 PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler)

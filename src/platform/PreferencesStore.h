@@ -41,6 +41,12 @@ public:
     }
     void setData(const std::string& key, const QByteArray& value) { setObject(key, value); }
 
+    // The folder that holds the preferences file, so files that belong with the preferences
+    // (a backup of a value that could not be read) can go beside it. Empty: there is none.
+    // The default is the folder of an INI store's "Swivlo/Swivlo.conf" under the user's
+    // configuration folder ($XDG_CONFIG_HOME, else ~/.config).
+    virtual std::string preferencesDirectory() const;
+
     // Called on the main thread after every change, the program's own writes included.
     ObserverToken addChangeObserver(std::function<void()> handler);
     void removeChangeObserver(ObserverToken token);

@@ -16,6 +16,11 @@ public:
     void setObject(const std::string& key, const QVariant& value) override;
     void removeObject(const std::string& key) override;
 
+    // Empty unless a test sets it (to a temporary folder), so tests never write beside the
+    // real preferences file.
+    std::string preferencesDirectory() const override { return directory; }
+    std::string directory;
+
     void clear() { values_.clear(); }
     int writeCount() const { return writes_; }
 
