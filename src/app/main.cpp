@@ -1,0 +1,60 @@
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QWidget>
+#include <cstdio>
+#include <memory>
+
+#include "app/AppDelegate.h"
+#include "platform/desktop/DesktopPlatform.h"
+#include "platform/desktop/PanelPopover.h"
+
+namespace {
+
+// One Swivlo per user session: a second launch leaves the first alone.
+bool anotherInstanceRuns(QLockFile& lock)
+{
+    lock.setStaleLockTime(0);
+    return !lock.tryLock(0);
+}
+
+QString lockPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) {
+        dir = QDir::tempPath();
+    }
+    return dir + QStringLiteral("/swivlo.lock");
+}
+
+std::unique_ptr<swivlo::PanelController> makePanelContent()
+{
+    return std::make_unique<swivlo::desktop::WidgetPanelController>(std::make_unique<QWidget>());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Swivlo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Q_INIT_RESOURCE(images);
+
+    QLockFile lock(lockPath());
+    if (anotherInstanceRuns(lock)) {
+        std::printf("Swivlo is already running.\n");
+        std::fflush(stdout);
+        return 0;
+    }
+
+    swivlo::desktop::DesktopPlatform platform;
+    swivlo::desktop::quitOnTerminationSignals();
+
+    swivlo::AppDelegate delegate(makePanelContent);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
+                     [&delegate] { delegate.applicationWillTerminate(); });
+    delegate.applicationDidFinishLaunching();
+    return QApplication::exec();
+}

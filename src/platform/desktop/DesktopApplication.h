@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Application.h"
+
+namespace swivlo::desktop {
+
+class DesktopApplication : public Application, public Workspace {
+public:
+    void activateIgnoringOtherApps() override;
+    void terminate() override;
+    bool openURL(const std::string& url) override;
+};
+
+// Quits the main loop cleanly on SIGINT, SIGTERM and SIGHUP, so termination callbacks run.
+void quitOnTerminationSignals();
+
+}  // namespace swivlo::desktop

@@ -1,0 +1,27 @@
+#include "platform/desktop/DesktopPlatform.h"
+
+namespace swivlo::desktop {
+
+DesktopPlatform::DesktopPlatform()
+{
+    Service<MainQueue>::install(&mainQueue);
+    Service<PreferencesStore>::install(&preferences);
+    Service<StatusBar>::install(&statusBar);
+    Service<PopoverFactory>::install(&popovers);
+    Service<EventMonitors>::install(&monitors);
+    Service<Application>::install(&application);
+    Service<Workspace>::install(&application);
+}
+
+DesktopPlatform::~DesktopPlatform()
+{
+    Service<MainQueue>::install(nullptr);
+    Service<PreferencesStore>::install(nullptr);
+    Service<StatusBar>::install(nullptr);
+    Service<PopoverFactory>::install(nullptr);
+    Service<EventMonitors>::install(nullptr);
+    Service<Application>::install(nullptr);
+    Service<Workspace>::install(nullptr);
+}
+
+}  // namespace swivlo::desktop

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/desktop/DesktopApplication.h"
+#include "platform/desktop/DesktopMainQueue.h"
+#include "platform/desktop/PanelPopover.h"
+#include "platform/desktop/SettingsPreferencesStore.h"
+#include "platform/desktop/TrayStatusBar.h"
+#include "platform/desktop/X11EventMonitors.h"
+
+namespace swivlo::desktop {
+
+// The desktop implementations of the shell's host interfaces, installed while this lives.
+// Create it after the QApplication.
+class DesktopPlatform {
+public:
+    DesktopPlatform();
+    ~DesktopPlatform();
+    DesktopPlatform(const DesktopPlatform&) = delete;
+    DesktopPlatform& operator=(const DesktopPlatform&) = delete;
+
+    DesktopMainQueue mainQueue;
+    SettingsPreferencesStore preferences;
+    TrayStatusBar statusBar;
+    PanelPopoverFactory popovers;
+    X11EventMonitors monitors;
+    DesktopApplication application;
+};
+
+}  // namespace swivlo::desktop

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QSettings>
+#include <memory>
+
+#include "platform/PreferencesStore.h"
+
+namespace swivlo::desktop {
+
+// Preferences in an INI file at $XDG_CONFIG_HOME/Swivlo/Swivlo.conf. Observers hear about the
+// program's own writes at once and about edits made by others when the file changes.
+class SettingsPreferencesStore : public PreferencesStore {
+public:
+    explicit SettingsPreferencesStore(const QString& path = defaultPath());
+
+    static QString defaultPath();
+    QString path() const { return settings_.fileName(); }
+
+    std::optional<QVariant> object(const std::string& key) const override;
+    void setObject(const std::string& key, const QVariant& value) override;
+    void removeObject(const std::string& key) override;
+
+private:
+    void watchFile();
+    void fileChanged();
+
+    mutable QSettings settings_;
+    QFileSystemWatcher watcher_;
+    QByteArray lastContents_;
+};
+
+}  // namespace swivlo::desktop

@@ -1,0 +1,62 @@
+#include "platform/desktop/TrayStatusBar.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace swivlo::desktop {
+
+namespace {
+
+// The artwork is one monochrome glyph; it is drawn light with a dark rim so it reads on
+// light and dark trays alike, at 1x and 2x.
+QIcon trayIcon(const QString& resource)
+{
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid()) {
+        return {};
+    }
+    QIcon icon;
+    for (int side : {16, 22, 24, 32, 44, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(0, 0, side, side));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace
+
+TrayStatusItem::TrayStatusItem()
+{
+    icon_.setToolTip(QStringLiteral("Swivlo"));
+    QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
+                     [this](QSystemTrayIcon::ActivationReason reason) {
+                         if (action_ && (reason == QSystemTrayIcon::Trigger ||
+                                         reason == QSystemTrayIcon::DoubleClick)) {
+                             action_();
+                         }
+                     });
+    icon_.show();
+}
+
+void TrayStatusItem::setImage(const std::string& name)
+{
+    const QString resource = QStringLiteral(":/images/%1.svg").arg(QString::fromStdString(name));
+    if (QFile::exists(resource)) {
+        icon_.setIcon(trayIcon(resource));
+    }
+}
+
+void TrayStatusItem::setAction(std::function<void()> action) { action_ = std::move(action); }
+
+std::unique_ptr<StatusItem> TrayStatusBar::statusItemWithLength(double)
+{
+    return std::make_unique<TrayStatusItem>();
+}
+
+}  // namespace swivlo::desktop

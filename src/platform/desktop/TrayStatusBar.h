@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSystemTrayIcon>
+
+#include "platform/StatusBar.h"
+
+namespace swivlo::desktop {
+
+// The status item as a system tray icon. Any activation (left click, or the tray's own
+// trigger) is the button's action.
+class TrayStatusItem : public StatusItem {
+public:
+    TrayStatusItem();
+    bool hasButton() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    void setImage(const std::string& name) override;
+    void setAction(std::function<void()> action) override;
+    QRect buttonScreenRect() const override { return icon_.geometry(); }
+
+private:
+    QSystemTrayIcon icon_;
+    std::function<void()> action_;
+};
+
+class TrayStatusBar : public StatusBar {
+public:
+    std::unique_ptr<StatusItem> statusItemWithLength(double length) override;
+};
+
+}  // namespace swivlo::desktop

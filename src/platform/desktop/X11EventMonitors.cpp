@@ -1,0 +1,158 @@
+#include "platform/desktop/X11EventMonitors.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
+#include <cstdio>
+
+#include "platform/desktop/X11InputObserver.h"
+#include "shortcut/KeyTranslation.h"
+
+namespace swivlo::desktop {
+
+namespace {
+
+std::optional<Event> hostEvent(QEvent* event)
+{
+    Event out;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
+                key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta ||
+                key->key() == Qt::Key_CapsLock) {
+                out.type = EventType::FlagsChanged;
+            } else {
+                out.type = event->type() == QEvent::KeyPress ? EventType::KeyDown : EventType::KeyUp;
+            }
+            auto code = keys::keyCodeFromX11(key->nativeScanCode());
+            if (!code) {
+                code = keys::keyCodeFromQtKey(key->key());
+            }
+            out.keyCode = code.value_or(0xFFFF);
+            // On X11 the native modifiers are the server's state mask, Caps Lock included.
+            out.modifierFlags = key->nativeScanCode() != 0
+                                    ? keys::modifierFlagsFromX11(key->nativeModifiers())
+                                    : keys::modifierFlagsFromQt(key->modifiers());
+            out.modifierFlags |= keys::keyFlags(out.keyCode);
+            out.charactersIgnoringModifiers = key->text().toStdString();
+            return out;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool down = event->type() != QEvent::MouseButtonRelease;
+            switch (mouse->button()) {
+                case Qt::LeftButton:
+                    out.type = down ? EventType::LeftMouseDown : EventType::LeftMouseUp;
+                    break;
+                case Qt::RightButton:
+                    out.type = down ? EventType::RightMouseDown : EventType::RightMouseUp;
+                    break;
+                default:
+                    out.type = down ? EventType::OtherMouseDown : EventType::OtherMouseUp;
+                    break;
+            }
+            out.modifierFlags = keys::modifierFlagsFromQt(mouse->modifiers());
+            return out;
+        }
+        case QEvent::MouseMove: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const Qt::MouseButtons buttons = mouse->buttons();
+            out.type = buttons & Qt::LeftButton    ? EventType::LeftMouseDragged
+                       : buttons & Qt::RightButton ? EventType::RightMouseDragged
+                       : buttons != Qt::NoButton   ? EventType::OtherMouseDragged
+                                                   : EventType::MouseMoved;
+            return out;
+        }
+        case QEvent::Wheel:
+            out.type = EventType::ScrollWheel;
+            return out;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+X11EventMonitors::X11EventMonitors() = default;
+
+X11EventMonitors::~X11EventMonitors() = default;
+
+std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask, GlobalHandler handler)
+{
+    if (!observer_) {
+        std::string whyNot;
+        observer_ = X11InputObserver::open([this](const Event& e) { deliverGlobal(e); }, whyNot);
+        if (!observer_) {
+            if (!unavailableReported_) {
+                unavailableReported_ = true;
+                std::printf("Global shortcut and outside clicks are unavailable: %s\n",
+                            whyNot.c_str());
+                std::fflush(stdout);
+            }
+            return std::nullopt;
+        }
+    }
+    const MonitorToken token = next_++;
+    global_[token] = {mask, std::move(handler)};
+    return token;
+}
+
+std::optional<MonitorToken> X11EventMonitors::addLocalMonitor(EventMask mask, LocalHandler handler)
+{
+    if (local_.empty()) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    const MonitorToken token = next_++;
+    local_[token] = {mask, std::move(handler)};
+    return token;
+}
+
+void X11EventMonitors::removeMonitor(MonitorToken token)
+{
+    global_.erase(token);
+    if (local_.erase(token) && local_.empty()) {
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+}
+
+void X11EventMonitors::deliverGlobal(const Event& event)
+{
+    // Handlers may add or remove monitors while they run.
+    const auto snapshot = global_;
+    for (const auto& [token, entry] : snapshot) {
+        if ((entry.first & eventMask(event.type)) && global_.count(token)) {
+            entry.second(event);
+        }
+    }
+}
+
+bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event)
+{
+    // Each input event reaches its window first and its widgets after: look at it once.
+    if (!watched->isWindowType()) {
+        return false;
+    }
+    const auto converted = hostEvent(event);
+    if (!converted) {
+        return false;
+    }
+    std::optional<Event> current = converted;
+    const auto snapshot = local_;
+    for (const auto& [token, entry] : snapshot) {
+        if (!local_.count(token) || !(entry.first & eventMask(current->type))) {
+            continue;
+        }
+        current = entry.second(*current);
+        if (!current) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace swivlo::desktop

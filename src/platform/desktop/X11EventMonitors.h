@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <map>
+#include <memory>
+
+#include "platform/Events.h"
+
+namespace swivlo::desktop {
+
+class X11InputObserver;
+
+// Global monitors observe key-downs and mouse-downs that go to other applications, through
+// XInput2 raw events on a private X connection, without taking them. Local monitors see the
+// input events of Swivlo's own windows through an application event filter.
+class X11EventMonitors : public QObject, public EventMonitors {
+    Q_OBJECT
+
+public:
+    X11EventMonitors();
+    ~X11EventMonitors() override;
+
+    std::optional<MonitorToken> addGlobalMonitor(EventMask mask, GlobalHandler handler) override;
+    std::optional<MonitorToken> addLocalMonitor(EventMask mask, LocalHandler handler) override;
+    void removeMonitor(MonitorToken token) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void deliverGlobal(const Event& event);
+
+    std::unique_ptr<X11InputObserver> observer_;
+    bool unavailableReported_ = false;
+    std::map<MonitorToken, std::pair<EventMask, GlobalHandler>> global_;
+    std::map<MonitorToken, std::pair<EventMask, LocalHandler>> local_;
+    MonitorToken next_ = 1;
+};
+
+}  // namespace swivlo::desktop
