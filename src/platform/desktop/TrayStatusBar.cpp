@@ -41,15 +41,20 @@ TrayStatusItem::TrayStatusItem()
                              action_();
                          }
                      });
-    icon_.show();
 }
 
 void TrayStatusItem::setImage(const std::string& name)
 {
     const QString resource = QStringLiteral(":/images/%1.svg").arg(QString::fromStdString(name));
-    if (QFile::exists(resource)) {
-        icon_.setIcon(trayIcon(resource));
+    QIcon icon = QFile::exists(resource) ? trayIcon(resource) : QIcon();
+    if (icon.isNull()) {
+        // Keep the item clickable even without its artwork.
+        QPixmap blank(22, 22);
+        blank.fill(Qt::transparent);
+        icon = QIcon(blank);
     }
+    icon_.setIcon(icon);
+    icon_.show();
 }
 
 void TrayStatusItem::setAction(std::function<void()> action) { action_ = std::move(action); }
