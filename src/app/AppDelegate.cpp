@@ -194,13 +194,6 @@ void AppDelegate::unregisterHotkey()
     }
 }
 
-void AppDelegate::toggleFromShortcut()
-{
-    if (popover_->isShown()) {
-        closePopover();
-    } else {
-        showPopover();
-    }
-}
+void AppDelegate::toggleFromShortcut() { togglePopover(); }
 
 }  // namespace swivlo

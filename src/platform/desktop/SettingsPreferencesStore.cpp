@@ -64,6 +64,11 @@ void SettingsPreferencesStore::removeObject(const std::string& key)
     notifyChanged();
 }
 
+std::string SettingsPreferencesStore::preferencesDirectory() const
+{
+    return QFileInfo(path()).absolutePath().toStdString();
+}
+
 void SettingsPreferencesStore::watchFile()
 {
     // Atomic saves replace the file, which drops it from the watch: watch the folder too.

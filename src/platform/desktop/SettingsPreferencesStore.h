@@ -20,6 +20,7 @@ public:
     std::optional<QVariant> object(const std::string& key) const override;
     void setObject(const std::string& key, const QVariant& value) override;
     void removeObject(const std::string& key) override;
+    std::string preferencesDirectory() const override;
 
 private:
     void watchFile();

@@ -1,0 +1,356 @@
+#include <gtest/gtest.h>
+
+#include "app/AppDelegate.h"
+#include "app/Notifications.h"
+#include "app/PreferencesKeys.h"
+#include "platform/testing/TestPlatform.h"
+
+namespace swivlo {
+namespace {
+
+using testing::TestPlatform;
+
+class FixedContent : public PanelController {
+public:
+    explicit FixedContent(double height) : height_(height) {}
+    double fittingHeight(double) override { return height_; }
+
+private:
+    double height_;
+};
+
+constexpr std::uint64_t controlOption = ModifierFlag::control | ModifierFlag::option;
+constexpr std::uint16_t keyS = 1;
+
+Event keyDown(std::uint16_t keyCode, std::uint64_t flags)
+{
+    return Event{EventType::KeyDown, keyCode, flags, ""};
+}
+
+const Event leftClick{EventType::LeftMouseDown, 0, 0, ""};
+
+class AppDelegateTest : public ::testing::Test {
+protected:
+    void launch()
+    {
+        delegate.applicationDidFinishLaunching();
+        item = platform.statusBar.lastItem;
+        popover = platform.popovers.lastPopover;
+    }
+
+    void storeShortcut(bool enabled, std::int64_t keyCode, std::int64_t flags)
+    {
+        platform.preferences.setInteger(PreferencesKey::hotkeyModifierFlags, flags);
+        platform.preferences.setInteger(PreferencesKey::hotkeyKeyCode, keyCode);
+        platform.preferences.setBool(PreferencesKey::hotkeyEnabled, enabled);
+    }
+
+    // Presses a key in another application and lets the main queue run.
+    void pressElsewhere(std::uint16_t keyCode, std::uint64_t flags)
+    {
+        platform.monitors.sendGlobal(keyDown(keyCode, flags));
+        platform.mainQueue.drain();
+    }
+
+    TestPlatform platform;
+    double contentHeight = 240;
+    AppDelegate delegate{[this] { return std::make_unique<FixedContent>(contentHeight); }};
+    testing::FakeStatusItem* item = nullptr;
+    testing::FakePopover* popover = nullptr;
+};
+
+TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingElse)
+{
+    launch();
+    const std::vector<std::string> expected = {
+        "statusBar.statusItemWithLength -1",
+        "statusItem.setImage menu-switch",
+        "statusItem.setAction",
+        "popover.create",
+        "popover.setBehavior 1",
+        "popover.setContentSize 300x240",
+        "popover.setContentViewController",
+    };
+    EXPECT_EQ(platform.log.lines(), expected);
+    EXPECT_FALSE(popover->isShown());
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+    EXPECT_FALSE(delegate.hasHotkeyMonitor());
+    EXPECT_EQ(platform.preferences.writeCount(), 0);
+}
+
+TEST_F(AppDelegateTest, ItemWithoutButtonGetsNoImageAndThePanelNeverShows)
+{
+    platform.statusBar.giveButton = false;
+    launch();
+    EXPECT_FALSE(platform.log.contains("statusItem.setImage menu-switch"));
+    delegate.togglePopover();
+    storeShortcut(true, keyS, controlOption);
+    pressElsewhere(keyS, controlOption);
+    EXPECT_FALSE(popover->isShown());
+    EXPECT_FALSE(platform.log.contains("app.activate"));
+}
+
+TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor)
+{
+    launch();
+    platform.log.clear();
+    item->click();
+    EXPECT_TRUE(popover->isShown());
+    EXPECT_TRUE(delegate.eventMonitor()->isStarted());
+    const std::vector<std::string> shown = {
+        "popover.setContentSize 300x240", "popover.setContentViewController", "app.activate",
+        "popover.show", "monitors.addGlobal 10"};
+    EXPECT_EQ(platform.log.lines(), shown);
+
+    item->click();
+    EXPECT_FALSE(popover->isShown());
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+    EXPECT_EQ(platform.monitors.globalCount(), 0u);
+}
+
+TEST_F(AppDelegateTest, PanelHeightFollowsContentWithAtLeastOnePoint)
+{
+    launch();
+    for (double height : {0.0, 0.4, 96.0, 412.0}) {
+        contentHeight = height;
+        delegate.showPopover();
+        EXPECT_EQ(popover->contentSize(), QSizeF(300, std::max(height, 1.0))) << height;
+        delegate.togglePopover();
+    }
+}
+
+TEST_F(AppDelegateTest, RequestClosePopoverClosesOnlyAShownPanel)
+{
+    launch();
+    platform.log.clear();
+    NotificationCenter::defaultCenter().post(Notification::requestClosePopover);
+    EXPECT_TRUE(platform.log.lines().empty());
+
+    delegate.showPopover();
+    NotificationCenter::defaultCenter().post(Notification::requestClosePopover);
+    EXPECT_FALSE(popover->isShown());
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+}
+
+TEST_F(AppDelegateTest, OutsideClickClosesShownPanelAndDoesNothingWhileClosed)
+{
+    launch();
+    delegate.showPopover();
+    platform.monitors.sendGlobal(leftClick);
+    EXPECT_FALSE(popover->isShown());
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+
+    platform.log.clear();
+    platform.monitors.sendGlobal(leftClick);
+    EXPECT_TRUE(platform.log.lines().empty());
+}
+
+TEST_F(AppDelegateTest, PreferencesChangeWhileShownReregistersAndKeepsPanelOpen)
+{
+    storeShortcut(true, keyS, controlOption);
+    launch();
+    delegate.showPopover();
+    platform.log.clear();
+    platform.preferences.setString(PreferencesKey::swivloScenes, "[]");
+    EXPECT_TRUE(popover->isShown());
+    const std::vector<std::string> expected = {"preferences.set SwivloScenes []",
+                                               "monitors.remove 1024", "monitors.addGlobal 1024"};
+    EXPECT_EQ(platform.log.lines(), expected);
+}
+
+TEST_F(AppDelegateTest, TerminationRemovesShortcutMonitorAndStopsObserving)
+{
+    storeShortcut(true, keyS, controlOption);
+    launch();
+    ASSERT_TRUE(delegate.hasHotkeyMonitor());
+    delegate.applicationWillTerminate();
+    EXPECT_FALSE(delegate.hasHotkeyMonitor());
+    EXPECT_EQ(platform.monitors.globalCount(), 0u);
+    platform.preferences.setBool(PreferencesKey::hotkeyEnabled, true);
+    EXPECT_FALSE(delegate.hasHotkeyMonitor());
+}
+
+struct RegistrationCase {
+    const char* name;
+    std::optional<bool> enabled;
+    std::optional<std::int64_t> keyCode;
+    std::optional<std::int64_t> flags;
+    bool installs;
+};
+
+class RegistrationTest : public AppDelegateTest,
+                         public ::testing::WithParamInterface<RegistrationCase> {};
+
+TEST_P(RegistrationTest, InstallsAShortcutMonitorOnlyForAUsableStoredShortcut)
+{
+    const auto& c = GetParam();
+    if (c.enabled) {
+        platform.preferences.setBool(PreferencesKey::hotkeyEnabled, *c.enabled);
+    }
+    if (c.keyCode) {
+        platform.preferences.setInteger(PreferencesKey::hotkeyKeyCode, *c.keyCode);
+    }
+    if (c.flags) {
+        platform.preferences.setInteger(PreferencesKey::hotkeyModifierFlags, *c.flags);
+    }
+    launch();
+    EXPECT_EQ(delegate.hasHotkeyMonitor(), c.installs);
+    EXPECT_EQ(platform.monitors.globalCount(), c.installs ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RegistrationTest,
+    ::testing::Values(RegistrationCase{"EmptyStore", {}, {}, {}, false},
+                      RegistrationCase{"EnabledWithoutKey", true, {}, {}, false},
+                      RegistrationCase{"StoredButDisabled", false, 1, 0xC0000, false},
+                      RegistrationCase{"Stored", true, 1, 0xC0000, true},
+                      RegistrationCase{"NoFlags", true, 1, {}, true},
+                      RegistrationCase{"KeyCodeZero", true, 0, 0x100000, true},
+                      RegistrationCase{"KeyCodeMax", true, 65535, 0x100000, true},
+                      RegistrationCase{"KeyCodeTooLarge", true, 65536, 0x100000, false},
+                      RegistrationCase{"NegativeKeyCode", true, -1, 0x100000, false},
+                      RegistrationCase{"NegativeFlags", true, 1, -1, false}),
+    [](const auto& info) { return info.param.name; });
+
+struct MatchCase {
+    const char* name;
+    std::uint64_t stored;
+    std::uint16_t eventKey;
+    std::uint64_t eventFlags;
+    bool fires;
+};
+
+class MatchingTest : public AppDelegateTest, public ::testing::WithParamInterface<MatchCase> {};
+
+TEST_P(MatchingTest, TogglesOnlyOnExactDeviceIndependentFlagsAndKeyCode)
+{
+    const auto& c = GetParam();
+    storeShortcut(true, keyS, static_cast<std::int64_t>(c.stored));
+    launch();
+    pressElsewhere(c.eventKey, c.eventFlags);
+    EXPECT_EQ(popover->isShown(), c.fires);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MatchingTest,
+    ::testing::Values(
+        MatchCase{"Exact", controlOption, keyS, controlOption, true},
+        MatchCase{"DeviceDependentBitsIgnored", controlOption, keyS, controlOption | 0x0101, true},
+        MatchCase{"BitsAbove32Ignored", controlOption, keyS, controlOption | (1ull << 40), true},
+        MatchCase{"ExtraShift", controlOption, keyS, controlOption | ModifierFlag::shift, false},
+        MatchCase{"CapsLockOnNotRecorded", controlOption, keyS,
+                  controlOption | ModifierFlag::capsLock, false},
+        MatchCase{"CapsLockRecordedAndOn", controlOption | ModifierFlag::capsLock, keyS,
+                  controlOption | ModifierFlag::capsLock, true},
+        MatchCase{"CapsLockRecordedButOff", controlOption | ModifierFlag::capsLock, keyS,
+                  controlOption, false},
+        MatchCase{"MissingModifier", controlOption, keyS, ModifierFlag::control, false},
+        MatchCase{"OtherKey", controlOption, 0, controlOption, false}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(AppDelegateTest, ShortcutTogglesOnTheMainQueueAndClosesAShownPanel)
+{
+    storeShortcut(true, keyS, controlOption);
+    launch();
+    platform.monitors.sendGlobal(keyDown(keyS, controlOption));
+    EXPECT_FALSE(popover->isShown()) << "the handler only schedules the toggle";
+    platform.mainQueue.drain();
+    EXPECT_TRUE(popover->isShown());
+    EXPECT_TRUE(delegate.eventMonitor()->isStarted());
+
+    pressElsewhere(keyS, controlOption);
+    EXPECT_FALSE(popover->isShown());
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+}
+
+TEST_F(AppDelegateTest, DisabledShortcutStartsWorkingWhenEnabledWithoutRestart)
+{
+    storeShortcut(false, keyS, controlOption);
+    launch();
+    pressElsewhere(keyS, controlOption);
+    EXPECT_FALSE(popover->isShown());
+    platform.preferences.setBool(PreferencesKey::hotkeyEnabled, true);
+    pressElsewhere(keyS, controlOption);
+    EXPECT_TRUE(popover->isShown());
+}
+
+TEST_F(AppDelegateTest, ClearingTheShortcutRemovesTheMonitor)
+{
+    storeShortcut(true, keyS, controlOption);
+    launch();
+    Preferences::clearShortcut();
+    EXPECT_FALSE(delegate.hasHotkeyMonitor());
+    EXPECT_EQ(Preferences::hotkeyKeyCode(), -1);
+    EXPECT_EQ(Preferences::hotkeyModifierFlags(), 0);
+    EXPECT_EQ(Preferences::hotkeyKeyDisplayString(), "");
+}
+
+TEST_F(AppDelegateTest, NoGlobalMonitoringLeavesShortcutUninstalledWithoutFailing)
+{
+    platform.monitors.globalAvailable = false;
+    storeShortcut(true, keyS, controlOption);
+    launch();
+    EXPECT_FALSE(delegate.hasHotkeyMonitor());
+    delegate.showPopover();
+    EXPECT_TRUE(popover->isShown());
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+}
+
+TEST_F(AppDelegateTest, SuspensionKeepsPanelOpenForTwoAndAHalfSeconds)
+{
+    launch();
+    delegate.showPopover();
+    NotificationCenter::defaultCenter().post(Notification::suspendEventMonitor);
+    EXPECT_EQ(popover->behavior(), Popover::Behavior::ApplicationDefined);
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted());
+
+    platform.mainQueue.advance(2.4);
+    platform.monitors.sendGlobal(leftClick);
+    EXPECT_TRUE(popover->isShown());
+
+    platform.mainQueue.advance(0.1);
+    EXPECT_EQ(popover->behavior(), Popover::Behavior::Transient);
+    EXPECT_TRUE(delegate.eventMonitor()->isStarted());
+    platform.monitors.sendGlobal(leftClick);
+    EXPECT_FALSE(popover->isShown());
+}
+
+TEST_F(AppDelegateTest, EachSuspensionRestoresOnItsOwnScheduleAndOnlyRestartsForShownPanel)
+{
+    launch();
+    NotificationCenter::defaultCenter().post(Notification::suspendEventMonitor);
+    platform.mainQueue.advance(1.0);
+    NotificationCenter::defaultCenter().post(Notification::suspendEventMonitor);
+
+    platform.mainQueue.advance(1.49);
+    EXPECT_EQ(popover->behavior(), Popover::Behavior::ApplicationDefined);
+    platform.mainQueue.advance(0.01);
+    EXPECT_EQ(popover->behavior(), Popover::Behavior::Transient);
+    EXPECT_FALSE(delegate.eventMonitor()->isStarted()) << "panel closed: no restart";
+    EXPECT_EQ(platform.mainQueue.pendingCount(), 1u);
+}
+
+TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing)
+{
+    auto owned = std::make_unique<AppDelegate>(
+        [] { return std::make_unique<FixedContent>(10); });
+    owned->applicationDidFinishLaunching();
+    owned->handleSuspendEventMonitor();
+    owned.reset();
+    platform.mainQueue.advance(3);
+    SUCCEED();
+}
+
+TEST_F(AppDelegateTest, StartingAStartedMonitorReplacesTheEarlierOne)
+{
+    EventMonitor monitor(AppDelegate::outsideClickMask, [](const Event&) {});
+    monitor.start();
+    monitor.start();
+    EXPECT_EQ(platform.monitors.globalCount(), 1u);
+    monitor.stop();
+    monitor.stop();
+    EXPECT_EQ(platform.monitors.globalCount(), 0u);
+}
+
+}  // namespace
+}  // namespace swivlo

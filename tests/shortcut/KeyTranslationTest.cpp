@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <Qt>
+
+#include "platform/Events.h"
+#include "shortcut/KeyTranslation.h"
+
+namespace swivlo::keys {
+namespace {
+
+struct KeyCase {
+    const char* name;
+    unsigned x11Keycode;  // as the X server numbers it on Linux (evdev + 8)
+    int qtKey;
+    std::uint16_t macKeyCode;
+};
+
+class KeyTableTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyTableTest, X11AndQtAgreeOnTheVirtualKeyCode)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(keyCodeFromX11(c.x11Keycode), c.macKeyCode);
+    EXPECT_EQ(keyCodeFromQtKey(c.qtKey), c.macKeyCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyTableTest,
+    ::testing::Values(KeyCase{"A", 38, Qt::Key_A, 0}, KeyCase{"S", 39, Qt::Key_S, 1},
+                      KeyCase{"Z", 52, Qt::Key_Z, 6}, KeyCase{"Q", 24, Qt::Key_Q, 12},
+                      KeyCase{"M", 58, Qt::Key_M, 46}, KeyCase{"Digit1", 10, Qt::Key_1, 18},
+                      KeyCase{"Digit5", 14, Qt::Key_5, 23}, KeyCase{"Digit0", 19, Qt::Key_0, 29},
+                      KeyCase{"Return", 36, Qt::Key_Return, 36},
+                      KeyCase{"Tab", 23, Qt::Key_Tab, 48}, KeyCase{"Space", 65, Qt::Key_Space, 49},
+                      KeyCase{"Backspace", 22, Qt::Key_Backspace, 51},
+                      KeyCase{"Escape", 9, Qt::Key_Escape, 53},
+                      KeyCase{"ForwardDelete", 119, Qt::Key_Delete, 117},
+                      KeyCase{"F1", 67, Qt::Key_F1, 122}, KeyCase{"F5", 71, Qt::Key_F5, 96},
+                      KeyCase{"F12", 96, Qt::Key_F12, 111},
+                      KeyCase{"Left", 113, Qt::Key_Left, 123},
+                      KeyCase{"Right", 114, Qt::Key_Right, 124},
+                      KeyCase{"Down", 116, Qt::Key_Down, 125}, KeyCase{"Up", 111, Qt::Key_Up, 126},
+                      KeyCase{"Home", 110, Qt::Key_Home, 115},
+                      KeyCase{"Comma", 59, Qt::Key_Comma, 43},
+                      KeyCase{"Grave", 49, Qt::Key_QuoteLeft, 50}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(KeyTranslationTest, UnknownKeysHaveNoCode)
+{
+    EXPECT_EQ(keyCodeFromX11(0), std::nullopt);
+    EXPECT_EQ(keyCodeFromX11(7), std::nullopt);
+    EXPECT_EQ(keyCodeFromX11(8 + 84), std::nullopt);
+    EXPECT_EQ(keyCodeFromX11(100000), std::nullopt);
+    EXPECT_EQ(keyCodeFromQtKey(Qt::Key_unknown), std::nullopt);
+}
+
+TEST(KeyTranslationTest, ModifierKeysThemselvesHaveTheirCodes)
+{
+    EXPECT_EQ(keyCodeFromX11(37), 59);   // Control
+    EXPECT_EQ(keyCodeFromX11(50), 56);   // Shift
+    EXPECT_EQ(keyCodeFromX11(64), 58);   // Alt as Option
+    EXPECT_EQ(keyCodeFromX11(133), 55);  // Super as Command
+    EXPECT_EQ(keyCodeFromX11(66), 57);   // Caps Lock
+}
+
+TEST(KeyTranslationTest, X11ModifierMasksBecomeDeviceIndependentBits)
+{
+    struct {
+        unsigned state;
+        std::uint64_t flags;
+    } cases[] = {
+        {0, 0},
+        {0x01, ModifierFlag::shift},
+        {0x02, ModifierFlag::capsLock},
+        {0x04, ModifierFlag::control},
+        {0x08, ModifierFlag::option},
+        {0x40, ModifierFlag::command},
+        {0x10, 0},  // Num Lock (Mod2) has no counterpart
+        {0x0C, 0xC0000},
+        {0x4F, ModifierFlag::shift | ModifierFlag::capsLock | ModifierFlag::control |
+                   ModifierFlag::option | ModifierFlag::command},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(modifierFlagsFromX11(c.state), c.flags) << c.state;
+        EXPECT_EQ(modifierFlagsFromX11(c.state) & ~ModifierFlag::deviceIndependentMask, 0u);
+    }
+}
+
+TEST(KeyTranslationTest, QtModifiersMapLikeX11Ones)
+{
+    EXPECT_EQ(modifierFlagsFromQt(Qt::ControlModifier | Qt::AltModifier), 0xC0000u);
+    EXPECT_EQ(modifierFlagsFromQt(Qt::MetaModifier | Qt::ShiftModifier),
+              ModifierFlag::command | ModifierFlag::shift);
+    EXPECT_EQ(modifierFlagsFromQt(Qt::KeypadModifier), 0u);
+}
+
+TEST(KeyTranslationTest, ArrowsAndFunctionKeysCarryTheHostsKeyBits)
+{
+    EXPECT_EQ(keyFlags(123), ModifierFlag::function | ModifierFlag::numericPad);
+    EXPECT_EQ(keyFlags(96), ModifierFlag::function);
+    EXPECT_EQ(keyFlags(117), ModifierFlag::function);
+    EXPECT_EQ(keyFlags(1), 0u);
+    EXPECT_EQ(keyFlags(49), 0u);
+}
+
+}  // namespace
+}  // namespace swivlo::keys
