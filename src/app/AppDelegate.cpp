@@ -14,19 +14,15 @@ namespace {
 constexpr std::int64_t maxKeyCode = 0xFFFF;
 }
 
-bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode)
-{
+bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode) {
     return (event.modifierFlags & ModifierFlag::deviceIndependentMask) == storedFlags &&
            event.keyCode == storedKeyCode;
 }
 
 AppDelegate::AppDelegate(PanelContentFactory makeContent, QObject* parent)
-    : QObject(parent), makeContent_(std::move(makeContent))
-{
-}
+    : QObject(parent), makeContent_(std::move(makeContent)) {}
 
-AppDelegate::~AppDelegate()
-{
+AppDelegate::~AppDelegate() {
     // Observers of the process-wide centre must not outlive the object they call.
     for (auto token : notificationObservers_) {
         NotificationCenter::defaultCenter().removeObserver(token);
@@ -37,8 +33,7 @@ AppDelegate::~AppDelegate()
     }
 }
 
-void AppDelegate::applicationDidFinishLaunching()
-{
+void AppDelegate::applicationDidFinishLaunching() {
     statusItem_ = statusBar().statusItemWithLength(StatusBar::variableLength);
     if (statusItem_->hasButton()) {
         statusItem_->setImage("menu-switch");
@@ -53,12 +48,12 @@ void AppDelegate::applicationDidFinishLaunching()
     popover_->setBehavior(Popover::Behavior::Transient);
     popover_->setContentViewController(makePanelController());
 
-    eventMonitor_ = std::make_unique<EventMonitor>(outsideClickMask,
-                                                   [self = QPointer(this)](const Event&) {
-                                                       if (self) {
-                                                           self->handleOutsideClick();
-                                                       }
-                                                   });
+    eventMonitor_ =
+        std::make_unique<EventMonitor>(outsideClickMask, [self = QPointer(this)](const Event&) {
+            if (self) {
+                self->handleOutsideClick();
+            }
+        });
 
     auto& center = NotificationCenter::defaultCenter();
     notificationObservers_.push_back(
@@ -83,8 +78,7 @@ void AppDelegate::applicationDidFinishLaunching()
     registerHotkey();
 }
 
-void AppDelegate::applicationWillTerminate()
-{
+void AppDelegate::applicationWillTerminate() {
     unregisterHotkey();
     if (userDefaultsObserver_) {
         preferences().removeChangeObserver(*userDefaultsObserver_);
@@ -92,16 +86,14 @@ void AppDelegate::applicationWillTerminate()
     }
 }
 
-std::unique_ptr<PanelController> AppDelegate::makePanelController()
-{
+std::unique_ptr<PanelController> AppDelegate::makePanelController() {
     auto controller = makeContent_();
     const double height = std::max(controller->fittingHeight(panelWidth), 1.0);
     popover_->setContentSize({panelWidth, height});
     return controller;
 }
 
-void AppDelegate::showPopover()
-{
+void AppDelegate::showPopover() {
     if (!statusItem_ || !statusItem_->hasButton()) {
         return;
     }
@@ -111,8 +103,7 @@ void AppDelegate::showPopover()
     eventMonitor_->start();
 }
 
-void AppDelegate::togglePopover()
-{
+void AppDelegate::togglePopover() {
     if (popover_->isShown()) {
         closePopover();
     } else {
@@ -120,28 +111,24 @@ void AppDelegate::togglePopover()
     }
 }
 
-void AppDelegate::closePopover()
-{
+void AppDelegate::closePopover() {
     popover_->performClose();
     eventMonitor_->stop();
 }
 
-void AppDelegate::handleRequestClosePopover()
-{
+void AppDelegate::handleRequestClosePopover() {
     if (popover_->isShown()) {
         closePopover();
     }
 }
 
-void AppDelegate::handleOutsideClick()
-{
+void AppDelegate::handleOutsideClick() {
     if (popover_->isShown()) {
         closePopover();
     }
 }
 
-void AppDelegate::handleSuspendEventMonitor()
-{
+void AppDelegate::handleSuspendEventMonitor() {
     eventMonitor_->stop();
     popover_->setBehavior(Popover::Behavior::ApplicationDefined);
     // Each suspension restores on its own schedule; a later one never postpones an earlier one.
@@ -156,8 +143,7 @@ void AppDelegate::handleSuspendEventMonitor()
     });
 }
 
-void AppDelegate::registerHotkey()
-{
+void AppDelegate::registerHotkey() {
     unregisterHotkey();
     if (!Preferences::hotkeyEnabled()) {
         return;
@@ -186,14 +172,15 @@ void AppDelegate::registerHotkey()
         });
 }
 
-void AppDelegate::unregisterHotkey()
-{
+void AppDelegate::unregisterHotkey() {
     if (hotkeyEventMonitor_) {
         eventMonitors().removeMonitor(*hotkeyEventMonitor_);
         hotkeyEventMonitor_.reset();
     }
 }
 
-void AppDelegate::toggleFromShortcut() { togglePopover(); }
+void AppDelegate::toggleFromShortcut() {
+    togglePopover();
+}
 
 }  // namespace swivlo

@@ -3,20 +3,18 @@
 namespace swivlo {
 
 EventMonitor::EventMonitor(EventMask mask, EventMonitors::GlobalHandler handler)
-    : mask_(mask), handler_(std::move(handler))
-{
+    : mask_(mask), handler_(std::move(handler)) {}
+
+EventMonitor::~EventMonitor() {
+    stop();
 }
 
-EventMonitor::~EventMonitor() { stop(); }
-
-void EventMonitor::start()
-{
+void EventMonitor::start() {
     stop();
     monitor_ = eventMonitors().addGlobalMonitor(mask_, handler_);
 }
 
-void EventMonitor::stop()
-{
+void EventMonitor::stop() {
     if (monitor_) {
         eventMonitors().removeMonitor(*monitor_);
         monitor_.reset();

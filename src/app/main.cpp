@@ -13,14 +13,12 @@
 namespace {
 
 // One Swivlo per user session: a second launch leaves the first alone.
-bool anotherInstanceRuns(QLockFile& lock)
-{
+bool anotherInstanceRuns(QLockFile& lock) {
     lock.setStaleLockTime(0);
     return !lock.tryLock(0);
 }
 
-QString lockPath()
-{
+QString lockPath() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) {
         dir = QDir::tempPath();
@@ -28,15 +26,13 @@ QString lockPath()
     return dir + QStringLiteral("/swivlo.lock");
 }
 
-std::unique_ptr<swivlo::PanelController> makePanelContent()
-{
+std::unique_ptr<swivlo::PanelController> makePanelContent() {
     return std::make_unique<swivlo::desktop::WidgetPanelController>(std::make_unique<QWidget>());
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -15,7 +15,9 @@ public:
     virtual void terminate() = 0;
 };
 
-inline Application& application() { return Service<Application>::get(); }
+inline Application& application() {
+    return Service<Application>::get();
+}
 
 // Opening URLs with the host's handlers.
 class Workspace {
@@ -24,6 +26,8 @@ public:
     virtual bool openURL(const std::string& url) = 0;
 };
 
-inline Workspace& workspace() { return Service<Workspace>::get(); }
+inline Workspace& workspace() {
+    return Service<Workspace>::get();
+}
 
 }  // namespace swivlo

@@ -31,7 +31,9 @@ enum class EventType : int {
 
 using EventMask = std::uint64_t;
 
-constexpr EventMask eventMask(EventType type) { return EventMask{1} << static_cast<int>(type); }
+constexpr EventMask eventMask(EventType type) {
+    return EventMask{1} << static_cast<int>(type);
+}
 
 // Modifier bits as the host defines them; the device-independent ones are bits 16 to 31.
 namespace ModifierFlag {
@@ -71,6 +73,8 @@ public:
     virtual void removeMonitor(MonitorToken token) = 0;
 };
 
-inline EventMonitors& eventMonitors() { return Service<EventMonitors>::get(); }
+inline EventMonitors& eventMonitors() {
+    return Service<EventMonitors>::get();
+}
 
 }  // namespace swivlo

@@ -14,6 +14,8 @@ public:
     virtual void asyncAfter(double seconds, std::function<void()> block) = 0;
 };
 
-inline MainQueue& mainQueue() { return Service<MainQueue>::get(); }
+inline MainQueue& mainQueue() {
+    return Service<MainQueue>::get();
+}
 
 }  // namespace swivlo

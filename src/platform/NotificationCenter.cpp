@@ -4,27 +4,23 @@
 
 namespace swivlo {
 
-NotificationCenter& NotificationCenter::defaultCenter()
-{
+NotificationCenter& NotificationCenter::defaultCenter() {
     static NotificationCenter center;
     return center;
 }
 
 NotificationCenter::Token NotificationCenter::addObserver(std::string name,
-                                                          std::function<void()> handler)
-{
+                                                          std::function<void()> handler) {
     const Token token = nextToken_++;
     observers_.push_back({token, std::move(name), std::move(handler)});
     return token;
 }
 
-void NotificationCenter::removeObserver(Token token)
-{
+void NotificationCenter::removeObserver(Token token) {
     std::erase_if(observers_, [token](const Observer& o) { return o.token == token; });
 }
 
-void NotificationCenter::post(const std::string& name)
-{
+void NotificationCenter::post(const std::string& name) {
     // Observers may add or remove observers while handling: walk a snapshot of the tokens and
     // skip any that were removed meanwhile.
     std::vector<Token> tokens;

@@ -39,6 +39,8 @@ public:
     virtual std::unique_ptr<Popover> makePopover() = 0;
 };
 
-inline PopoverFactory& popovers() { return Service<PopoverFactory>::get(); }
+inline PopoverFactory& popovers() {
+    return Service<PopoverFactory>::get();
+}
 
 }  // namespace swivlo

@@ -9,8 +9,7 @@ namespace {
 
 // INI files hand every scalar back as text, so text forms are read as the typed value they
 // spell; anything else is not that type.
-std::optional<bool> toBool(const QVariant& v)
-{
+std::optional<bool> toBool(const QVariant& v) {
     if (v.typeId() == QMetaType::Bool) {
         return v.toBool();
     }
@@ -29,8 +28,7 @@ std::optional<bool> toBool(const QVariant& v)
     return ok ? std::optional<bool>(n != 0) : std::nullopt;
 }
 
-std::optional<std::int64_t> toInteger(const QVariant& v)
-{
+std::optional<std::int64_t> toInteger(const QVariant& v) {
     if (v.typeId() == QMetaType::Bool) {
         return v.toBool() ? 1 : 0;
     }
@@ -49,20 +47,17 @@ std::optional<std::int64_t> toInteger(const QVariant& v)
 
 }  // namespace
 
-std::optional<bool> PreferencesStore::boolValue(const std::string& key) const
-{
+std::optional<bool> PreferencesStore::boolValue(const std::string& key) const {
     const auto v = object(key);
     return v ? toBool(*v) : std::nullopt;
 }
 
-std::optional<std::int64_t> PreferencesStore::integerValue(const std::string& key) const
-{
+std::optional<std::int64_t> PreferencesStore::integerValue(const std::string& key) const {
     const auto v = object(key);
     return v ? toInteger(*v) : std::nullopt;
 }
 
-std::optional<std::string> PreferencesStore::stringValue(const std::string& key) const
-{
+std::optional<std::string> PreferencesStore::stringValue(const std::string& key) const {
     const auto v = object(key);
     if (!v || (v->typeId() != QMetaType::QString && v->typeId() != QMetaType::QStringList)) {
         return std::nullopt;
@@ -74,8 +69,7 @@ std::optional<std::string> PreferencesStore::stringValue(const std::string& key)
     return v->toString().toStdString();
 }
 
-std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) const
-{
+std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) const {
     const auto v = object(key);
     if (!v || v->typeId() != QMetaType::QByteArray) {
         return std::nullopt;
@@ -83,8 +77,7 @@ std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) co
     return v->toByteArray();
 }
 
-std::string PreferencesStore::preferencesDirectory() const
-{
+std::string PreferencesStore::preferencesDirectory() const {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty()) {
         base = QDir::homePath() + QStringLiteral("/.config");
@@ -92,24 +85,22 @@ std::string PreferencesStore::preferencesDirectory() const
     return (base + QStringLiteral("/Swivlo")).toStdString();
 }
 
-PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler)
-{
+PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler) {
     const ObserverToken token = nextToken_++;
     observers_.emplace_back(token, std::move(handler));
     return token;
 }
 
-void PreferencesStore::removeChangeObserver(ObserverToken token)
-{
+void PreferencesStore::removeChangeObserver(ObserverToken token) {
     std::erase_if(observers_, [token](const auto& o) { return o.first == token; });
 }
 
-void PreferencesStore::notifyChanged()
-{
+void PreferencesStore::notifyChanged() {
     const auto snapshot = observers_;
     for (const auto& [token, handler] : snapshot) {
-        const bool stillObserving = std::any_of(observers_.begin(), observers_.end(),
-                                                [t = token](const auto& o) { return o.first == t; });
+        const bool stillObserving =
+            std::any_of(observers_.begin(), observers_.end(),
+                        [t = token](const auto& o) { return o.first == t; });
         if (stillObserving) {
             handler();
         }

@@ -31,12 +31,10 @@ public:
     std::optional<QByteArray> dataValue(const std::string& key) const;
 
     void setBool(const std::string& key, bool value) { setObject(key, QVariant(value)); }
-    void setInteger(const std::string& key, std::int64_t value)
-    {
+    void setInteger(const std::string& key, std::int64_t value) {
         setObject(key, QVariant(qint64(value)));
     }
-    void setString(const std::string& key, const std::string& value)
-    {
+    void setString(const std::string& key, const std::string& value) {
         setObject(key, QVariant(QString::fromStdString(value)));
     }
     void setData(const std::string& key, const QByteArray& value) { setObject(key, value); }
@@ -59,6 +57,8 @@ private:
     ObserverToken nextToken_ = 1;
 };
 
-inline PreferencesStore& preferences() { return Service<PreferencesStore>::get(); }
+inline PreferencesStore& preferences() {
+    return Service<PreferencesStore>::get();
+}
 
 }  // namespace swivlo

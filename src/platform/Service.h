@@ -10,8 +10,7 @@ namespace swivlo {
 template <class Interface>
 class Service {
 public:
-    static Interface& get()
-    {
+    static Interface& get() {
         assert(instance_ && "host interface used before it was installed");
         return *instance_;
     }

@@ -30,6 +30,8 @@ public:
     virtual std::unique_ptr<StatusItem> statusItemWithLength(double length) = 0;
 };
 
-inline StatusBar& statusBar() { return Service<StatusBar>::get(); }
+inline StatusBar& statusBar() {
+    return Service<StatusBar>::get();
+}
 
 }  // namespace swivlo

@@ -17,33 +17,33 @@ constexpr auto evdevTable = [] {
     std::array<int, 256> t{};
     t.fill(noKey);
     const std::pair<int, int> pairs[] = {
-        {1, 53},    // Escape
-        {2, 18},    {3, 19},   {4, 20},   {5, 21},   {6, 23},   {7, 22},  // 1..6
-        {8, 26},    {9, 28},   {10, 25},  {11, 29},                       // 7 8 9 0
-        {12, 27},   {13, 24},  {14, 51},  {15, 48},                       // - = Backspace Tab
-        {16, 12},   {17, 13},  {18, 14},  {19, 15},  {20, 17},            // Q W E R T
-        {21, 16},   {22, 32},  {23, 34},  {24, 31},  {25, 35},            // Y U I O P
-        {26, 33},   {27, 30},  {28, 36},  {29, 59},                       // [ ] Return LCtrl
-        {30, 0},    {31, 1},   {32, 2},   {33, 3},   {34, 5},             // A S D F G
-        {35, 4},    {36, 38},  {37, 40},  {38, 37},                       // H J K L
-        {39, 41},   {40, 39},  {41, 50},  {42, 56},  {43, 42},            // ; ' ` LShift backslash
-        {44, 6},    {45, 7},   {46, 8},   {47, 9},   {48, 11},            // Z X C V B
-        {49, 45},   {50, 46},  {51, 43},  {52, 47},  {53, 44},            // N M , . /
-        {54, 60},   {55, 67},  {56, 58},  {57, 49},  {58, 57},            // RShift KP* LAlt Space Caps
-        {59, 122},  {60, 120}, {61, 99},  {62, 118}, {63, 96},            // F1..F5
-        {64, 97},   {65, 98},  {66, 100}, {67, 101}, {68, 109},           // F6..F10
-        {69, 71},                                                         // NumLock as Clear
-        {71, 89},   {72, 91},  {73, 92},  {74, 78},                       // KP7 KP8 KP9 KP-
-        {75, 86},   {76, 87},  {77, 88},  {78, 69},                       // KP4 KP5 KP6 KP+
-        {79, 83},   {80, 84},  {81, 85},  {82, 82},  {83, 65},            // KP1 KP2 KP3 KP0 KP.
-        {86, 10},   {87, 103}, {88, 111},                                 // ISO section F11 F12
-        {96, 76},   {97, 62},  {98, 75},  {100, 61},                      // KPEnter RCtrl KP/ RAlt
-        {102, 115}, {103, 126}, {104, 116}, {105, 123}, {106, 124},       // Home Up PgUp Left Right
-        {107, 119}, {108, 125}, {109, 121}, {110, 114}, {111, 117},       // End Down PgDn Ins Del
-        {113, 74},  {114, 73}, {115, 72},  {117, 81},                     // Mute Vol- Vol+ KP=
-        {125, 55},  {126, 54},                                            // LMeta RMeta
-        {183, 105}, {184, 107}, {185, 113}, {186, 106},                   // F13..F16
-        {187, 64},  {188, 79},  {189, 80},  {190, 90},                    // F17..F20
+        {1, 53},                                                              // Escape
+        {2, 18},    {3, 19},    {4, 20},    {5, 21},    {6, 23},    {7, 22},  // 1..6
+        {8, 26},    {9, 28},    {10, 25},   {11, 29},                         // 7 8 9 0
+        {12, 27},   {13, 24},   {14, 51},   {15, 48},                         // - = Backspace Tab
+        {16, 12},   {17, 13},   {18, 14},   {19, 15},   {20, 17},             // Q W E R T
+        {21, 16},   {22, 32},   {23, 34},   {24, 31},   {25, 35},             // Y U I O P
+        {26, 33},   {27, 30},   {28, 36},   {29, 59},                         // [ ] Return LCtrl
+        {30, 0},    {31, 1},    {32, 2},    {33, 3},    {34, 5},              // A S D F G
+        {35, 4},    {36, 38},   {37, 40},   {38, 37},                         // H J K L
+        {39, 41},   {40, 39},   {41, 50},   {42, 56},   {43, 42},    // ; ' ` LShift backslash
+        {44, 6},    {45, 7},    {46, 8},    {47, 9},    {48, 11},    // Z X C V B
+        {49, 45},   {50, 46},   {51, 43},   {52, 47},   {53, 44},    // N M , . /
+        {54, 60},   {55, 67},   {56, 58},   {57, 49},   {58, 57},    // RShift KP* LAlt Space Caps
+        {59, 122},  {60, 120},  {61, 99},   {62, 118},  {63, 96},    // F1..F5
+        {64, 97},   {65, 98},   {66, 100},  {67, 101},  {68, 109},   // F6..F10
+        {69, 71},                                                    // NumLock as Clear
+        {71, 89},   {72, 91},   {73, 92},   {74, 78},                // KP7 KP8 KP9 KP-
+        {75, 86},   {76, 87},   {77, 88},   {78, 69},                // KP4 KP5 KP6 KP+
+        {79, 83},   {80, 84},   {81, 85},   {82, 82},   {83, 65},    // KP1 KP2 KP3 KP0 KP.
+        {86, 10},   {87, 103},  {88, 111},                           // ISO section F11 F12
+        {96, 76},   {97, 62},   {98, 75},   {100, 61},               // KPEnter RCtrl KP/ RAlt
+        {102, 115}, {103, 126}, {104, 116}, {105, 123}, {106, 124},  // Home Up PgUp Left Right
+        {107, 119}, {108, 125}, {109, 121}, {110, 114}, {111, 117},  // End Down PgDn Ins Del
+        {113, 74},  {114, 73},  {115, 72},  {117, 81},               // Mute Vol- Vol+ KP=
+        {125, 55},  {126, 54},                                       // LMeta RMeta
+        {183, 105}, {184, 107}, {185, 113}, {186, 106},              // F13..F16
+        {187, 64},  {188, 79},  {189, 80},  {190, 90},               // F17..F20
     };
     for (const auto& [evdev, mac] : pairs) {
         t[evdev] = mac;
@@ -59,8 +59,7 @@ constexpr unsigned x11Mod4Mask = 1u << 6;
 
 }  // namespace
 
-std::optional<std::uint16_t> keyCodeFromX11(unsigned x11Keycode)
-{
+std::optional<std::uint16_t> keyCodeFromX11(unsigned x11Keycode) {
     if (x11Keycode < 8 || x11Keycode - 8 >= evdevTable.size()) {
         return std::nullopt;
     }
@@ -68,8 +67,7 @@ std::optional<std::uint16_t> keyCodeFromX11(unsigned x11Keycode)
     return mac == noKey ? std::nullopt : std::optional<std::uint16_t>(mac);
 }
 
-std::uint64_t modifierFlagsFromX11(unsigned x11State)
-{
+std::uint64_t modifierFlagsFromX11(unsigned x11State) {
     std::uint64_t flags = 0;
     if (x11State & x11LockMask) {
         flags |= ModifierFlag::capsLock;
@@ -89,15 +87,12 @@ std::uint64_t modifierFlagsFromX11(unsigned x11State)
     return flags;
 }
 
-std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey)
-{
-    static constexpr std::uint16_t letters[26] = {0,  11, 8,  2,  14, 3,  5,  4,  34,
-                                                  38, 40, 37, 46, 45, 31, 35, 12, 15,
-                                                  1,  17, 32, 9,  13, 7,  16, 6};
+std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey) {
+    static constexpr std::uint16_t letters[26] = {0,  11, 8,  2,  14, 3, 5,  4,  34, 38, 40, 37, 46,
+                                                  45, 31, 35, 12, 15, 1, 17, 32, 9,  13, 7,  16, 6};
     static constexpr std::uint16_t digits[10] = {29, 18, 19, 20, 21, 23, 22, 26, 28, 25};
-    static constexpr std::uint16_t functionKeys[20] = {122, 120, 99,  118, 96, 97, 98,
-                                                       100, 101, 109, 103, 111, 105, 107,
-                                                       113, 106, 64,  79,  80,  90};
+    static constexpr std::uint16_t functionKeys[20] = {
+        122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
         return letters[qtKey - Qt::Key_A];
     }
@@ -108,48 +103,98 @@ std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey)
         return functionKeys[qtKey - Qt::Key_F1];
     }
     switch (qtKey) {
-        case Qt::Key_Escape: return KeyCode::escape;
-        case Qt::Key_Tab: case Qt::Key_Backtab: return KeyCode::tab;
-        case Qt::Key_Backspace: return KeyCode::deleteKey;
-        case Qt::Key_Return: return KeyCode::returnKey;
-        case Qt::Key_Enter: return 76;
-        case Qt::Key_Space: return KeyCode::space;
-        case Qt::Key_Delete: return KeyCode::forwardDelete;
-        case Qt::Key_Insert: case Qt::Key_Help: return 114;
-        case Qt::Key_Home: return 115;
-        case Qt::Key_End: return 119;
-        case Qt::Key_PageUp: return 116;
-        case Qt::Key_PageDown: return 121;
-        case Qt::Key_Left: return KeyCode::leftArrow;
-        case Qt::Key_Right: return KeyCode::rightArrow;
-        case Qt::Key_Down: return KeyCode::downArrow;
-        case Qt::Key_Up: return KeyCode::upArrow;
-        case Qt::Key_Minus: case Qt::Key_Underscore: return 27;
-        case Qt::Key_Equal: case Qt::Key_Plus: return 24;
-        case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return 33;
-        case Qt::Key_BracketRight: case Qt::Key_BraceRight: return 30;
-        case Qt::Key_Semicolon: case Qt::Key_Colon: return 41;
-        case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return 39;
-        case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return 50;
-        case Qt::Key_Backslash: case Qt::Key_Bar: return 42;
-        case Qt::Key_Comma: case Qt::Key_Less: return 43;
-        case Qt::Key_Period: case Qt::Key_Greater: return 47;
-        case Qt::Key_Slash: case Qt::Key_Question: return 44;
-        case Qt::Key_Shift: return 56;
-        case Qt::Key_Control: return 59;
-        case Qt::Key_Alt: return 58;
-        case Qt::Key_Meta: case Qt::Key_Super_L: return 55;
-        case Qt::Key_Super_R: return 54;
-        case Qt::Key_CapsLock: return 57;
-        case Qt::Key_VolumeUp: return 72;
-        case Qt::Key_VolumeDown: return 73;
-        case Qt::Key_VolumeMute: return 74;
-        default: return std::nullopt;
+        case Qt::Key_Escape:
+            return KeyCode::escape;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return KeyCode::tab;
+        case Qt::Key_Backspace:
+            return KeyCode::deleteKey;
+        case Qt::Key_Return:
+            return KeyCode::returnKey;
+        case Qt::Key_Enter:
+            return 76;
+        case Qt::Key_Space:
+            return KeyCode::space;
+        case Qt::Key_Delete:
+            return KeyCode::forwardDelete;
+        case Qt::Key_Insert:
+        case Qt::Key_Help:
+            return 114;
+        case Qt::Key_Home:
+            return 115;
+        case Qt::Key_End:
+            return 119;
+        case Qt::Key_PageUp:
+            return 116;
+        case Qt::Key_PageDown:
+            return 121;
+        case Qt::Key_Left:
+            return KeyCode::leftArrow;
+        case Qt::Key_Right:
+            return KeyCode::rightArrow;
+        case Qt::Key_Down:
+            return KeyCode::downArrow;
+        case Qt::Key_Up:
+            return KeyCode::upArrow;
+        case Qt::Key_Minus:
+        case Qt::Key_Underscore:
+            return 27;
+        case Qt::Key_Equal:
+        case Qt::Key_Plus:
+            return 24;
+        case Qt::Key_BracketLeft:
+        case Qt::Key_BraceLeft:
+            return 33;
+        case Qt::Key_BracketRight:
+        case Qt::Key_BraceRight:
+            return 30;
+        case Qt::Key_Semicolon:
+        case Qt::Key_Colon:
+            return 41;
+        case Qt::Key_Apostrophe:
+        case Qt::Key_QuoteDbl:
+            return 39;
+        case Qt::Key_QuoteLeft:
+        case Qt::Key_AsciiTilde:
+            return 50;
+        case Qt::Key_Backslash:
+        case Qt::Key_Bar:
+            return 42;
+        case Qt::Key_Comma:
+        case Qt::Key_Less:
+            return 43;
+        case Qt::Key_Period:
+        case Qt::Key_Greater:
+            return 47;
+        case Qt::Key_Slash:
+        case Qt::Key_Question:
+            return 44;
+        case Qt::Key_Shift:
+            return 56;
+        case Qt::Key_Control:
+            return 59;
+        case Qt::Key_Alt:
+            return 58;
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+            return 55;
+        case Qt::Key_Super_R:
+            return 54;
+        case Qt::Key_CapsLock:
+            return 57;
+        case Qt::Key_VolumeUp:
+            return 72;
+        case Qt::Key_VolumeDown:
+            return 73;
+        case Qt::Key_VolumeMute:
+            return 74;
+        default:
+            return std::nullopt;
     }
 }
 
-std::uint64_t modifierFlagsFromQt(unsigned qtModifiers)
-{
+std::uint64_t modifierFlagsFromQt(unsigned qtModifiers) {
     std::uint64_t flags = 0;
     if (qtModifiers & Qt::ShiftModifier) {
         flags |= ModifierFlag::shift;
@@ -166,18 +211,39 @@ std::uint64_t modifierFlagsFromQt(unsigned qtModifiers)
     return flags;
 }
 
-std::uint64_t keyFlags(std::uint16_t keyCode)
-{
+std::uint64_t keyFlags(std::uint16_t keyCode) {
     switch (keyCode) {
         case KeyCode::leftArrow:
         case KeyCode::rightArrow:
         case KeyCode::downArrow:
         case KeyCode::upArrow:
             return ModifierFlag::function | ModifierFlag::numericPad;
-        case 114: case 115: case 116: case 117: case 119: case 121:  // Help Home PgUp FwdDel End PgDn
-        case 122: case 120: case 99: case 118: case 96: case 97: case 98: case 100:  // F1..F8
-        case 101: case 109: case 103: case 111: case 105: case 107: case 113:        // F9..F15
-        case 106: case 64: case 79: case 80: case 90:                                // F16..F20
+        case 114:
+        case 115:
+        case 116:
+        case 117:
+        case 119:
+        case 121:  // Help Home PgUp FwdDel End PgDn
+        case 122:
+        case 120:
+        case 99:
+        case 118:
+        case 96:
+        case 97:
+        case 98:
+        case 100:  // F1..F8
+        case 101:
+        case 109:
+        case 103:
+        case 111:
+        case 105:
+        case 107:
+        case 113:  // F9..F15
+        case 106:
+        case 64:
+        case 79:
+        case 80:
+        case 90:  // F16..F20
             return ModifierFlag::function;
         default:
             return 0;

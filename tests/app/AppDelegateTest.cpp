@@ -22,8 +22,7 @@ private:
 constexpr std::uint64_t controlOption = ModifierFlag::control | ModifierFlag::option;
 constexpr std::uint16_t keyS = 1;
 
-Event keyDown(std::uint16_t keyCode, std::uint64_t flags)
-{
+Event keyDown(std::uint16_t keyCode, std::uint64_t flags) {
     return Event{EventType::KeyDown, keyCode, flags, ""};
 }
 
@@ -31,23 +30,20 @@ const Event leftClick{EventType::LeftMouseDown, 0, 0, ""};
 
 class AppDelegateTest : public ::testing::Test {
 protected:
-    void launch()
-    {
+    void launch() {
         delegate.applicationDidFinishLaunching();
         item = platform.statusBar.lastItem;
         popover = platform.popovers.lastPopover;
     }
 
-    void storeShortcut(bool enabled, std::int64_t keyCode, std::int64_t flags)
-    {
+    void storeShortcut(bool enabled, std::int64_t keyCode, std::int64_t flags) {
         platform.preferences.setInteger(PreferencesKey::hotkeyModifierFlags, flags);
         platform.preferences.setInteger(PreferencesKey::hotkeyKeyCode, keyCode);
         platform.preferences.setBool(PreferencesKey::hotkeyEnabled, enabled);
     }
 
     // Presses a key in another application and lets the main queue run.
-    void pressElsewhere(std::uint16_t keyCode, std::uint64_t flags)
-    {
+    void pressElsewhere(std::uint16_t keyCode, std::uint64_t flags) {
         platform.monitors.sendGlobal(keyDown(keyCode, flags));
         platform.mainQueue.drain();
     }
@@ -59,8 +55,7 @@ protected:
     testing::FakePopover* popover = nullptr;
 };
 
-TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingElse)
-{
+TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingElse) {
     launch();
     const std::vector<std::string> expected = {
         "statusBar.statusItemWithLength -1",
@@ -78,8 +73,7 @@ TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingEl
     EXPECT_EQ(platform.preferences.writeCount(), 0);
 }
 
-TEST_F(AppDelegateTest, ItemWithoutButtonGetsNoImageAndThePanelNeverShows)
-{
+TEST_F(AppDelegateTest, ItemWithoutButtonGetsNoImageAndThePanelNeverShows) {
     platform.statusBar.giveButton = false;
     launch();
     EXPECT_FALSE(platform.log.contains("statusItem.setImage menu-switch"));
@@ -90,16 +84,15 @@ TEST_F(AppDelegateTest, ItemWithoutButtonGetsNoImageAndThePanelNeverShows)
     EXPECT_FALSE(platform.log.contains("app.activate"));
 }
 
-TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor)
-{
+TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor) {
     launch();
     platform.log.clear();
     item->click();
     EXPECT_TRUE(popover->isShown());
     EXPECT_TRUE(delegate.eventMonitor()->isStarted());
-    const std::vector<std::string> shown = {
-        "popover.setContentSize 300x240", "popover.setContentViewController", "app.activate",
-        "popover.show", "monitors.addGlobal 10"};
+    const std::vector<std::string> shown = {"popover.setContentSize 300x240",
+                                            "popover.setContentViewController", "app.activate",
+                                            "popover.show", "monitors.addGlobal 10"};
     EXPECT_EQ(platform.log.lines(), shown);
 
     item->click();
@@ -108,8 +101,7 @@ TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor)
     EXPECT_EQ(platform.monitors.globalCount(), 0u);
 }
 
-TEST_F(AppDelegateTest, PanelHeightFollowsContentWithAtLeastOnePoint)
-{
+TEST_F(AppDelegateTest, PanelHeightFollowsContentWithAtLeastOnePoint) {
     launch();
     for (double height : {0.0, 0.4, 96.0, 412.0}) {
         contentHeight = height;
@@ -119,8 +111,7 @@ TEST_F(AppDelegateTest, PanelHeightFollowsContentWithAtLeastOnePoint)
     }
 }
 
-TEST_F(AppDelegateTest, RequestClosePopoverClosesOnlyAShownPanel)
-{
+TEST_F(AppDelegateTest, RequestClosePopoverClosesOnlyAShownPanel) {
     launch();
     platform.log.clear();
     NotificationCenter::defaultCenter().post(Notification::requestClosePopover);
@@ -132,8 +123,7 @@ TEST_F(AppDelegateTest, RequestClosePopoverClosesOnlyAShownPanel)
     EXPECT_FALSE(delegate.eventMonitor()->isStarted());
 }
 
-TEST_F(AppDelegateTest, OutsideClickClosesShownPanelAndDoesNothingWhileClosed)
-{
+TEST_F(AppDelegateTest, OutsideClickClosesShownPanelAndDoesNothingWhileClosed) {
     launch();
     delegate.showPopover();
     platform.monitors.sendGlobal(leftClick);
@@ -145,8 +135,7 @@ TEST_F(AppDelegateTest, OutsideClickClosesShownPanelAndDoesNothingWhileClosed)
     EXPECT_TRUE(platform.log.lines().empty());
 }
 
-TEST_F(AppDelegateTest, PreferencesChangeWhileShownReregistersAndKeepsPanelOpen)
-{
+TEST_F(AppDelegateTest, PreferencesChangeWhileShownReregistersAndKeepsPanelOpen) {
     storeShortcut(true, keyS, controlOption);
     launch();
     delegate.showPopover();
@@ -158,8 +147,7 @@ TEST_F(AppDelegateTest, PreferencesChangeWhileShownReregistersAndKeepsPanelOpen)
     EXPECT_EQ(platform.log.lines(), expected);
 }
 
-TEST_F(AppDelegateTest, TerminationRemovesShortcutMonitorAndStopsObserving)
-{
+TEST_F(AppDelegateTest, TerminationRemovesShortcutMonitorAndStopsObserving) {
     storeShortcut(true, keyS, controlOption);
     launch();
     ASSERT_TRUE(delegate.hasHotkeyMonitor());
@@ -181,8 +169,7 @@ struct RegistrationCase {
 class RegistrationTest : public AppDelegateTest,
                          public ::testing::WithParamInterface<RegistrationCase> {};
 
-TEST_P(RegistrationTest, InstallsAShortcutMonitorOnlyForAUsableStoredShortcut)
-{
+TEST_P(RegistrationTest, InstallsAShortcutMonitorOnlyForAUsableStoredShortcut) {
     const auto& c = GetParam();
     if (c.enabled) {
         platform.preferences.setBool(PreferencesKey::hotkeyEnabled, *c.enabled);
@@ -222,8 +209,7 @@ struct MatchCase {
 
 class MatchingTest : public AppDelegateTest, public ::testing::WithParamInterface<MatchCase> {};
 
-TEST_P(MatchingTest, TogglesOnlyOnExactDeviceIndependentFlagsAndKeyCode)
-{
+TEST_P(MatchingTest, TogglesOnlyOnExactDeviceIndependentFlagsAndKeyCode) {
     const auto& c = GetParam();
     storeShortcut(true, keyS, static_cast<std::int64_t>(c.stored));
     launch();
@@ -248,8 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"OtherKey", controlOption, 0, controlOption, false}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(AppDelegateTest, ShortcutTogglesOnTheMainQueueAndClosesAShownPanel)
-{
+TEST_F(AppDelegateTest, ShortcutTogglesOnTheMainQueueAndClosesAShownPanel) {
     storeShortcut(true, keyS, controlOption);
     launch();
     platform.monitors.sendGlobal(keyDown(keyS, controlOption));
@@ -263,8 +248,7 @@ TEST_F(AppDelegateTest, ShortcutTogglesOnTheMainQueueAndClosesAShownPanel)
     EXPECT_FALSE(delegate.eventMonitor()->isStarted());
 }
 
-TEST_F(AppDelegateTest, DisabledShortcutStartsWorkingWhenEnabledWithoutRestart)
-{
+TEST_F(AppDelegateTest, DisabledShortcutStartsWorkingWhenEnabledWithoutRestart) {
     storeShortcut(false, keyS, controlOption);
     launch();
     pressElsewhere(keyS, controlOption);
@@ -274,8 +258,7 @@ TEST_F(AppDelegateTest, DisabledShortcutStartsWorkingWhenEnabledWithoutRestart)
     EXPECT_TRUE(popover->isShown());
 }
 
-TEST_F(AppDelegateTest, ClearingTheShortcutRemovesTheMonitor)
-{
+TEST_F(AppDelegateTest, ClearingTheShortcutRemovesTheMonitor) {
     storeShortcut(true, keyS, controlOption);
     launch();
     Preferences::clearShortcut();
@@ -285,8 +268,7 @@ TEST_F(AppDelegateTest, ClearingTheShortcutRemovesTheMonitor)
     EXPECT_EQ(Preferences::hotkeyKeyDisplayString(), "");
 }
 
-TEST_F(AppDelegateTest, NoGlobalMonitoringLeavesShortcutUninstalledWithoutFailing)
-{
+TEST_F(AppDelegateTest, NoGlobalMonitoringLeavesShortcutUninstalledWithoutFailing) {
     platform.monitors.globalAvailable = false;
     storeShortcut(true, keyS, controlOption);
     launch();
@@ -296,8 +278,7 @@ TEST_F(AppDelegateTest, NoGlobalMonitoringLeavesShortcutUninstalledWithoutFailin
     EXPECT_FALSE(delegate.eventMonitor()->isStarted());
 }
 
-TEST_F(AppDelegateTest, SuspensionKeepsPanelOpenForTwoAndAHalfSeconds)
-{
+TEST_F(AppDelegateTest, SuspensionKeepsPanelOpenForTwoAndAHalfSeconds) {
     launch();
     delegate.showPopover();
     NotificationCenter::defaultCenter().post(Notification::suspendEventMonitor);
@@ -315,8 +296,7 @@ TEST_F(AppDelegateTest, SuspensionKeepsPanelOpenForTwoAndAHalfSeconds)
     EXPECT_FALSE(popover->isShown());
 }
 
-TEST_F(AppDelegateTest, EachSuspensionRestoresOnItsOwnScheduleAndOnlyRestartsForShownPanel)
-{
+TEST_F(AppDelegateTest, EachSuspensionRestoresOnItsOwnScheduleAndOnlyRestartsForShownPanel) {
     launch();
     NotificationCenter::defaultCenter().post(Notification::suspendEventMonitor);
     platform.mainQueue.advance(1.0);
@@ -330,10 +310,8 @@ TEST_F(AppDelegateTest, EachSuspensionRestoresOnItsOwnScheduleAndOnlyRestartsFor
     EXPECT_EQ(platform.mainQueue.pendingCount(), 1u);
 }
 
-TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing)
-{
-    auto owned = std::make_unique<AppDelegate>(
-        [] { return std::make_unique<FixedContent>(10); });
+TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing) {
+    auto owned = std::make_unique<AppDelegate>([] { return std::make_unique<FixedContent>(10); });
     owned->applicationDidFinishLaunching();
     owned->handleSuspendEventMonitor();
     owned.reset();
@@ -341,8 +319,7 @@ TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing)
     SUCCEED();
 }
 
-TEST_F(AppDelegateTest, StartingAStartedMonitorReplacesTheEarlierOne)
-{
+TEST_F(AppDelegateTest, StartingAStartedMonitorReplacesTheEarlierOne) {
     EventMonitor monitor(AppDelegate::outsideClickMask, [](const Event&) {});
     monitor.start();
     monitor.start();

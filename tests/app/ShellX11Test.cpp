@@ -20,19 +20,19 @@ struct XWindow {
     QRect geometry;  // absolute
 };
 
-QString run(const QString& program, const QStringList& args)
-{
+QString run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
     p.waitForFinished(10000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-void xdotool(const QStringList& args) { run(QStringLiteral("xdotool"), args); }
+void xdotool(const QStringList& args) {
+    run(QStringLiteral("xdotool"), args);
+}
 
 // Polls an outside process's state until it holds or the deadline passes.
-bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000)
-{
+bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000) {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMs) {
@@ -44,10 +44,9 @@ bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000)
     return condition();
 }
 
-QList<XWindow> swivloWindows()
-{
-    static const QRegularExpression line(
-        QStringLiteral(R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))"));
+QList<XWindow> swivloWindows() {
+    static const QRegularExpression line(QStringLiteral(
+        R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))"));
     QList<XWindow> windows;
     const QString tree = run(QStringLiteral("xwininfo"), {"-root", "-tree"});
     for (const QString& text : tree.split('\n')) {
@@ -60,13 +59,11 @@ QList<XWindow> swivloWindows()
     return windows;
 }
 
-bool isViewable(const XWindow& w)
-{
+bool isViewable(const XWindow& w) {
     return run(QStringLiteral("xwininfo"), {"-id", w.id}).contains(QStringLiteral("IsViewable"));
 }
 
-std::optional<XWindow> trayIcon()
-{
+std::optional<XWindow> trayIcon() {
     for (const auto& w : swivloWindows()) {
         if (w.geometry.width() <= 48 && w.geometry.height() <= 48 && w.geometry.width() > 1 &&
             isViewable(w)) {
@@ -76,8 +73,7 @@ std::optional<XWindow> trayIcon()
     return std::nullopt;
 }
 
-std::optional<XWindow> shownPanel()
-{
+std::optional<XWindow> shownPanel() {
     for (const auto& w : swivloWindows()) {
         if (w.geometry.width() == 300 && isViewable(w)) {
             return w;
@@ -86,37 +82,33 @@ std::optional<XWindow> shownPanel()
     return std::nullopt;
 }
 
-void clickAt(QPoint p)
-{
+void clickAt(QPoint p) {
     xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
 class ShellX11Test : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(home.isValid());
         QDir(home.path()).mkpath(QStringLiteral("config/Swivlo"));
         QDir(home.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            home.filePath(QStringLiteral("runtime")),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         other.setWindowTitle(QStringLiteral("Other application"));
         other.setGeometry(100, 300, 400, 300);
         other.show();
         QCoreApplication::processEvents();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         if (app.state() != QProcess::NotRunning) {
             app.terminate();
             app.waitForFinished(5000);
         }
     }
 
-    QProcessEnvironment environment() const
-    {
+    QProcessEnvironment environment() const {
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
@@ -125,15 +117,13 @@ protected:
         return env;
     }
 
-    void writePreferences(const QByteArray& ini)
-    {
+    void writePreferences(const QByteArray& ini) {
         QFile file(home.filePath(QStringLiteral("config/Swivlo/Swivlo.conf")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(ini);
     }
 
-    XWindow startApp()
-    {
+    XWindow startApp() {
         app.setProcessEnvironment(environment());
         app.setProcessChannelMode(QProcess::MergedChannels);
         app.start(QStringLiteral(SWIVLO_BINARY), {});
@@ -144,18 +134,14 @@ protected:
         return icon.value_or(XWindow{});
     }
 
-    void focusOther()
-    {
-        xdotool({"windowfocus", "--sync", QString::number(other.winId())});
-    }
+    void focusOther() { xdotool({"windowfocus", "--sync", QString::number(other.winId())}); }
 
     QTemporaryDir home;
     QProcess app;
     QWidget other;
 };
 
-TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainClosesIt)
-{
+TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainClosesIt) {
     const XWindow icon = startApp();
     ASSERT_FALSE(shownPanel()) << "nothing is shown at launch";
 
@@ -170,8 +156,7 @@ TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainCloses
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST_F(ShellX11Test, ClickInAnotherApplicationClosesTheShownPanel)
-{
+TEST_F(ShellX11Test, ClickInAnotherApplicationClosesTheShownPanel) {
     const XWindow icon = startApp();
     clickAt(icon.geometry.center());
     ASSERT_TRUE(eventually([] { return shownPanel().has_value(); }));
@@ -179,10 +164,10 @@ TEST_F(ShellX11Test, ClickInAnotherApplicationClosesTheShownPanel)
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST_F(ShellX11Test, StoredShortcutTogglesThePanelFromAnotherApplication)
-{
+TEST_F(ShellX11Test, StoredShortcutTogglesThePanelFromAnotherApplication) {
     // Control-Option-S: key code 1, flags 0xC0000.
-    writePreferences("[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n");
+    writePreferences(
+        "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n");
     startApp();
     focusOther();
     // With Shift added it must not fire: if it did, the exact shortcut right after would
@@ -196,10 +181,10 @@ TEST_F(ShellX11Test, StoredShortcutTogglesThePanelFromAnotherApplication)
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST_F(ShellX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart)
-{
+TEST_F(ShellX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart) {
     startApp();
-    writePreferences("[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n");
+    writePreferences(
+        "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n");
     focusOther();
     EXPECT_TRUE(eventually([] {
         xdotool({"key", "ctrl+alt+s"});
@@ -207,8 +192,7 @@ TEST_F(ShellX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart)
     }));
 }
 
-TEST_F(ShellX11Test, SecondLaunchSaysSoAndLeavesTheFirstRunning)
-{
+TEST_F(ShellX11Test, SecondLaunchSaysSoAndLeavesTheFirstRunning) {
     startApp();
     QProcess second;
     second.setProcessEnvironment(environment());

@@ -1,18 +1,17 @@
 #include "platform/desktop/DesktopApplication.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QSocketNotifier>
 #include <QUrl>
 #include <QWidget>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace swivlo::desktop {
 
-void DesktopApplication::activateIgnoringOtherApps()
-{
+void DesktopApplication::activateIgnoringOtherApps() {
     // The window about to be shown asks for the focus itself; bring forward what is already
     // open so the whole application comes to the front.
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -22,28 +21,24 @@ void DesktopApplication::activateIgnoringOtherApps()
     }
 }
 
-void DesktopApplication::terminate()
-{
+void DesktopApplication::terminate() {
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-bool DesktopApplication::openURL(const std::string& url)
-{
+bool DesktopApplication::openURL(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
 namespace {
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int)
-{
+void onSignal(int) {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
 }  // namespace
 
-void quitOnTerminationSignals()
-{
+void quitOnTerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
         return;
     }

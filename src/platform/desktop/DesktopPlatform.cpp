@@ -2,8 +2,7 @@
 
 namespace swivlo::desktop {
 
-DesktopPlatform::DesktopPlatform()
-{
+DesktopPlatform::DesktopPlatform() {
     Service<MainQueue>::install(&mainQueue);
     Service<PreferencesStore>::install(&preferences);
     Service<StatusBar>::install(&statusBar);
@@ -13,8 +12,7 @@ DesktopPlatform::DesktopPlatform()
     Service<Workspace>::install(&application);
 }
 
-DesktopPlatform::~DesktopPlatform()
-{
+DesktopPlatform::~DesktopPlatform() {
     Service<MainQueue>::install(nullptr);
     Service<PreferencesStore>::install(nullptr);
     Service<StatusBar>::install(nullptr);

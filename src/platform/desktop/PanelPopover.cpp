@@ -17,12 +17,9 @@ constexpr int gapBelowItem = 4;
 }
 
 WidgetPanelController::WidgetPanelController(std::unique_ptr<QWidget> content)
-    : content_(std::move(content))
-{
-}
+    : content_(std::move(content)) {}
 
-double WidgetPanelController::fittingHeight(double width)
-{
+double WidgetPanelController::fittingHeight(double width) {
     if (!content_) {
         return 0;
     }
@@ -36,8 +33,7 @@ double WidgetPanelController::fittingHeight(double width)
 }
 
 PanelPopover::PanelPopover()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("Swivlo"));
     setAttribute(Qt::WA_ShowWithoutActivating, false);
     auto* layout = new QVBoxLayout(this);
@@ -52,21 +48,18 @@ PanelPopover::PanelPopover()
             });
 }
 
-PanelPopover::~PanelPopover()
-{
+PanelPopover::~PanelPopover() {
     if (outsideWatch_) {
         eventMonitors().removeMonitor(*outsideWatch_);
     }
 }
 
-void PanelPopover::setBehavior(Behavior behavior)
-{
+void PanelPopover::setBehavior(Behavior behavior) {
     behavior_ = behavior;
     updateOutsideWatch();
 }
 
-void PanelPopover::setContentViewController(std::unique_ptr<PanelController> controller)
-{
+void PanelPopover::setContentViewController(std::unique_ptr<PanelController> controller) {
     auto* widgetController = dynamic_cast<WidgetPanelController*>(controller.get());
     std::unique_ptr<QWidget> content =
         widgetController ? widgetController->takeContent() : std::make_unique<QWidget>();
@@ -79,8 +72,7 @@ void PanelPopover::setContentViewController(std::unique_ptr<PanelController> con
     content_->show();
 }
 
-void PanelPopover::setContentSize(QSizeF size)
-{
+void PanelPopover::setContentSize(QSizeF size) {
     contentSize_ = size;
     const QSize pixels(static_cast<int>(std::lround(size.width())),
                        static_cast<int>(std::lround(size.height())));
@@ -90,8 +82,7 @@ void PanelPopover::setContentSize(QSizeF size)
     }
 }
 
-QPoint PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect available)
-{
+QPoint PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect available) {
     if (anchor.isEmpty()) {
         anchor = QRect(cursor, QSize(1, 1));
     }
@@ -101,13 +92,14 @@ QPoint PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect av
     if (y + size.height() > available.bottom() + 1 && anchor.top() > available.center().y()) {
         y = anchor.top() - gapBelowItem - size.height();
     }
-    x = std::clamp(x, available.left(), std::max(available.left(), available.right() + 1 - size.width()));
-    y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() + 1 - size.height()));
+    x = std::clamp(x, available.left(),
+                   std::max(available.left(), available.right() + 1 - size.width()));
+    y = std::clamp(y, available.top(),
+                   std::max(available.top(), available.bottom() + 1 - size.height()));
     return {x, y};
 }
 
-void PanelPopover::showRelativeTo(const StatusItem& item)
-{
+void PanelPopover::showRelativeTo(const StatusItem& item) {
     const QRect anchor = item.buttonScreenRect();
     const QPoint cursor = QCursor::pos();
     QScreen* screen = QGuiApplication::screenAt(anchor.isEmpty() ? cursor : anchor.center());
@@ -122,16 +114,16 @@ void PanelPopover::showRelativeTo(const StatusItem& item)
     updateOutsideWatch();
 }
 
-void PanelPopover::performClose() { hide(); }
+void PanelPopover::performClose() {
+    hide();
+}
 
-void PanelPopover::hideEvent(QHideEvent* event)
-{
+void PanelPopover::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     updateOutsideWatch();
 }
 
-void PanelPopover::updateOutsideWatch()
-{
+void PanelPopover::updateOutsideWatch() {
     const bool wanted = behavior_ == Behavior::Transient && isVisible();
     if (wanted == outsideWatch_.has_value()) {
         return;
@@ -151,8 +143,7 @@ void PanelPopover::updateOutsideWatch()
     });
 }
 
-void PanelPopover::keyPressEvent(QKeyEvent* event)
-{
+void PanelPopover::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && behavior_ == Behavior::Transient) {
         hide();
         return;
@@ -160,8 +151,7 @@ void PanelPopover::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void PanelPopover::paintEvent(QPaintEvent*)
-{
+void PanelPopover::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().mid().color());

@@ -8,16 +8,14 @@ namespace swivlo::desktop {
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
 
-QString SettingsPreferencesStore::defaultPath()
-{
+QString SettingsPreferencesStore::defaultPath() {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty() || !QDir::isAbsolutePath(config)) {
         config = QDir::homePath() + QStringLiteral("/.config");
@@ -26,8 +24,7 @@ QString SettingsPreferencesStore::defaultPath()
 }
 
 SettingsPreferencesStore::SettingsPreferencesStore(const QString& path)
-    : settings_(path, QSettings::IniFormat)
-{
+    : settings_(path, QSettings::IniFormat) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     lastContents_ = readAll(path);
     QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, &watcher_,
@@ -37,8 +34,7 @@ SettingsPreferencesStore::SettingsPreferencesStore(const QString& path)
     watchFile();
 }
 
-std::optional<QVariant> SettingsPreferencesStore::object(const std::string& key) const
-{
+std::optional<QVariant> SettingsPreferencesStore::object(const std::string& key) const {
     const QString k = QString::fromStdString(key);
     if (!settings_.contains(k)) {
         return std::nullopt;
@@ -46,8 +42,7 @@ std::optional<QVariant> SettingsPreferencesStore::object(const std::string& key)
     return settings_.value(k);
 }
 
-void SettingsPreferencesStore::setObject(const std::string& key, const QVariant& value)
-{
+void SettingsPreferencesStore::setObject(const std::string& key, const QVariant& value) {
     settings_.setValue(QString::fromStdString(key), value);
     settings_.sync();
     lastContents_ = readAll(path());
@@ -55,8 +50,7 @@ void SettingsPreferencesStore::setObject(const std::string& key, const QVariant&
     notifyChanged();
 }
 
-void SettingsPreferencesStore::removeObject(const std::string& key)
-{
+void SettingsPreferencesStore::removeObject(const std::string& key) {
     settings_.remove(QString::fromStdString(key));
     settings_.sync();
     lastContents_ = readAll(path());
@@ -64,13 +58,11 @@ void SettingsPreferencesStore::removeObject(const std::string& key)
     notifyChanged();
 }
 
-std::string SettingsPreferencesStore::preferencesDirectory() const
-{
+std::string SettingsPreferencesStore::preferencesDirectory() const {
     return QFileInfo(path()).absolutePath().toStdString();
 }
 
-void SettingsPreferencesStore::watchFile()
-{
+void SettingsPreferencesStore::watchFile() {
     // Atomic saves replace the file, which drops it from the watch: watch the folder too.
     const QString dir = QFileInfo(path()).absolutePath();
     if (!watcher_.directories().contains(dir)) {
@@ -81,8 +73,7 @@ void SettingsPreferencesStore::watchFile()
     }
 }
 
-void SettingsPreferencesStore::fileChanged()
-{
+void SettingsPreferencesStore::fileChanged() {
     watchFile();
     const QByteArray contents = readAll(path());
     if (contents == lastContents_) {

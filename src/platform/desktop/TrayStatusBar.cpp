@@ -11,8 +11,7 @@ namespace {
 
 // The artwork is one monochrome glyph; it is drawn light with a dark rim so it reads on
 // light and dark trays alike, at 1x and 2x.
-QIcon trayIcon(const QString& resource)
-{
+QIcon trayIcon(const QString& resource) {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) {
         return {};
@@ -31,8 +30,7 @@ QIcon trayIcon(const QString& resource)
 
 }  // namespace
 
-TrayStatusItem::TrayStatusItem()
-{
+TrayStatusItem::TrayStatusItem() {
     icon_.setToolTip(QStringLiteral("Swivlo"));
     QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
                      [this](QSystemTrayIcon::ActivationReason reason) {
@@ -43,8 +41,7 @@ TrayStatusItem::TrayStatusItem()
                      });
 }
 
-void TrayStatusItem::setImage(const std::string& name)
-{
+void TrayStatusItem::setImage(const std::string& name) {
     const QString resource = QStringLiteral(":/images/%1.svg").arg(QString::fromStdString(name));
     QIcon icon = QFile::exists(resource) ? trayIcon(resource) : QIcon();
     if (icon.isNull()) {
@@ -57,10 +54,11 @@ void TrayStatusItem::setImage(const std::string& name)
     icon_.show();
 }
 
-void TrayStatusItem::setAction(std::function<void()> action) { action_ = std::move(action); }
+void TrayStatusItem::setAction(std::function<void()> action) {
+    action_ = std::move(action);
+}
 
-std::unique_ptr<StatusItem> TrayStatusBar::statusItemWithLength(double)
-{
+std::unique_ptr<StatusItem> TrayStatusBar::statusItemWithLength(double) {
     return std::make_unique<TrayStatusItem>();
 }
 

@@ -13,8 +13,7 @@ namespace swivlo::desktop {
 
 namespace {
 
-std::optional<Event> hostEvent(QEvent* event)
-{
+std::optional<Event> hostEvent(QEvent* event) {
     Event out;
     switch (event->type()) {
         case QEvent::KeyPress:
@@ -25,7 +24,8 @@ std::optional<Event> hostEvent(QEvent* event)
                 key->key() == Qt::Key_CapsLock) {
                 out.type = EventType::FlagsChanged;
             } else {
-                out.type = event->type() == QEvent::KeyPress ? EventType::KeyDown : EventType::KeyUp;
+                out.type =
+                    event->type() == QEvent::KeyPress ? EventType::KeyDown : EventType::KeyUp;
             }
             auto code = keys::keyCodeFromX11(key->nativeScanCode());
             if (!code) {
@@ -82,8 +82,8 @@ X11EventMonitors::X11EventMonitors() = default;
 
 X11EventMonitors::~X11EventMonitors() = default;
 
-std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask, GlobalHandler handler)
-{
+std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask,
+                                                               GlobalHandler handler) {
     if (!observer_) {
         std::string whyNot;
         observer_ = X11InputObserver::open([this](const Event& e) { deliverGlobal(e); }, whyNot);
@@ -102,8 +102,8 @@ std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask, G
     return token;
 }
 
-std::optional<MonitorToken> X11EventMonitors::addLocalMonitor(EventMask mask, LocalHandler handler)
-{
+std::optional<MonitorToken> X11EventMonitors::addLocalMonitor(EventMask mask,
+                                                              LocalHandler handler) {
     if (local_.empty()) {
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -112,16 +112,14 @@ std::optional<MonitorToken> X11EventMonitors::addLocalMonitor(EventMask mask, Lo
     return token;
 }
 
-void X11EventMonitors::removeMonitor(MonitorToken token)
-{
+void X11EventMonitors::removeMonitor(MonitorToken token) {
     global_.erase(token);
     if (local_.erase(token) && local_.empty()) {
         QCoreApplication::instance()->removeEventFilter(this);
     }
 }
 
-void X11EventMonitors::deliverGlobal(const Event& event)
-{
+void X11EventMonitors::deliverGlobal(const Event& event) {
     // Handlers may add or remove monitors while they run.
     const auto snapshot = global_;
     for (const auto& [token, entry] : snapshot) {
@@ -131,8 +129,7 @@ void X11EventMonitors::deliverGlobal(const Event& event)
     }
 }
 
-bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event)
-{
+bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
     // Each input event reaches its window first and its widgets after: look at it once.
     if (!watched->isWindowType()) {
         return false;

@@ -16,10 +16,11 @@ namespace swivlo::desktop {
 
 namespace {
 
-Display* dpy(void* display) { return static_cast<Display*>(display); }
+Display* dpy(void* display) {
+    return static_cast<Display*>(display);
+}
 
-std::set<unsigned long> ourWindowIds()
-{
+std::set<unsigned long> ourWindowIds() {
     std::set<unsigned long> ids;
     for (QWindow* window : QGuiApplication::allWindows()) {
         if (window->handle()) {
@@ -29,8 +30,7 @@ std::set<unsigned long> ourWindowIds()
     return ids;
 }
 
-std::string charactersFor(Display* display, unsigned keycode)
-{
+std::string charactersFor(Display* display, unsigned keycode) {
     const KeySym sym = XkbKeycodeToKeysym(display, static_cast<KeyCode>(keycode), 0, 0);
     // Latin-1 keysyms are their own code points; others have no plain character here.
     if (sym >= 0x20 && sym <= 0x7e) {
@@ -41,8 +41,7 @@ std::string charactersFor(Display* display, unsigned keycode)
 
 }  // namespace
 
-std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string& whyNot)
-{
+std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string& whyNot) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         whyNot = "the session is not an X11 session (" +
                  QGuiApplication::platformName().toStdString() + ")";
@@ -83,9 +82,9 @@ std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string&
     mask.mask_len = sizeof(bits);
     mask.mask = bits;
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
-    XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbAllStateComponentsMask,
-                          XkbModifierStateMask | XkbModifierLockMask | XkbModifierBaseMask |
-                              XkbModifierLatchMask);
+    XkbSelectEventDetails(
+        display, XkbUseCoreKbd, XkbStateNotify, XkbAllStateComponentsMask,
+        XkbModifierStateMask | XkbModifierLockMask | XkbModifierBaseMask | XkbModifierLatchMask);
     XFlush(display);
 
     auto observer =
@@ -99,10 +98,9 @@ std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string&
 }
 
 X11InputObserver::X11InputObserver(void* display, int xiOpcode, Sink sink)
-    : display_(display), xiOpcode_(xiOpcode), sink_(std::move(sink))
-{
-    notifier_ = std::make_unique<QSocketNotifier>(ConnectionNumber(dpy(display_)),
-                                                  QSocketNotifier::Read);
+    : display_(display), xiOpcode_(xiOpcode), sink_(std::move(sink)) {
+    notifier_ =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(dpy(display_)), QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &X11InputObserver::drain);
     // Xlib may have read events into its queue while answering a request: drain before the
     // event loop sleeps so none waits for the next wake-up.
@@ -110,14 +108,12 @@ X11InputObserver::X11InputObserver(void* display, int xiOpcode, Sink sink)
             &X11InputObserver::drain);
 }
 
-X11InputObserver::~X11InputObserver()
-{
+X11InputObserver::~X11InputObserver() {
     notifier_.reset();
     XCloseDisplay(dpy(display_));
 }
 
-void X11InputObserver::drain()
-{
+void X11InputObserver::drain() {
     Display* display = dpy(display_);
     while (XPending(display) > 0) {
         XEvent event;
@@ -146,8 +142,7 @@ void X11InputObserver::drain()
     }
 }
 
-void X11InputObserver::handleRawKey(unsigned keycode)
-{
+void X11InputObserver::handleRawKey(unsigned keycode) {
     const auto keyCode = keys::keyCodeFromX11(keycode);
     if (!keyCode || focusIsOurs()) {
         return;
@@ -160,14 +155,24 @@ void X11InputObserver::handleRawKey(unsigned keycode)
     sink_(event);
 }
 
-void X11InputObserver::handleRawButton(unsigned button)
-{
+void X11InputObserver::handleRawButton(unsigned button) {
     Event event;
     switch (button) {
-        case 1: event.type = EventType::LeftMouseDown; break;
-        case 3: event.type = EventType::RightMouseDown; break;
-        case 4: case 5: case 6: case 7: event.type = EventType::ScrollWheel; break;
-        default: event.type = EventType::OtherMouseDown; break;
+        case 1:
+            event.type = EventType::LeftMouseDown;
+            break;
+        case 3:
+            event.type = EventType::RightMouseDown;
+            break;
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+            event.type = EventType::ScrollWheel;
+            break;
+        default:
+            event.type = EventType::OtherMouseDown;
+            break;
     }
     if (pointerIsOverOurs()) {
         return;
@@ -176,16 +181,14 @@ void X11InputObserver::handleRawButton(unsigned button)
     sink_(event);
 }
 
-bool X11InputObserver::focusIsOurs() const
-{
+bool X11InputObserver::focusIsOurs() const {
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(dpy(display_), &focus, &revert);
     return ourWindowIds().count(focus) > 0;
 }
 
-bool X11InputObserver::pointerIsOverOurs() const
-{
+bool X11InputObserver::pointerIsOverOurs() const {
     // Walk from the root down the windows under the pointer: ours may be nested in a window
     // manager frame or, for the tray icon, in the tray host.
     Display* display = dpy(display_);

@@ -5,72 +5,63 @@
 
 namespace swivlo::testing {
 
-bool CallLog::contains(const std::string& line) const
-{
+bool CallLog::contains(const std::string& line) const {
     return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
 }
 
-int CallLog::count(const std::string& line) const
-{
+int CallLog::count(const std::string& line) const {
     return static_cast<int>(std::count(lines_.begin(), lines_.end(), line));
 }
 
-void FakeStatusItem::setImage(const std::string& name) { log_.record("statusItem.setImage " + name); }
+void FakeStatusItem::setImage(const std::string& name) {
+    log_.record("statusItem.setImage " + name);
+}
 
-void FakeStatusItem::setAction(std::function<void()> action)
-{
+void FakeStatusItem::setAction(std::function<void()> action) {
     log_.record("statusItem.setAction");
     action_ = std::move(action);
 }
 
-void FakeStatusItem::click()
-{
+void FakeStatusItem::click() {
     if (action_) {
         action_();
     }
 }
 
-std::unique_ptr<StatusItem> FakeStatusBar::statusItemWithLength(double length)
-{
+std::unique_ptr<StatusItem> FakeStatusBar::statusItemWithLength(double length) {
     log_.record("statusBar.statusItemWithLength " + std::to_string(static_cast<int>(length)));
     auto item = std::make_unique<FakeStatusItem>(log_, giveButton);
     lastItem = item.get();
     return item;
 }
 
-void FakePopover::setBehavior(Behavior behavior)
-{
+void FakePopover::setBehavior(Behavior behavior) {
     behavior_ = behavior;
     log_.record("popover.setBehavior " + std::to_string(static_cast<int>(behavior)));
 }
 
-void FakePopover::setContentViewController(std::unique_ptr<PanelController> controller)
-{
+void FakePopover::setContentViewController(std::unique_ptr<PanelController> controller) {
     content_ = std::move(controller);
     log_.record("popover.setContentViewController");
 }
 
-void FakePopover::setContentSize(QSizeF size)
-{
+void FakePopover::setContentSize(QSizeF size) {
     size_ = size;
     log_.record("popover.setContentSize " + std::to_string(std::lround(size.width())) + "x" +
                 std::to_string(std::lround(size.height())));
 }
 
-void FakePopover::showRelativeTo(const StatusItem&)
-{
+void FakePopover::showRelativeTo(const StatusItem&) {
     shown_ = true;
     log_.record("popover.show");
 }
 
-void FakePopover::performClose()
-{
+void FakePopover::performClose() {
     shown_ = false;
     log_.record("popover.performClose");
 }
 
-std::unique_ptr<Popover> FakePopoverFactory::makePopover()
-{
+std::unique_ptr<Popover> FakePopoverFactory::makePopover() {
     log_.record("popover.create");
     auto popover = std::make_unique<FakePopover>(log_);
     lastPopover = popover.get();
@@ -78,8 +69,7 @@ std::unique_ptr<Popover> FakePopoverFactory::makePopover()
 }
 
 std::optional<MonitorToken> FakeEventMonitors::addGlobalMonitor(EventMask mask,
-                                                                GlobalHandler handler)
-{
+                                                                GlobalHandler handler) {
     if (!globalAvailable) {
         log_.record("monitors.addGlobal " + std::to_string(mask) + " refused");
         return std::nullopt;
@@ -90,16 +80,15 @@ std::optional<MonitorToken> FakeEventMonitors::addGlobalMonitor(EventMask mask,
     return token;
 }
 
-std::optional<MonitorToken> FakeEventMonitors::addLocalMonitor(EventMask mask, LocalHandler handler)
-{
+std::optional<MonitorToken> FakeEventMonitors::addLocalMonitor(EventMask mask,
+                                                               LocalHandler handler) {
     const MonitorToken token = next_++;
     local_[token] = {mask, std::move(handler)};
     log_.record("monitors.addLocal " + std::to_string(mask));
     return token;
 }
 
-void FakeEventMonitors::removeMonitor(MonitorToken token)
-{
+void FakeEventMonitors::removeMonitor(MonitorToken token) {
     const auto g = global_.find(token);
     if (g != global_.end()) {
         log_.record("monitors.remove " + std::to_string(g->second.first));
@@ -113,8 +102,7 @@ void FakeEventMonitors::removeMonitor(MonitorToken token)
     }
 }
 
-void FakeEventMonitors::sendGlobal(const Event& event)
-{
+void FakeEventMonitors::sendGlobal(const Event& event) {
     // Handlers may add or remove monitors: deliver to a snapshot.
     const auto snapshot = global_;
     for (const auto& [token, entry] : snapshot) {
@@ -124,8 +112,7 @@ void FakeEventMonitors::sendGlobal(const Event& event)
     }
 }
 
-std::optional<Event> FakeEventMonitors::sendLocal(const Event& event)
-{
+std::optional<Event> FakeEventMonitors::sendLocal(const Event& event) {
     std::optional<Event> current = event;
     const auto snapshot = local_;
     for (const auto& [token, entry] : snapshot) {

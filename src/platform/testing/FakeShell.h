@@ -103,8 +103,7 @@ public:
     explicit FakeApplication(CallLog& log) : log_(log) {}
     void activateIgnoringOtherApps() override { log_.record("app.activate"); }
     void terminate() override { log_.record("app.terminate"); }
-    bool openURL(const std::string& url) override
-    {
+    bool openURL(const std::string& url) override {
         log_.record("workspace.openURL " + url);
         return true;
     }

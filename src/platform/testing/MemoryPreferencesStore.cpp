@@ -2,14 +2,12 @@
 
 namespace swivlo::testing {
 
-std::optional<QVariant> MemoryPreferencesStore::object(const std::string& key) const
-{
+std::optional<QVariant> MemoryPreferencesStore::object(const std::string& key) const {
     const auto it = values_.find(key);
     return it == values_.end() ? std::nullopt : std::optional<QVariant>(it->second);
 }
 
-void MemoryPreferencesStore::setObject(const std::string& key, const QVariant& value)
-{
+void MemoryPreferencesStore::setObject(const std::string& key, const QVariant& value) {
     values_[key] = value;
     ++writes_;
     if (log_) {
@@ -18,8 +16,7 @@ void MemoryPreferencesStore::setObject(const std::string& key, const QVariant& v
     notifyChanged();
 }
 
-void MemoryPreferencesStore::removeObject(const std::string& key)
-{
+void MemoryPreferencesStore::removeObject(const std::string& key) {
     values_.erase(key);
     ++writes_;
     if (log_) {
