@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "scenes/SceneCodec.h"
+
+namespace swivlo {
+namespace {
+
+const char* const kId = "E621E1F8-C36C-495A-93FC-0C247A3E6E5F";
+
+Scene focusScene() {
+    return Scene{
+        *parseSceneId(kId), "Focus", "brain.head.profile",
+        "purple",           true,    SceneFeatures{{"keepAwake", false}, {"hideDesktop", true}}};
+}
+
+// A valid object with one member replaced (or removed when `value` is null).
+std::string sceneObject(const std::string& replacedMember = "", const char* value = nullptr) {
+    const std::pair<std::string, std::string> members[] = {
+        {"id", std::string("\"") + kId + "\""},
+        {"name", "\"n\""},
+        {"icon", "\"i\""},
+        {"color", "\"blue\""},
+        {"isActive", "false"},
+        {"features", "{\"darkMode\":true}"},
+    };
+    std::string text = "{";
+    for (const auto& [name, json] : members) {
+        if (name == replacedMember && !value) {
+            continue;
+        }
+        if (text.size() > 1) {
+            text += ",";
+        }
+        text += "\"" + name + "\":" + (name == replacedMember ? std::string(value) : json);
+    }
+    return text + "}";
+}
+
+TEST(SceneCodec, WritesCompactMembersInOrderWithUpperCaseId) {
+    EXPECT_EQ(encodeScenes({focusScene()}),
+              std::string("[{\"id\":\"E621E1F8-C36C-495A-93FC-0C247A3E6E5F\",\"name\":\"Focus\","
+                          "\"icon\":\"brain.head.profile\",\"color\":\"purple\",\"isActive\":true,"
+                          "\"features\":{\"hideDesktop\":true,\"keepAwake\":false}}]"));
+}
+
+TEST(SceneCodec, EmptyListIsTwoBytesAndEmptyFeaturesAnEmptyObject) {
+    EXPECT_EQ(encodeScenes({}), std::string("[]"));
+    Scene scene = focusScene();
+    scene.features.clear();
+    const auto text = encodeScenes({scene});
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("\"features\":{}}"), std::string::npos) << *text;
+}
+
+TEST(SceneCodec, LowerCaseIdReadsAndWritesBackUpperCase) {
+    const std::string lower =
+        "[" + sceneObject("id", "\"e621e1f8-c36c-495a-93fc-0c247a3e6e5f\"") + "]";
+    const auto scenes = decodeScenes(lower);
+    ASSERT_TRUE(scenes);
+    ASSERT_EQ(scenes->size(), 1u);
+    EXPECT_EQ(scenes->front().id, *parseSceneId(kId));
+    EXPECT_NE(encodeScenes(*scenes)->find(kId), std::string::npos);
+}
+
+TEST(SceneCodec, AcceptsAnyMemberOrderAndUnknownMembers) {
+    const std::string text =
+        "[{\"features\":{\"hideWidgets\":false,\"fromLaterVersion\":true},\"isActive\":true,"
+        "\"extra\":[1,{\"x\":null}],\"color\":\"custom:1E90FF\",\"icon\":\"tv\",\"name\":\"B\","
+        "\"id\":\"E621E1F8-C36C-495A-93FC-0C247A3E6E5F\"}]";
+    const auto scenes = decodeScenes(text);
+    ASSERT_TRUE(scenes);
+    const Scene expected{*parseSceneId(kId),
+                         "B",
+                         "tv",
+                         "custom:1E90FF",
+                         true,
+                         SceneFeatures{{"hideWidgets", false}, {"fromLaterVersion", true}}};
+    EXPECT_EQ(*scenes, std::vector<Scene>{expected});
+}
+
+struct Rejected {
+    const char* why;
+    std::string text;
+};
+
+class SceneCodecRejects : public ::testing::TestWithParam<Rejected> {};
+
+TEST_P(SceneCodecRejects, TheWholeList) {
+    EXPECT_FALSE(decodeScenes(GetParam().text)) << GetParam().why << ": " << GetParam().text;
+}
+
+std::vector<Rejected> rejectedInputs() {
+    const std::string good = sceneObject();
+    std::vector<Rejected> cases = {
+        {"empty", ""},
+        {"not JSON", "not json"},
+        {"truncated", "[" + good},
+        {"trailing text", "[" + good + "] x"},
+        {"object at top level", good},
+        {"null at top level", "null"},
+        {"element not an object", "[" + good + ",[]]"},
+        {"second element lacks features", "[" + good + "," + sceneObject("features") + "]"},
+        {"isActive a number", "[" + sceneObject("isActive", "1") + "]"},
+        {"isActive a string", "[" + sceneObject("isActive", "\"true\"") + "]"},
+        {"name a number", "[" + sceneObject("name", "7") + "]"},
+        {"icon null", "[" + sceneObject("icon", "null") + "]"},
+        {"color an object", "[" + sceneObject("color", "{}") + "]"},
+        {"features an array", "[" + sceneObject("features", "[]") + "]"},
+        {"feature value a number", "[" + sceneObject("features", "{\"darkMode\":1}") + "]"},
+        {"feature value null", "[" + sceneObject("features", "{\"darkMode\":null}") + "]"},
+        {"id a number", "[" + sceneObject("id", "12") + "]"},
+        {"id in braces",
+         "[" + sceneObject("id", "\"{E621E1F8-C36C-495A-93FC-0C247A3E6E5F}\"") + "]"},
+        {"id without hyphens",
+         "[" + sceneObject("id", "\"E621E1F8C36C495A93FC0C247A3E6E5F\"") + "]"},
+        {"id one digit short",
+         "[" + sceneObject("id", "\"E621E1F8-C36C-495A-93FC-0C247A3E6E5\"") + "]"},
+        {"id not hexadecimal",
+         "[" + sceneObject("id", "\"G621E1F8-C36C-495A-93FC-0C247A3E6E5F\"") + "]"},
+        {"id hyphen moved",
+         "[" + sceneObject("id", "\"E621E1F-8C36C-495A-93FC-0C247A3E6E5F\"") + "]"},
+        {"invalid UTF-8 in a name", "[" + sceneObject("name", "\"\xff\"") + "]"},
+    };
+    for (const char* member : {"id", "name", "icon", "color", "isActive", "features"}) {
+        cases.push_back({member, "[" + sceneObject(member) + "]"});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Malformed, SceneCodecRejects, ::testing::ValuesIn(rejectedInputs()));
+
+TEST(SceneCodec, RefusesToEncodeTextsThatAreNotUtf8) {
+    Scene scene = focusScene();
+    scene.name = "bad \xC3";
+    EXPECT_FALSE(encodeScenes({focusScene(), scene}));
+}
+
+std::string randomText(std::mt19937& random) {
+    static const std::vector<std::string> pieces = {
+        "a",    "Z",    " ",    "\"", "\\",     "/",    "\n", "\t",     std::string(1, '\0'),
+        "\x01", "\x1f", "\x7f", "é",  "·",      "日本", "😀",  "\u200b", "custom:",
+        "{",    "]",    ",",    ":",  "\\u0041"};
+    std::string text;
+    const int length = std::uniform_int_distribution<int>(0, 12)(random);
+    for (int i = 0; i < length; ++i) {
+        text += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+    }
+    return text;
+}
+
+TEST(SceneCodec, RandomScenesSurviveARoundTrip) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<Scene> scenes(std::uniform_int_distribution<int>(0, 5)(random));
+        for (Scene& scene : scenes) {
+            scene.id = QUuid::createUuid();
+            scene.name = randomText(random);
+            scene.icon = randomText(random);
+            scene.color = randomText(random);
+            scene.isActive = random() % 2 == 0;
+            const int features = std::uniform_int_distribution<int>(0, 7)(random);
+            for (int i = 0; i < features; ++i) {
+                scene.features[randomText(random)] = random() % 2 == 0;
+            }
+        }
+        const auto text = encodeScenes(scenes);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(text->find('\n'), std::string::npos) << "not compact";
+        EXPECT_EQ(decodeScenes(*text), scenes) << *text;
+    }
+}
+
+TEST(SceneId, CanonicalFormIsUpperCase) {
+    const QUuid id = QUuid::createUuid();
+    const std::string text = sceneIdString(id);
+    EXPECT_EQ(text, id.toString(QUuid::WithoutBraces).toUpper().toStdString());
+    EXPECT_EQ(parseSceneId(text), id);
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "scenes/SceneColor.h"
+
+namespace swivlo {
+namespace {
+
+const QColor kDodgerBlue(0x1E, 0x90, 0xFF);
+
+struct Resolved {
+    const char* text;
+    QColor expected;  // invalid: blue
+};
+
+class SceneColorResolves : public ::testing::TestWithParam<Resolved> {};
+
+TEST_P(SceneColorResolves, ToTheDrawnColour) {
+    const QColor expected =
+        GetParam().expected.isValid() ? GetParam().expected : resolveSceneColor("blue");
+    EXPECT_EQ(resolveSceneColor(GetParam().text), expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SceneColorResolves,
+    ::testing::Values(Resolved{"custom:1E90FF", kDodgerBlue},
+                      Resolved{"custom:1e90ff", kDodgerBlue}, Resolved{"#1E90FF", kDodgerBlue},
+                      Resolved{"#1e90Ff", kDodgerBlue}, Resolved{"custom:000000", QColor(0, 0, 0)},
+                      Resolved{"custom:FFFFFF", QColor(255, 255, 255)},
+                      Resolved{"red", QColor(255, 59, 48)}, Resolved{"", {}}, Resolved{"Blue", {}},
+                      Resolved{"RED", {}}, Resolved{"red ", {}}, Resolved{"custom:1E90F", {}},
+                      Resolved{"custom:GG0000", {}}, Resolved{"custom:1E90FF0", {}},
+                      Resolved{"custom:", {}}, Resolved{"custom:+1E90F", {}},
+                      Resolved{"custom: 1E90F", {}}, Resolved{"1E90FF", {}},
+                      Resolved{"##1E90F", {}}, Resolved{"Custom:1E90FF", {}},
+                      Resolved{"#1E90FF ", {}}, Resolved{"custom:0x1E90", {}}));
+
+TEST(SceneColor, CustomColoursAreOpaqueSrgb) {
+    const auto colour = parseCustomColor("custom:1E90FF");
+    ASSERT_TRUE(colour);
+    EXPECT_EQ(colour->alphaF(), 1.0f);
+    EXPECT_EQ(colour->spec(), QColor::Rgb);
+    EXPECT_FALSE(parseCustomColor("blue"));
+}
+
+TEST(SceneColor, NamedColoursAreTenDistinctOnesThatFollowTheAppearance) {
+    const auto names = sceneColorNames();
+    ASSERT_EQ(names.size(), 10u);
+    std::set<QRgb> light, dark;
+    for (const std::string_view name : names) {
+        const QColor l = resolveSceneColor(name, false);
+        const QColor d = resolveSceneColor(name, true);
+        EXPECT_NE(l, d) << name;
+        light.insert(l.rgb());
+        dark.insert(d.rgb());
+    }
+    EXPECT_EQ(light.size(), 10u);
+    EXPECT_EQ(dark.size(), 10u);
+    EXPECT_EQ(resolveSceneColor("blue", false), QColor(0, 122, 255));
+    EXPECT_EQ(resolveSceneColor("blue", true), QColor(10, 132, 255));
+    // Unreadable values fall back to the blue of the current appearance; custom ones stay put.
+    EXPECT_EQ(resolveSceneColor("nope", true), resolveSceneColor("blue", true));
+    EXPECT_EQ(resolveSceneColor("#1E90FF", true), kDodgerBlue);
+}
+
+struct Picked {
+    QColor colour;
+    const char* stored;
+};
+
+class SceneColorStores : public ::testing::TestWithParam<Picked> {};
+
+TEST_P(SceneColorStores, AsUpperCaseCustomValue) {
+    EXPECT_EQ(customColorString(GetParam().colour), GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SceneColorStores,
+    ::testing::Values(Picked{QColor(Qt::red), "custom:FF0000"},
+                      Picked{QColor::fromRgbF(1, 0, 0), "custom:FF0000"},
+                      Picked{kDodgerBlue, "custom:1E90FF"},
+                      Picked{QColor::fromRgbF(0.5f, 0, 1), "custom:8000FF"},
+                      Picked{QColor::fromRgbF(0.3f, 0.3f, 0.3f), "custom:4D4D4D"},
+                      Picked{QColor::fromHsv(0, 255, 255), "custom:FF0000"},
+                      Picked{QColor::fromCmyk(0, 255, 255, 0), "custom:FF0000"},
+                      Picked{QColor::fromRgbF(1.5f, -0.25f, 0.5f), "custom:FF0080"},
+                      Picked{QColor(), "custom:007AFF"}));
+
+TEST(SceneColor, StoredCustomValuesResolveToThePickedColour) {
+    for (const char* value : {"custom:ABCDEF", "custom:010203", "custom:FF3B30"}) {
+        EXPECT_EQ(customColorString(resolveSceneColor(value)), value);
+    }
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/testing/TestPlatform.h"
+#include "scenes/SceneCodec.h"
+#include "scenes/SceneManager.h"
+
+namespace swivlo {
+namespace {
+
+Scene scene(const char* name, SceneFeatures features = {}) {
+    return Scene{QUuid::createUuid(), name, "tv", "blue", false, std::move(features)};
+}
+
+class SceneManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        platform.preferences.directory = folder.path().toStdString();
+    }
+
+    void store(const QVariant& value) { platform.preferences.setObject("SwivloScenes", value); }
+    void storeScenes(const std::vector<Scene>& scenes) {
+        store(QByteArray::fromStdString(*encodeScenes(scenes)));
+    }
+    std::optional<QVariant> stored() const { return platform.preferences.object("SwivloScenes"); }
+    std::optional<std::vector<Scene>> storedScenes() const {
+        const auto bytes = platform.preferences.dataValue("SwivloScenes");
+        return bytes ? decodeScenes(bytes->toStdString()) : std::nullopt;
+    }
+    QStringList backups() const {
+        return QDir(folder.path()).entryList({"SwivloScenes-unreadable-*.json"}, QDir::Files);
+    }
+
+    testing::TestPlatform platform;
+    QTemporaryDir folder;
+};
+
+TEST_F(SceneManagerTest, FreshStoreIsEmptyAndSavesTwoBytes) {
+    SceneManager manager;
+    EXPECT_TRUE(manager.scenes().empty());
+    EXPECT_FALSE(stored());
+    manager.saveScenes();
+    ASSERT_TRUE(stored());
+    EXPECT_EQ(stored()->typeId(), QMetaType::QByteArray) << "a data value, not text";
+    EXPECT_EQ(stored()->toByteArray(), "[]");
+    EXPECT_EQ(SceneManager::saveKey, "SwivloScenes");
+}
+
+TEST_F(SceneManagerTest, LoadsTheStoredListInOrderWithItsFlags) {
+    Scene a = scene("A", {{"darkMode", true}});
+    a.isActive = true;
+    const std::vector<Scene> list = {a, scene("B"), scene("C")};
+    storeScenes(list);
+    SceneManager manager;
+    EXPECT_EQ(manager.scenes(), list);
+}
+
+TEST_F(SceneManagerTest, AnUnreadableListLoadsAsEmptyAndStaysStoredUntilAChange) {
+    const QByteArray bad =
+        "[{\"id\":\"E621E1F8-C36C-495A-93FC-0C247A3E6E5F\",\"name\":\"A\",\"icon\":\"\","
+        "\"color\":\"\",\"isActive\":false,\"features\":{}},{\"id\":\"E621E1F8-C36C-495A-93FC-"
+        "0C247A3E6E50\",\"name\":\"B\",\"icon\":\"\",\"color\":\"\",\"isActive\":false}]";
+    store(bad);
+    SceneManager manager;
+    EXPECT_TRUE(manager.scenes().empty());
+    EXPECT_EQ(stored()->toByteArray(), bad);
+    EXPECT_TRUE(backups().isEmpty()) << "loading writes nothing";
+}
+
+TEST_F(SceneManagerTest, LowerCaseIdIsWrittenBackUpperCase) {
+    store(
+        QByteArray("[{\"id\":\"e621e1f8-c36c-495a-93fc-0c247a3e6e5f\",\"name\":\"A\",\"icon\":"
+                   "\"\",\"color\":\"\",\"isActive\":false,\"features\":{}}]"));
+    SceneManager manager;
+    ASSERT_EQ(manager.scenes().size(), 1u);
+    manager.saveScenes();
+    EXPECT_TRUE(stored()->toByteArray().contains("E621E1F8-C36C-495A-93FC-0C247A3E6E5F"));
+    EXPECT_TRUE(backups().isEmpty());
+}
+
+TEST_F(SceneManagerTest, UpdateKeepsThePositionAndANewIdAppends) {
+    SceneManager manager;
+    const Scene a = scene("A"), b = scene("B"), c = scene("C");
+    for (const Scene& s : {a, b, c}) {
+        manager.addOrUpdateScene(s);
+    }
+    Scene renamed = b;
+    renamed.name = "B2";
+    renamed.isActive = true;
+    manager.addOrUpdateScene(renamed);
+    const std::vector<Scene> expected = {a, renamed, c};
+    EXPECT_EQ(manager.scenes(), expected);
+    EXPECT_EQ(storedScenes(), expected);
+    const Scene d = scene("D");
+    manager.addOrUpdateScene(d);
+    EXPECT_EQ(manager.scenes().back(), d);
+    EXPECT_EQ(storedScenes()->size(), 4u);
+}
+
+TEST_F(SceneManagerTest, DeleteRemovesEveryCopyAndAMissingIdStillRewrites) {
+    const Scene a = scene("A"), b = scene("B");
+    storeScenes({a, b, a});
+    SceneManager manager;
+    manager.deleteScene(a.id);
+    EXPECT_EQ(manager.scenes(), std::vector<Scene>{b});
+    EXPECT_EQ(storedScenes(), std::vector<Scene>{b});
+
+    const int writes = platform.preferences.writeCount();
+    manager.deleteScene(QUuid::createUuid());
+    EXPECT_EQ(manager.scenes(), std::vector<Scene>{b});
+    EXPECT_EQ(platform.preferences.writeCount(), writes + 1);
+}
+
+TEST_F(SceneManagerTest, AnnouncesEveryChange) {
+    const Scene a = scene("A");
+    storeScenes({a});
+    SceneManager manager;
+    int changes = 0;
+    QObject::connect(&manager, &SceneManager::scenesChanged, [&] { ++changes; });
+    manager.addOrUpdateScene(scene("B"));
+    EXPECT_EQ(changes, 1);
+    manager.addOrUpdateScene(a);
+    EXPECT_EQ(changes, 2);
+    manager.deleteScene(a.id);
+    EXPECT_EQ(changes, 3);
+    manager.loadScenes();
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(manager.scenes().size(), 1u);
+}
+
+TEST_F(SceneManagerTest, AListThatCannotBeEncodedLeavesTheStoredValue) {
+    const Scene a = scene("A");
+    SceneManager manager;
+    manager.addOrUpdateScene(a);
+    const QByteArray before = stored()->toByteArray();
+    manager.addOrUpdateScene(scene("bad \xff"));
+    EXPECT_EQ(manager.scenes().size(), 2u);
+    EXPECT_EQ(stored()->toByteArray(), before);
+}
+
+// A value the store cannot read is the user's data: the first save that replaces it keeps
+// its bytes in a file beside the preferences, exactly as they were.
+struct Unreadable {
+    const char* why;
+    QVariant value;
+    QByteArray bytes;
+};
+
+class SceneManagerUnreadable : public SceneManagerTest,
+                               public ::testing::WithParamInterface<Unreadable> {};
+
+TEST_P(SceneManagerUnreadable, IsBackedUpBeforeTheFirstSaveReplacesIt) {
+    store(GetParam().value);
+    SceneManager manager;
+    ASSERT_TRUE(manager.scenes().empty());
+    const Scene a = scene("A");
+    ::testing::internal::CaptureStdout();
+    manager.addOrUpdateScene(a);
+    const std::string output = ::testing::internal::GetCapturedStdout();
+
+    ASSERT_EQ(backups().size(), 1) << GetParam().why;
+    const QString path = QDir(folder.path()).filePath(backups().front());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), GetParam().bytes);
+    EXPECT_EQ(storedScenes(), std::vector<Scene>{a});
+    EXPECT_TRUE(output.starts_with("⚠️ ")) << output;
+    EXPECT_NE(output.find(path.toStdString()), std::string::npos) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+
+    manager.addOrUpdateScene(scene("B"));
+    manager.deleteScene(a.id);
+    EXPECT_EQ(backups().size(), 1) << "only the unreadable value is kept";
+}
+
+const QByteArray kGarbage("\x00[{\"id\xff not json", 17);
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SceneManagerUnreadable,
+    ::testing::Values(Unreadable{"not JSON", QVariant(kGarbage), kGarbage},
+                      Unreadable{"not an array", QVariant(QByteArray("{}")), "{}"},
+                      Unreadable{"text instead of data", QVariant(QString("[]")), "[]"}));
+
+TEST_F(SceneManagerTest, AnUnreadableValueStaysWhenItCannotBeBackedUp) {
+    platform.preferences.directory.clear();
+    store(QByteArray("garbage"));
+    SceneManager manager;
+    ::testing::internal::CaptureStdout();
+    manager.addOrUpdateScene(scene("A"));
+    const std::string output = ::testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(output.starts_with("⚠️ ")) << output;
+    EXPECT_EQ(stored()->toByteArray(), "garbage");
+
+    platform.preferences.directory = folder.path().toStdString();
+    ::testing::internal::CaptureStdout();
+    manager.saveScenes();
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(backups().size(), 1);
+    EXPECT_EQ(storedScenes()->size(), 1u);
+}
+
+TEST_F(SceneManagerTest, TwoBackupsInOneSecondDoNotOverwriteEachOther) {
+    for (int i = 0; i < 2; ++i) {
+        store(QByteArray::number(i));
+        SceneManager manager;
+        ::testing::internal::CaptureStdout();
+        manager.saveScenes();
+        ::testing::internal::GetCapturedStdout();
+    }
+    QStringList contents;
+    for (const QString& name : backups()) {
+        QFile file(QDir(folder.path()).filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        contents << QString::fromUtf8(file.readAll());
+    }
+    contents.sort();
+    EXPECT_EQ(contents, QStringList({"0", "1"}));
+}
+
+}  // namespace
+}  // namespace swivlo
