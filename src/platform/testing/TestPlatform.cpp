@@ -11,6 +11,8 @@ TestPlatform::TestPlatform()
     Service<EventMonitors>::install(&monitors);
     Service<Application>::install(&application);
     Service<Workspace>::install(&application);
+    Service<Screens>::install(&screens);
+    Service<KeyboardTap>::install(&keyboardTap);
 }
 
 TestPlatform::~TestPlatform()
@@ -22,6 +24,8 @@ TestPlatform::~TestPlatform()
     Service<EventMonitors>::install(nullptr);
     Service<Application>::install(nullptr);
     Service<Workspace>::install(nullptr);
+    Service<Screens>::install(nullptr);
+    Service<KeyboardTap>::install(nullptr);
 }
 
 }  // namespace swivlo::testing

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/testing/CallLog.h"
+#include "platform/testing/FakeKeyboardTap.h"
+#include "platform/testing/FakeScreens.h"
 #include "platform/testing/FakeShell.h"
 #include "platform/testing/ManualMainQueue.h"
 #include "platform/testing/MemoryPreferencesStore.h"
@@ -23,6 +25,8 @@ public:
     FakePopoverFactory popovers{log};
     FakeEventMonitors monitors{log};
     FakeApplication application{log};
+    FakeScreens screens;
+    FakeKeyboardTap keyboardTap{log};
 };
 
 }  // namespace swivlo::testing

@@ -1,0 +1,125 @@
+#include "cleaner/ScreenCleanerView.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "cleaner/CleanerSymbols.h"
+
+namespace swivlo {
+
+namespace {
+
+// Sizes are in points, as on the host, where a point is one logical pixel.
+QFont systemFont(int size, QFont::Weight weight = QFont::Normal) {
+    QFont font;
+    font.setPixelSize(size);
+    font.setWeight(weight);
+    return font;
+}
+
+QColor white(double opacity) {
+    QColor color(Qt::white);
+    color.setAlphaF(static_cast<float>(opacity));
+    return color;
+}
+
+QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QLabel* symbolLabel(const QString& name, int size, const QColor& color, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFixedSize(size, size);
+    label->setAlignment(Qt::AlignCenter);
+    label->setPixmap(cleanerSymbol(name, size, color));
+    return label;
+}
+
+}  // namespace
+
+CleanerExitButton::CleanerExitButton(QWidget* parent) : QAbstractButton(parent) {
+    setText(tr("Exit Cleaning Mode"));
+    setAccessibleName(text());
+    setFont(systemFont(titleSize, QFont::Medium));
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QSize CleanerExitButton::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int width = symbolSize + spacing + metrics.horizontalAdvance(text());
+    const int height = std::max(symbolSize, metrics.height());
+    return {width + 2 * horizontalPadding, height + 2 * verticalPadding};
+}
+
+void CleanerExitButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath capsule;
+    capsule.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
+    painter.fillPath(capsule, Qt::white);
+
+    const QFontMetrics metrics(font());
+    const int contentWidth = symbolSize + spacing + metrics.horizontalAdvance(text());
+    const int left = (width() - contentWidth) / 2;
+    const QRect symbolRect(left, (height() - symbolSize) / 2, symbolSize, symbolSize);
+    const QPixmap symbol =
+        cleanerSymbol(QStringLiteral("xmark.circle.fill"), symbolSize, Qt::black);
+    if (!symbol.isNull()) {
+        painter.drawPixmap(symbolRect, symbol);
+    }
+    const QRect textRect(symbolRect.right() + 1 + spacing, 0, width(), height());
+    painter.setPen(Qt::black);
+    painter.setFont(font());
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
+}
+
+ScreenCleanerView::ScreenCleanerView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    auto* symbol = symbolLabel(QStringLiteral("sparkles"), symbolSize, white(0.8), this);
+    title_ = textLabel(tr("Screen Cleaning Mode"), systemFont(titleSize, QFont::Medium), white(0.8),
+                       this);
+    hint_ = textLabel(tr("Keyboard and mouse are locked"), systemFont(hintSize), white(0.5), this);
+
+    exitButton_ = new CleanerExitButton(this);
+    auto* glow = new QGraphicsDropShadowEffect(exitButton_);
+    glow->setColor(white(0.3));
+    glow->setBlurRadius(10);
+    glow->setOffset(0, 0);
+    exitButton_->setGraphicsEffect(glow);
+    connect(exitButton_, &QAbstractButton::clicked, this, [this] {
+        if (onExit) {
+            onExit();
+        }
+    });
+
+    // The column sits at the centre of the whole view, which spans every display.
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(stackSpacing);
+    column->addStretch(1);
+    column->addWidget(symbol, 0, Qt::AlignHCenter);
+    column->addWidget(title_, 0, Qt::AlignHCenter);
+    // The padding above the button, kept inside the hint's box so the column's gaps stay even.
+    hint_->setContentsMargins(0, 0, 0, buttonTopPadding);
+    column->addWidget(hint_, 0, Qt::AlignHCenter);
+    column->addWidget(exitButton_, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+}
+
+void ScreenCleanerView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+}
+
+}  // namespace swivlo

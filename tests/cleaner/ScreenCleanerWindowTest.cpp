@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+
+#include "app/Notifications.h"
+#include "cleaner/ScreenCleanerView.h"
+#include "cleaner/ScreenCleanerWindow.h"
+#include "platform/NotificationCenter.h"
+#include "platform/testing/TestPlatform.h"
+
+namespace swivlo {
+namespace {
+
+using testing::TestPlatform;
+
+Event keyDown() {
+    Event event;
+    event.type = EventType::KeyDown;
+    return event;
+}
+
+class ScreenCleanerWindowTest : public ::testing::Test {
+protected:
+    ScreenCleanerWindowTest() {
+        alertObserver = NotificationCenter::defaultCenter().addObserver(
+            Notification::showAccessibilityPermissionAlert, [this] { ++alertsPosted; });
+    }
+    ~ScreenCleanerWindowTest() override {
+        NotificationCenter::defaultCenter().removeObserver(alertObserver);
+    }
+
+    // Runs `action` and returns what it wrote to standard output, line by line.
+    template <class Action>
+    std::vector<std::string> outputOf(Action action) {
+        ::testing::internal::CaptureStdout();
+        action();
+        const std::string text = ::testing::internal::GetCapturedStdout();
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            lines.push_back(text.substr(start, end - start));
+        }
+        return lines;
+    }
+
+    std::size_t indexOf(const std::string& line) const {
+        const auto& lines = platform.log.lines();
+        return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), line) -
+                                        lines.begin());
+    }
+
+    TestPlatform platform;
+    ScreenCleanerWindow window;
+    int alertsPosted = 0;
+    NotificationCenter::Token alertObserver = 0;
+};
+
+TEST_F(ScreenCleanerWindowTest, StartsHiddenAndIdle) {
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.eventMonitor().has_value());
+    EXPECT_FALSE(window.keyboardBlocker().isRunning());
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(ScreenCleanerWindowTest, ActivateCoversScreensTakesFocusThenBlocks) {
+    const auto lines = outputOf([&] { window.activate(); });
+    EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode activated"});
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry(), QRect(0, 0, 1440, 900));
+    EXPECT_TRUE(window.eventMonitor().has_value());
+    EXPECT_TRUE(window.keyboardBlocker().isRunning());
+    EXPECT_EQ(alertsPosted, 0);
+    // The app comes forward before the monitor and the tap are installed.
+    const std::string monitor = "monitors.addLocal " + std::to_string(0x0E400CFE);
+    EXPECT_LT(indexOf("app.activate"), indexOf(monitor));
+    EXPECT_LT(indexOf(monitor), indexOf("tap.create 7168"));
+}
+
+TEST_F(ScreenCleanerWindowTest, DeactivateHidesAndReleasesEverything) {
+    outputOf([&] { window.activate(); });
+    const auto lines = outputOf([&] { window.deactivate(); });
+    EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode deactivated"});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.eventMonitor().has_value());
+    EXPECT_EQ(platform.monitors.localCount(), 0u);
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
+    EXPECT_LT(indexOf("monitors.remove " + std::to_string(0x0E400CFE)), indexOf("tap.invalidate"));
+}
+
+TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsAndAlertsEachTimeButStaysActive) {
+    platform.keyboardTap.refuseTap = true;
+    for (int use = 1; use <= 2; ++use) {
+        const auto lines = outputOf([&] { window.activate(); });
+        EXPECT_EQ(lines, (std::vector<std::string>{
+                             "⚠️ Keyboard blocker failed to start. Input Monitoring permission "
+                             "may be missing.",
+                             "✅ Screen Cleaner Mode activated"}));
+        EXPECT_EQ(alertsPosted, use);
+        EXPECT_TRUE(window.isVisible());
+        // The app's own input is still held back.
+        EXPECT_FALSE(platform.monitors.sendLocal(keyDown()).has_value());
+        outputOf([&] { window.deactivate(); });
+    }
+}
+
+TEST_F(ScreenCleanerWindowTest, EachUseCoversTheDisplaysOfThatMoment) {
+    outputOf([&] { window.activate(); });
+    outputOf([&] { window.deactivate(); });
+    platform.screens.screenFrames = {QRectF(0, 0, 1440, 900), QRectF(-1920, 900, 1920, 1080)};
+    outputOf([&] { window.activate(); });
+    EXPECT_EQ(window.geometry(), QRect(-1920, 0, 3360, 1980));
+}
+
+struct LocalCase {
+    EventType type;
+    bool passes;
+};
+
+class LocalMonitorTest : public ScreenCleanerWindowTest,
+                         public ::testing::WithParamInterface<LocalCase> {};
+
+TEST_P(LocalMonitorTest, OnlyLeftClicksAndModifierChangesGetThrough) {
+    outputOf([&] { window.activate(); });
+    const Event event{GetParam().type, 12, ModifierFlag::shift, "q"};
+    const std::optional<Event> delivered = platform.monitors.sendLocal(event);
+    EXPECT_EQ(delivered.has_value(), GetParam().passes);
+    if (delivered) {
+        EXPECT_EQ(*delivered, event);
+    }
+    outputOf([&] { window.deactivate(); });
+    EXPECT_EQ(platform.monitors.sendLocal(event), event);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EventTypes, LocalMonitorTest,
+    ::testing::Values(
+        LocalCase{EventType::LeftMouseDown, true}, LocalCase{EventType::LeftMouseUp, true},
+        LocalCase{EventType::RightMouseDown, false}, LocalCase{EventType::RightMouseUp, false},
+        LocalCase{EventType::MouseMoved, false}, LocalCase{EventType::LeftMouseDragged, false},
+        LocalCase{EventType::RightMouseDragged, false}, LocalCase{EventType::KeyDown, false},
+        LocalCase{EventType::KeyUp, false}, LocalCase{EventType::ScrollWheel, false},
+        LocalCase{EventType::OtherMouseDown, false}, LocalCase{EventType::OtherMouseUp, false},
+        LocalCase{EventType::OtherMouseDragged, false}, LocalCase{EventType::FlagsChanged, true}));
+
+TEST_F(ScreenCleanerWindowTest, ActivatingAgainLeavesNoMonitorBehind) {
+    outputOf([&] { window.activate(); });
+    outputOf([&] { window.activate(); });
+    EXPECT_EQ(platform.monitors.localCount(), 1u);
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 1u);
+    outputOf([&] { window.deactivate(); });
+    EXPECT_EQ(platform.monitors.sendLocal(keyDown()), keyDown());
+}
+
+TEST_F(ScreenCleanerWindowTest, ExitButtonLeavesTheMode) {
+    outputOf([&] { window.activate(); });
+    const auto lines =
+        outputOf([&] { QTest::mouseClick(window.view()->exitButton(), Qt::LeftButton); });
+    EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode deactivated"});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.keyboardBlocker().isRunning());
+}
+
+TEST_F(ScreenCleanerWindowTest, ViewCentresItsColumnInTheWholeFrame) {
+    platform.screens.screenFrames = {QRectF(0, 0, 1280, 800), QRectF(1280, 0, 1280, 800)};
+    outputOf([&] { window.activate(); });
+    ScreenCleanerView* view = window.view();
+    EXPECT_EQ(view->titleLabel()->text(), "Screen Cleaning Mode");
+    EXPECT_EQ(view->hintLabel()->text(), "Keyboard and mouse are locked");
+    EXPECT_EQ(view->exitButton()->text(), "Exit Cleaning Mode");
+    EXPECT_EQ(view->titleLabel()->font().pixelSize(), 24);
+    EXPECT_EQ(view->hintLabel()->font().pixelSize(), 14);
+    EXPECT_EQ(view->exitButton()->font().pixelSize(), 16);
+
+    const QRect title = view->titleLabel()->geometry();
+    const QRect button = view->exitButton()->geometry();
+    EXPECT_NEAR(title.center().x(), 1280, 1);
+    EXPECT_NEAR(button.center().x(), 1280, 1);
+    // Symbol above the title, button below the hint, the column's middle at the frame's.
+    EXPECT_LT(title.bottom(), view->hintLabel()->geometry().top());
+    EXPECT_LT(view->hintLabel()->geometry().bottom(), button.top());
+    const int columnTop =
+        title.top() - ScreenCleanerView::stackSpacing - ScreenCleanerView::symbolSize;
+    EXPECT_NEAR((columnTop + button.bottom()) / 2.0, 400, 2);
+    outputOf([&] { window.deactivate(); });
+}
+
+TEST(ScreenCleanerWindowShared, IsOneInstanceMadeHidden) {
+    TestPlatform platform;
+    EXPECT_FALSE(ScreenCleanerWindow::shared().isVisible());
+    EXPECT_EQ(&ScreenCleanerWindow::shared(), &ScreenCleanerWindow::shared());
+}
+
+}  // namespace
+}  // namespace swivlo
