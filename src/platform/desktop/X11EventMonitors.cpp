@@ -8,6 +8,7 @@
 
 #include "platform/desktop/X11InputObserver.h"
 #include "shortcut/KeyTranslation.h"
+#include "shortcut/QtKeyEvents.h"
 
 namespace swivlo::desktop {
 
@@ -17,29 +18,8 @@ std::optional<Event> hostEvent(QEvent* event) {
     Event out;
     switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease: {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
-                key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta ||
-                key->key() == Qt::Key_CapsLock) {
-                out.type = EventType::FlagsChanged;
-            } else {
-                out.type =
-                    event->type() == QEvent::KeyPress ? EventType::KeyDown : EventType::KeyUp;
-            }
-            auto code = keys::keyCodeFromX11(key->nativeScanCode());
-            if (!code) {
-                code = keys::keyCodeFromQtKey(key->key());
-            }
-            out.keyCode = code.value_or(0xFFFF);
-            // On X11 the native modifiers are the server's state mask, Caps Lock included.
-            out.modifierFlags = key->nativeScanCode() != 0
-                                    ? keys::modifierFlagsFromX11(key->nativeModifiers())
-                                    : keys::modifierFlagsFromQt(key->modifiers());
-            out.modifierFlags |= keys::keyFlags(out.keyCode);
-            out.charactersIgnoringModifiers = key->text().toStdString();
-            return out;
-        }
+        case QEvent::KeyRelease:
+            return keys::hostKeyEvent(*static_cast<QKeyEvent*>(event));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease: {

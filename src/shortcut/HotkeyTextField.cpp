@@ -1,0 +1,116 @@
+#include "shortcut/HotkeyTextField.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "shortcut/QtKeyEvents.h"
+
+namespace swivlo {
+
+HotkeyTextField::HotkeyTextField(QWidget* parent) : QLineEdit(parent) {
+    configureAppearance();
+}
+
+void HotkeyTextField::configureAppearance() {
+    setReadOnly(true);
+    setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::ClickFocus);
+    setCursor(Qt::PointingHandCursor);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_MacShowFocusRect, true);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(13);  // a host point is one device-independent pixel
+    font.setWeight(QFont::Medium);
+    setFont(font);
+    setAccessibleName(QString::fromStdString(ShortcutRecorder::placeholderText()));
+    refresh();
+}
+
+void HotkeyTextField::refresh() {
+    setText(QString::fromStdString(recorder_.shownText()));
+    // Placeholder and "Recording..." use the secondary label colour, a shortcut the label colour.
+    QPalette p = palette();
+    const QPalette standard;
+    p.setColor(QPalette::Text,
+               standard.color(recorder_.shownAsPlaceholder() ? QPalette::PlaceholderText
+                                                             : QPalette::Text));
+    setPalette(p);
+    deselect();
+}
+
+void HotkeyTextField::setDisplayString(const std::string& text) {
+    recorder_.setDisplayString(text);
+    refresh();
+}
+
+void HotkeyTextField::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (recorder_.startRecording()) {
+        refresh();
+        // Only a field in a window can take the keyboard focus.
+        if (window() && window()->isVisible()) {
+            setFocus(Qt::MouseFocusReason);
+        }
+    }
+}
+
+void HotkeyTextField::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void HotkeyTextField::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void HotkeyTextField::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    const auto converted = keys::hostKeyEvent(*event);
+    if (!converted || converted->type != EventType::KeyDown) {
+        return;  // modifiers alone show nothing
+    }
+    if (recorder_.keyDown(*converted)) {
+        refresh();
+    }
+}
+
+void HotkeyTextField::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+void HotkeyTextField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    deselect();
+}
+
+bool HotkeyTextField::event(QEvent* event) {
+    // Tab, Escape and shortcuts must reach keyPressEvent while recording instead of moving the
+    // focus, closing a dialog or triggering an action.
+    if (event->type() == QEvent::ShortcutOverride && recorder_.isRecording()) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && recorder_.isRecording()) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void HotkeyTextField::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}
+
+HotkeyTextField* HotkeyRecorderView::make(QWidget* parent) const {
+    auto* field = new HotkeyTextField(parent);
+    update(*field);
+    return field;
+}
+
+void HotkeyRecorderView::update(HotkeyTextField& field) const {
+    field.onCapture() = onCapture;
+    field.onClear() = onClear;
+    field.setDisplayString(displayString);
+}
+
+}  // namespace swivlo
