@@ -1,15 +1,27 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "platform/ProcessRunner.h"
+#include "switches/HostTexts.h"
 
 namespace swivlo {
 
 // The one object through which Swivlo drives the host: runs shell commands and scripts, changes
-// and reads each switch, and holds the keep-awake child. Main thread only.
+// and reads each switch, and holds the keep-awake child. Main thread only. It reaches the host
+// through the installed ProcessRunner, ScriptRunner and GlobalDomain, and logs through logLine.
 class SystemTools {
 public:
     static SystemTools& shared();
+
+    SystemTools(const SystemTools&) = delete;
+    SystemTools& operator=(const SystemTools&) = delete;
+
+    static inline const std::string shellPath = "/bin/zsh";
+    static inline const std::string shellEnvironment = "PATH=/usr/bin:/bin:/usr/sbin:/sbin";
+    static inline const std::string caffeinatePath = "/usr/bin/caffeinate";
 
     // Runs `command` with /bin/zsh -c; the combined, trimmed output, or none when the shell
     // could not be started or the output is not UTF-8.
@@ -25,11 +37,28 @@ public:
     bool isStageManagerEnabled();
     bool isDarkModeEnabled();
 
+    // The switches whose texts callers may also build themselves (HostTexts); each is one run.
+    bool isWidgetsHidden();
+    bool isDockAutoHidden();
+    void setDockAutoHide(bool autohide);
+    void setDarkMode(bool dark);
+    void hideAllWindows();
+
     void setKeepAwake(bool on);
     bool isKeepAwakeRunning() const;
+    const ChildProcess* caffeinateProcess() const { return caffeinateProcess_.get(); }
+
+    // At quit: ends the keep-awake child so the computer does not stay awake without Swivlo.
+    void applicationWillTerminate();
+
+    // Tests only: ends any keep-awake child and clears the flags, as at start.
+    static void resetSharedForTesting();
 
 private:
+    SystemTools() = default;
+
     bool lastPermissionDenied_ = false;
+    std::unique_ptr<ChildProcess> caffeinateProcess_;
 };
 
 }  // namespace swivlo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Service.h"
+
+namespace swivlo {
+
+// The host's global preferences domain (the persistent one, as other programs wrote it).
+// Reading starts no process.
+class GlobalDomain {
+public:
+    using ObserverToken = std::uint64_t;
+
+    virtual ~GlobalDomain() = default;
+    // The stored value, or none when the domain or the key is absent.
+    virtual std::optional<QVariant> persistentValue(const std::string& key) const = 0;
+
+    // Called on the main thread when the host's appearance (light or dark) changes, so the
+    // program's own palette can follow. A host whose toolkit follows it already may never call.
+    ObserverToken addAppearanceObserver(std::function<void()> handler);
+    void removeAppearanceObserver(ObserverToken token);
+
+protected:
+    void notifyAppearanceChanged();
+
+private:
+    std::vector<std::pair<ObserverToken, std::function<void()>>> observers_;
+    ObserverToken nextToken_ = 1;
+};
+
+inline GlobalDomain& globalDomain() {
+    return Service<GlobalDomain>::get();
+}
+
+}  // namespace swivlo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/ProcessRunner.h"
+#include "platform/ScriptRunner.h"
+
+namespace swivlo {
+
+// Runs AppleScript texts with the host's osascript tool and turns its error line
+// ("0:63: execution error: Not authorized ... (-1743)") back into an error dictionary.
+class OsascriptRunner : public ScriptRunner {
+public:
+    explicit OsascriptRunner(ProcessRunner& processes, std::string executable = defaultPath)
+        : processes_(processes), executable_(std::move(executable)) {}
+    ScriptOutcome execute(const std::string& source) override;
+
+    static inline const std::string defaultPath = "/usr/bin/osascript";
+
+    // The dictionary for one error line of the tool; exposed for tests.
+    static ScriptErrorInfo parseErrorLine(const std::string& line);
+
+private:
+    ProcessRunner& processes_;
+    std::string executable_;
+};
+
+}  // namespace swivlo

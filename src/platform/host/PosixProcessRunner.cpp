@@ -1,0 +1,180 @@
+#include "platform/host/PosixProcessRunner.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace swivlo {
+
+namespace {
+
+// Children whose handles were dropped before they could be reaped; collected on later calls so
+// none stays a zombie.
+std::vector<pid_t>& unreaped() {
+    static std::vector<pid_t> pids;
+    return pids;
+}
+
+void reapFinished() {
+    std::erase_if(unreaped(), [](pid_t pid) {
+        int status = 0;
+        const pid_t r = waitpid(pid, &status, WNOHANG);
+        return r == pid || (r < 0 && errno == ECHILD);
+    });
+}
+
+std::string launchErrorText(const std::string& executable, int error) {
+    return "The file \u201c" + executable + "\u201d could not be started: " + std::strerror(error);
+}
+
+// argv/envp views over the request's strings; valid while the request lives.
+struct SpawnArguments {
+    std::vector<char*> argv;
+    std::vector<char*> envp;
+
+    SpawnArguments(const std::string& program, const ProcessRequest& request) {
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const auto& a : request.arguments) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        if (request.environment) {
+            for (const auto& e : *request.environment) {
+                envp.push_back(const_cast<char*>(e.c_str()));
+            }
+            envp.push_back(nullptr);
+        }
+    }
+    char** environment() { return envp.empty() ? environ : envp.data(); }
+};
+
+int decodeStatus(int status) {
+    if (WIFEXITED(status)) {
+        return WEXITSTATUS(status);
+    }
+    if (WIFSIGNALED(status)) {
+        return WTERMSIG(status);
+    }
+    return -1;
+}
+
+class PosixChild : public ChildProcess {
+public:
+    explicit PosixChild(pid_t pid) : pid_(pid) {}
+    ~PosixChild() override {
+        if (!reaped_ && !tryReap()) {
+            unreaped().push_back(pid_);
+        }
+    }
+
+    bool isRunning() override { return !reaped_ && !tryReap(); }
+
+    void terminate() override {
+        if (reaped_) {
+            return;
+        }
+        kill(pid_, SIGTERM);
+        // A well-behaved child ends at once; collect it so it does not linger as a zombie, but
+        // never hang on one that ignores the signal.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!tryReap() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+
+    std::int64_t pid() const override { return pid_; }
+
+private:
+    bool tryReap() {
+        int status = 0;
+        const pid_t r = waitpid(pid_, &status, WNOHANG);
+        if (r == pid_ || (r < 0 && errno == ECHILD)) {
+            reaped_ = true;
+        }
+        return reaped_;
+    }
+
+    pid_t pid_;
+    bool reaped_ = false;
+};
+
+}  // namespace
+
+std::string PosixProcessRunner::resolve(const std::string& executable) const {
+    const auto it = redirects_.find(executable);
+    return it == redirects_.end() ? executable : it->second;
+}
+
+ProcessOutcome PosixProcessRunner::run(const ProcessRequest& request) {
+    reapFinished();
+    ProcessOutcome outcome;
+    const std::string program = resolve(request.executable);
+
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) {
+        outcome.launchError = launchErrorText(request.executable, errno);
+        return outcome;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
+
+    SpawnArguments args(program, request);
+    pid_t pid = 0;
+    const int error =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, args.argv.data(), args.environment());
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (error != 0) {
+        close(fds[0]);
+        outcome.launchError = launchErrorText(request.executable, error);
+        return outcome;
+    }
+    outcome.launched = true;
+
+    // Read to end of file while the child runs, so it never blocks on a full pipe.
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = read(fds[0], buffer, sizeof buffer);
+        if (n > 0) {
+            outcome.output.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0 || errno != EINTR) {
+            break;
+        }
+    }
+    close(fds[0]);
+
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    outcome.exitStatus = decodeStatus(status);
+    return outcome;
+}
+
+std::unique_ptr<ChildProcess> PosixProcessRunner::launch(const ProcessRequest& request,
+                                                         std::string& error) {
+    reapFinished();
+    const std::string program = resolve(request.executable);
+    SpawnArguments args(program, request);
+    pid_t pid = 0;
+    const int result =
+        posix_spawn(&pid, program.c_str(), nullptr, nullptr, args.argv.data(), args.environment());
+    if (result != 0) {
+        error = launchErrorText(request.executable, result);
+        return nullptr;
+    }
+    return std::make_unique<PosixChild>(pid);
+}
+
+}  // namespace swivlo

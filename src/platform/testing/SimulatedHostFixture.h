@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/NotificationCenter.h"
+#include "platform/host/SimulatedHost.h"
+#include "platform/testing/RecordingLog.h"
+
+namespace swivlo::testing {
+
+// A fresh in-memory simulated macOS host for one test. While it lives:
+// - SystemTools::shared() runs every command, script and keep-awake child on `host`;
+// - SystemTools starts clean (no keep-awake child, permission flag false), and any child a
+//   test left running is ended when the fixture goes;
+// - the program's log lines are kept in `log.lines` instead of being printed;
+// - `timeline()` lists, in order, what reached the host and the in-app notifications posted:
+//   "shell: TEXT", "script: TEXT", "restart: Finder", "launch: /usr/bin/caffeinate -d -i -s -u",
+//   "terminate: /usr/bin/caffeinate", "notification: SuspendEventMonitor", ...
+//
+//   TEST(Panel, HidesDesktop) {
+//       swivlo::testing::SimulatedHostFixture host;
+//       ... act ...
+//       EXPECT_EQ(host.commands(), (std::vector<std::string>{
+//           "defaults write com.apple.finder CreateDesktop -bool false", "killall Finder"}));
+//   }
+//
+// Prepare host state with `host.state()`/`host.setState(...)`, `host.setAutomationPermitted`
+// (false makes every script fail with -1743) and `host.caffeinateAvailable`. One per test; it
+// coexists with TestPlatform (which installs the other fakes).
+class SimulatedHostFixture {
+public:
+    SimulatedHostFixture();
+    ~SimulatedHostFixture();
+    SimulatedHostFixture(const SimulatedHostFixture&) = delete;
+    SimulatedHostFixture& operator=(const SimulatedHostFixture&) = delete;
+
+    SimulatedHost host;
+    RecordingLog log;
+
+    std::vector<std::string> timeline() const;
+    // Only the shell command texts, in order.
+    std::vector<std::string> commands() const { return withPrefix("shell: "); }
+    // Only the script texts, in order.
+    std::vector<std::string> scripts() const { return withPrefix("script: "); }
+    // Only the names of restarted host processes, in order.
+    std::vector<std::string> restarts() const { return withPrefix("restart: "); }
+    int notificationCount(const std::string& name) const;
+    // Forgets what happened so far (the host's state stays).
+    void clearHistory();
+
+private:
+    std::vector<std::string> withPrefix(const std::string& prefix) const;
+    void record(const std::string& line);
+
+    std::vector<std::string> timeline_;
+    std::vector<NotificationCenter::Token> observers_;
+    std::size_t hostEventsSeen_ = 0;
+};
+
+}  // namespace swivlo::testing

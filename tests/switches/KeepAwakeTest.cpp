@@ -1,0 +1,126 @@
+// Keep Awake against the simulated host, whose caffeinate is a real child process.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+
+#include "platform/testing/SimulatedHostFixture.h"
+#include "switches/SystemTools.h"
+
+namespace swivlo {
+namespace {
+
+using testing::SimulatedHostFixture;
+using Texts = std::vector<std::string>;
+
+const std::string launchEvent = "launch: /usr/bin/caffeinate -d -i -s -u";
+const std::string terminateEvent = "terminate: /usr/bin/caffeinate";
+
+// Gone and collected: neither running nor left as a zombie of this process.
+bool reaped(std::int64_t pid) {
+    errno = 0;
+    return waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG) < 0 && errno == ECHILD &&
+           kill(static_cast<pid_t>(pid), 0) < 0;
+}
+
+TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
+    SimulatedHostFixture host;
+    auto& tools = SystemTools::shared();
+    EXPECT_FALSE(tools.isKeepAwakeRunning());
+
+    tools.setKeepAwake(true);
+    ASSERT_TRUE(tools.isKeepAwakeRunning());
+    const std::int64_t pid = tools.caffeinateProcess()->pid();
+    EXPECT_EQ(kill(static_cast<pid_t>(pid), 0), 0);
+
+    tools.setKeepAwake(false);
+    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    EXPECT_EQ(tools.caffeinateProcess(), nullptr);
+    EXPECT_TRUE(reaped(pid));
+    EXPECT_EQ(host.host.events(), (Texts{launchEvent, terminateEvent}));
+    EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake enabled", "✅ Keep Awake disabled"}));
+}
+
+TEST(KeepAwake, OffWhileOffTerminatesNothingButLogs) {
+    SimulatedHostFixture host;
+    SystemTools::shared().setKeepAwake(false);
+    EXPECT_TRUE(host.host.events().empty());
+    EXPECT_EQ(SystemTools::shared().caffeinateProcess(), nullptr);
+    EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake disabled"}));
+}
+
+TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
+    SimulatedHostFixture host;
+    auto& tools = SystemTools::shared();
+    tools.setKeepAwake(true);
+    const std::int64_t pid = tools.caffeinateProcess()->pid();
+    tools.setKeepAwake(true);
+    EXPECT_EQ(tools.caffeinateProcess()->pid(), pid);
+    EXPECT_EQ(host.host.events(), (Texts{launchEvent}));
+
+    // One off stops it all.
+    tools.setKeepAwake(false);
+    EXPECT_TRUE(reaped(pid));
+}
+
+TEST(KeepAwake, AChildThatEndedByItselfReadsOffAndIsReplacedByTheNextOn) {
+    SimulatedHostFixture host;
+    auto& tools = SystemTools::shared();
+    tools.setKeepAwake(true);
+    const auto pid = static_cast<pid_t>(tools.caffeinateProcess()->pid());
+    kill(pid, SIGKILL);
+    // The reading collects the child once it has ended; waiting on it here would take that
+    // away from the handle, so ask until it reports the end.
+    while (tools.isKeepAwakeRunning()) {
+    }
+    EXPECT_NE(tools.caffeinateProcess(), nullptr);  // the handle stays until the next change
+
+    tools.setKeepAwake(true);
+    EXPECT_TRUE(tools.isKeepAwakeRunning());
+    EXPECT_NE(tools.caffeinateProcess()->pid(), pid);
+    EXPECT_EQ(host.host.events(), (Texts{launchEvent, launchEvent}));
+}
+
+TEST(KeepAwake, AFailedStartLogsAndKeepsTheReading) {
+    SimulatedHostFixture host;
+    host.host.caffeinateAvailable = false;
+    auto& tools = SystemTools::shared();
+    tools.setKeepAwake(true);
+    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    ASSERT_EQ(host.log.lines.size(), 1u);
+    EXPECT_TRUE(host.log.lines[0].starts_with("❌ Failed to start caffeinate: "));
+
+    // After a child that ended by itself, a failed start keeps its handle: still off.
+    host.host.caffeinateAvailable = true;
+    tools.setKeepAwake(true);
+    const ChildProcess* ended = tools.caffeinateProcess();
+    kill(static_cast<pid_t>(ended->pid()), SIGKILL);
+    while (tools.isKeepAwakeRunning()) {
+    }
+    host.host.caffeinateAvailable = false;
+    tools.setKeepAwake(true);
+    EXPECT_EQ(tools.caffeinateProcess(), ended);
+    EXPECT_FALSE(tools.isKeepAwakeRunning());
+}
+
+TEST(KeepAwake, QuittingEndsTheChild) {
+    SimulatedHostFixture host;
+    auto& tools = SystemTools::shared();
+    tools.setKeepAwake(true);
+    const auto pid = tools.caffeinateProcess()->pid();
+    tools.applicationWillTerminate();
+    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    EXPECT_TRUE(reaped(pid));
+    EXPECT_EQ(host.host.events().back(), terminateEvent);
+}
+
+TEST(KeepAwake, QuittingWhileOffDoesNothing) {
+    SimulatedHostFixture host;
+    SystemTools::shared().applicationWillTerminate();
+    EXPECT_TRUE(host.host.events().empty());
+    EXPECT_TRUE(host.log.lines.empty());
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "platform/testing/SimulatedHostFixture.h"
+#include "switches/SystemTools.h"
+
+namespace swivlo {
+namespace {
+
+using testing::SimulatedHostFixture;
+using Lines = std::vector<std::string>;
+
+TEST(ScriptRunner, SuccessLogsTheScriptAndGivesItsResult) {
+    SimulatedHostFixture host;
+    EXPECT_EQ(SystemTools::shared().runAppleScript(HostTexts::dockReadingScript),
+              std::optional<std::string>("false"));
+    EXPECT_EQ(host.log.lines, (Lines{"✅ AppleScript success: " + HostTexts::dockReadingScript}));
+}
+
+TEST(ScriptRunner, ARefusedScriptLogsThreeLinesSetsTheFlagAndPostsOnce) {
+    SimulatedHostFixture host;
+    host.host.setAutomationPermitted(false);
+    auto& tools = SystemTools::shared();
+    bool flagSeenByObserver = false;
+    const auto token = NotificationCenter::defaultCenter().addObserver(
+        "ShowAccessibilityPermissionAlert",
+        [&] { flagSeenByObserver = SystemTools::shared().lastPermissionDenied(); });
+
+    EXPECT_EQ(tools.runAppleScript(HostTexts::dockScript(true)), std::nullopt);
+    NotificationCenter::defaultCenter().removeObserver(token);
+
+    ASSERT_EQ(host.log.lines.size(), 3u);
+    EXPECT_TRUE(host.log.lines[0].starts_with("❌ AppleScript error: {\n"));
+    EXPECT_NE(host.log.lines[0].find("NSAppleScriptErrorNumber = -1743;"), std::string::npos);
+    EXPECT_EQ(host.log.lines[1], "Script: " + HostTexts::dockScript(true));
+    EXPECT_EQ(host.log.lines[2], "⚠️ Permission denied");
+    EXPECT_TRUE(tools.lastPermissionDenied());
+    EXPECT_TRUE(flagSeenByObserver);  // posted synchronously, after the flag was set
+    EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 1);
+
+    // Every refused run posts again; the next successful one clears the flag.
+    tools.runAppleScript(HostTexts::hideWindowsScript);
+    EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 2);
+    host.host.setAutomationPermitted(true);
+    EXPECT_TRUE(tools.runAppleScript(HostTexts::hideWindowsScript).has_value());
+    EXPECT_FALSE(tools.lastPermissionDenied());
+}
+
+TEST(ScriptRunner, ASyntaxErrorLogsTheDictionaryAndTheScriptAndPostsNothing) {
+    SimulatedHostFixture host;
+    const std::string source = "tell application \"System Events\" to frobnicate";
+    EXPECT_EQ(SystemTools::shared().runAppleScript(source), std::nullopt);
+    ASSERT_EQ(host.log.lines.size(), 2u);
+    EXPECT_TRUE(host.log.lines[0].starts_with("❌ AppleScript error: {"));
+    EXPECT_EQ(host.log.lines[1], "Script: " + source);
+    EXPECT_FALSE(SystemTools::shared().lastPermissionDenied());
+    EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 0);
+}
+
+// A runner that answers with a prepared outcome, for error dictionaries no host gives easily.
+class CannedScripts : public ScriptRunner {
+public:
+    ScriptOutcome execute(const std::string&) override { return outcome; }
+    ScriptOutcome outcome;
+};
+
+TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
+    struct Case {
+        const char* name;
+        std::optional<ScriptErrorValue> number;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"integer -1743", ScriptErrorValue{std::int64_t{-1743}}, true},
+        {"text -1743", ScriptErrorValue{std::string("-1743")}, false},
+        {"other number", ScriptErrorValue{std::int64_t{-1728}}, false},
+        {"no number", std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SimulatedHostFixture host;
+        CannedScripts scripts;
+        Service<ScriptRunner>::install(&scripts);
+        scripts.outcome.kind = ScriptOutcome::Kind::Failed;
+        if (c.number) {
+            scripts.outcome.error[scriptErrorNumberKey] = *c.number;
+        }
+        EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt) << c.name;
+        EXPECT_EQ(SystemTools::shared().lastPermissionDenied(), c.refused) << c.name;
+        EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), c.refused ? 1 : 0)
+            << c.name;
+        EXPECT_EQ(host.log.lines.size(), c.refused ? 3u : 2u) << c.name;
+    }
+}
+
+TEST(ScriptRunner, AScriptThatCannotBeCreatedGivesNoneSilently) {
+    SimulatedHostFixture host;
+    CannedScripts scripts;
+    Service<ScriptRunner>::install(&scripts);
+    scripts.outcome.kind = ScriptOutcome::Kind::NotCreated;
+    EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt);
+    EXPECT_TRUE(host.log.lines.empty());
+}
+
+TEST(ScriptRunner, ASuccessWithoutAStringValueIsNone) {
+    SimulatedHostFixture host;
+    CannedScripts scripts;
+    Service<ScriptRunner>::install(&scripts);
+    scripts.outcome.kind = ScriptOutcome::Kind::Succeeded;
+    EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt);
+    EXPECT_EQ(host.log.lines, (Lines{"✅ AppleScript success: x"}));
+}
+
+TEST(ScriptRunner, TheErrorDictionaryReadsLikeTheHostsOwn) {
+    const ScriptErrorInfo info = {{scriptErrorNumberKey, std::int64_t{-1743}},
+                                  {scriptErrorAppNameKey, "System Events"},
+                                  {"Plain", "word"}};
+    EXPECT_EQ(describeScriptError(info),
+              "{\n    NSAppleScriptErrorAppName = \"System Events\";\n"
+              "    NSAppleScriptErrorNumber = -1743;\n    Plain = word;\n}");
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "platform/host/DesktopHost.h"
+#include "platform/host/SimulatedHost.h"
+
+namespace swivlo {
+namespace {
+
+ProcessOutcome shell(SimulatedHost& host, const std::string& text) {
+    return host.run({"/bin/zsh", {"-c", text}, std::vector<std::string>{"PATH=/usr/bin"}});
+}
+
+TEST(SimulatedShell, AnswersLikeTheRealTools) {
+    struct Step {
+        std::string command;
+        int status;
+        std::string output;
+    };
+    // One host, in order: each step sees what the earlier ones wrote.
+    const Step steps[] = {
+        {"defaults read com.apple.finder CreateDesktop", 1,
+         "\nThe domain/default pair of (com.apple.finder, CreateDesktop) does not exist\n"},
+        {"defaults write com.apple.finder CreateDesktop -bool false", 0, ""},
+        {"defaults read com.apple.finder CreateDesktop", 0, "0\n"},
+        {"defaults write com.apple.finder CreateDesktop -bool true", 0, ""},
+        {"defaults read com.apple.finder CreateDesktop", 0, "1\n"},
+        {"defaults write com.apple.WindowManager StandardHideWidgets -int 1", 0, ""},
+        {"defaults read com.apple.WindowManager StandardHideWidgets", 0, "1\n"},
+        {"defaults write com.apple.WindowManager StandardHideWidgets -int 42", 0, ""},
+        {"defaults read com.apple.WindowManager StandardHideWidgets", 0, "42\n"},
+        {"defaults write -g AppleInterfaceStyle Dark", 0, ""},
+        {"defaults read NSGlobalDomain AppleInterfaceStyle", 0, "Dark\n"},
+        {"defaults write com.apple.finder CreateDesktop -bool maybe", 1,
+         "defaults: Unexpected argument maybe; leaving defaults unchanged.\n"},
+        {"defaults read com.apple.finder CreateDesktop", 0, "1\n"},
+        {"defaults delete com.apple.finder CreateDesktop", 0, ""},
+        {"defaults read com.apple.finder CreateDesktop", 1,
+         "\nThe domain/default pair of (com.apple.finder, CreateDesktop) does not exist\n"},
+        {"killall Finder", 0, ""},
+        {"killall WindowManager", 0, ""},
+        {"killall Dock", 0, ""},
+        {"killall Safari", 1, "No matching processes belonging to you were found\n"},
+        {"true", 127, "zsh:1: command not found: true\n"},
+        {"", 0, ""},
+    };
+    SimulatedHost host;
+    for (const auto& step : steps) {
+        const ProcessOutcome outcome = shell(host, step.command);
+        EXPECT_TRUE(outcome.launched) << step.command;
+        EXPECT_EQ(outcome.exitStatus, step.status) << step.command;
+        EXPECT_EQ(outcome.output, step.output) << step.command;
+    }
+    EXPECT_EQ(host.state().restarts,
+              (std::map<std::string, int>{{"Dock", 1}, {"Finder", 1}, {"WindowManager", 1}}));
+}
+
+TEST(SimulatedShell, RunsNothingButTheShell) {
+    SimulatedHost host;
+    EXPECT_FALSE(host.run({"/bin/sh", {"-c", "true"}, std::nullopt}).launched);
+    std::string error;
+    EXPECT_EQ(host.launch({"/usr/bin/other", {}, std::nullopt}, error), nullptr);
+    EXPECT_NE(error.find("No such file or directory"), std::string::npos);
+}
+
+TEST(SimulatedSystemEvents, UnderstandsItsScriptsWhateverTheIndentation) {
+    SimulatedHost host;
+    auto run = [&](const std::string& source) { return host.execute(source); };
+    EXPECT_EQ(
+        run("tell application \"System Events\" to get autohide of dock preferences").stringValue,
+        std::optional<std::string>("false"));
+    run("tell application \"System Events\" to set autohide of dock preferences to true");
+    EXPECT_EQ(host.state().value("com.apple.dock", "autohide"), QVariant(true));
+    run("tell application \"System Events\"\n\ttell appearance preferences\n"
+        "set dark mode to true\n\tend tell\nend tell");
+    EXPECT_EQ(host.persistentValue("AppleInterfaceStyle"), QVariant(QString("Dark")));
+    run("tell application \"System Events\"\n  tell appearance preferences\n"
+        "    set dark mode to false\n  end tell\nend tell");
+    EXPECT_EQ(host.persistentValue("AppleInterfaceStyle"), std::nullopt);
+
+    const auto unknown = run("tell application \"Finder\" to quit");
+    EXPECT_EQ(unknown.kind, ScriptOutcome::Kind::Failed);
+    EXPECT_EQ(std::get<std::int64_t>(unknown.error.at(scriptErrorNumberKey)), -2741);
+}
+
+TEST(SimulatedSystemEvents, WithoutPermissionEveryScriptIsRefused) {
+    SimulatedHost host;
+    host.setAutomationPermitted(false);
+    const auto outcome = host.execute(
+        "tell application \"System Events\" to set autohide of dock preferences "
+        "to true");
+    EXPECT_EQ(outcome.kind, ScriptOutcome::Kind::Failed);
+    EXPECT_EQ(std::get<std::int64_t>(outcome.error.at(scriptErrorNumberKey)), -1743);
+    EXPECT_EQ(host.state().value("com.apple.dock", "autohide"), std::nullopt);
+}
+
+TEST(SimulatedHost, ReportsAppearanceChangesOnly) {
+    SimulatedHost host;
+    int changes = 0;
+    host.addAppearanceObserver([&] { ++changes; });
+    const std::string dark =
+        "tell application \"System Events\"\n  tell appearance preferences\n    set dark mode "
+        "to true\n  end tell\nend tell";
+    host.execute(dark);
+    EXPECT_EQ(changes, 1);
+    host.execute(dark);  // already dark
+    EXPECT_EQ(changes, 1);
+    shell(host, "defaults delete -g AppleInterfaceStyle");
+    EXPECT_EQ(changes, 2);
+    shell(host, "defaults write com.apple.finder CreateDesktop -bool true");
+    EXPECT_EQ(changes, 2);
+}
+
+class StateFile : public ::testing::Test {
+protected:
+    QString path() const { return dir.path() + "/swivlo/simulated-host.json"; }
+    QJsonObject onDisk() const {
+        QFile file(path());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(StateFile, ReadingsAfterARestartGiveWhatWasWritten) {
+    {
+        SimulatedHost host(path());
+        shell(host, "defaults write com.apple.WindowManager GloballyEnabled -bool true");
+        shell(host, "defaults write com.apple.WindowManager StandardHideWidgets -int 1");
+        host.setAutomationPermitted(false);
+    }
+    SimulatedHost restarted(path());
+    EXPECT_EQ(shell(restarted, "defaults read com.apple.WindowManager GloballyEnabled").output,
+              "1\n");
+    EXPECT_EQ(restarted.state().value("com.apple.WindowManager", "StandardHideWidgets"),
+              QVariant(qint64(1)));
+    EXPECT_FALSE(restarted.state().automationPermitted);
+
+    // Human-readable, with JSON's own types for the typed values.
+    const QJsonObject root = onDisk();
+    EXPECT_EQ(root.value("automationPermitted"), QJsonValue(false));
+    const QJsonObject wm =
+        root.value("defaults").toObject().value("com.apple.WindowManager").toObject();
+    EXPECT_EQ(wm.value("GloballyEnabled"), QJsonValue(true));
+    EXPECT_EQ(wm.value("StandardHideWidgets"), QJsonValue(1));
+}
+
+TEST_F(StateFile, AnEditWhileRunningIsPickedUp) {
+    SimulatedHost host(path());
+    int changes = 0;
+    host.addAppearanceObserver([&] { ++changes; });
+    shell(host, "defaults write com.apple.finder CreateDesktop -bool true");
+
+    SimulatedHostState edited = host.state();
+    edited.automationPermitted = false;
+    edited.setValue(SimulatedHostState::globalDomain, "AppleInterfaceStyle", QString("Dark"));
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    // Differently sized than before, so the change shows even within one timestamp tick.
+    file.write(edited.toJson() + "\n\n");
+    file.close();
+
+    const auto outcome =
+        host.execute("tell application \"System Events\" to get autohide of dock preferences");
+    EXPECT_EQ(std::get<std::int64_t>(outcome.error.at(scriptErrorNumberKey)), -1743);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(StateFile, AnUnreadableFileKeepsTheHostWorking) {
+    QDir().mkpath(dir.path() + "/swivlo");
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not json");
+    file.close();
+    SimulatedHost host(path());
+    EXPECT_TRUE(host.state().automationPermitted);
+    EXPECT_EQ(shell(host, "defaults write com.apple.finder CreateDesktop -bool false").exitStatus,
+              0);
+    EXPECT_EQ(onDisk()
+                  .value("defaults")
+                  .toObject()
+                  .value("com.apple.finder")
+                  .toObject()
+                  .value("CreateDesktop"),
+              QJsonValue(false));
+}
+
+TEST(SimulatedHostStatePath, FollowsXdgStateHome) {
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/tmp/state-here");
+    EXPECT_EQ(simulatedHostStatePath(), "/tmp/state-here/swivlo/simulated-host.json");
+    qputenv("XDG_STATE_HOME", "relative/ignored");
+    EXPECT_EQ(simulatedHostStatePath(),
+              QDir::homePath() + "/.local/state/swivlo/simulated-host.json");
+    qunsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(simulatedHostStatePath(),
+              QDir::homePath() + "/.local/state/swivlo/simulated-host.json");
+    if (!saved.isNull()) {
+        qputenv("XDG_STATE_HOME", saved);
+    }
+}
+
+TEST(DesktopHostChoice, IsRealOnlyWithAllThreeTools) {
+    static std::set<std::string> present;
+    auto choose = [](std::set<std::string> tools) {
+        present = std::move(tools);
+        return chooseDesktopHost([](const std::string& p) { return present.count(p) > 0; });
+    };
+    EXPECT_EQ(choose({"/bin/zsh", "/usr/bin/defaults", "/usr/bin/osascript"}),
+              DesktopHostKind::Real);
+    EXPECT_EQ(choose({"/bin/zsh", "/usr/bin/defaults"}), DesktopHostKind::Simulated);
+    EXPECT_EQ(choose({"/bin/zsh", "/usr/bin/osascript"}), DesktopHostKind::Simulated);
+    EXPECT_EQ(choose({"/usr/bin/defaults", "/usr/bin/osascript"}), DesktopHostKind::Simulated);
+}
+
+}  // namespace
+}  // namespace swivlo
