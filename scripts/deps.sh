@@ -4,6 +4,7 @@ swivlo_packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
     nlohmann-json3-dev libx11-dev libxi-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    x11-xkb-utils
     zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core
 )
 
