@@ -5,7 +5,7 @@ swivlo_packages=(
     nlohmann-json3-dev libx11-dev libxi-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     x11-xkb-utils
-    zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core
+    zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core fonts-inter
 )
 
 swivlo_install_deps() {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QPainter;
+
+namespace swivlo {
+
+// One line of the symbol table: a system symbol name and the artwork that draws it.
+struct SymbolMapping {
+    QString name;
+    QString artwork;  // artwork name without weight suffix, e.g. "moon"
+    QString weight;   // "regular" or "fill"
+
+    // Where the artwork lives in the application's resources.
+    QString resourcePath() const;
+};
+
+// Draws system symbols by name for the whole program, from the vendored artwork listed in the
+// symbol table. Symbols are drawn in the colour given; a name that has no artwork draws a
+// neutral placeholder, so the caller never gets an empty image. Main thread only.
+class SymbolProvider {
+public:
+    // The symbol fitted into a square of `size` device-independent pixels, in `color`.
+    static QPixmap pixmap(const QString& name, int size, const QColor& color,
+                          qreal devicePixelRatio = 1.0);
+    // A scalable icon of the symbol in `color` (dimmed when the icon is shown disabled).
+    static QIcon icon(const QString& name, const QColor& color);
+    // Draws the symbol centred in `rect` (fitted into its largest centred square).
+    static void paint(QPainter& painter, const QRectF& rect, const QString& name,
+                      const QColor& color);
+
+    // The square a symbol takes when drawn at a text size of `pointSize`, matching how large
+    // the host draws a symbol next to text of that size.
+    static int sizeForFont(qreal pointSize);
+
+    static bool contains(const QString& name);
+    // Every name the table maps, in table order.
+    static QStringList names();
+    // The mapping of `name`, or nullptr when the table has none.
+    static const SymbolMapping* mapping(const QString& name);
+
+    // Reads the table text: "<name> <artwork> [regular|fill]" per line, '#' starts a comment.
+    // Names with a ".fill" part default to the fill weight. Malformed lines and repeated
+    // names are skipped and described in `errors`.
+    static std::vector<SymbolMapping> parseTable(const QString& text,
+                                                 QStringList* errors = nullptr);
+};
+
+}  // namespace swivlo

@@ -1,0 +1,197 @@
+#include <QBoxLayout>
+#include <QEnterEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "WidgetTestSupport.h"
+#include "panel/CapsuleButton.h"
+#include "panel/HoverableFooterButton.h"
+#include "panel/HoverableRowView.h"
+#include "panel/PanelSections.h"
+#include "panel/SwitchControl.h"
+
+namespace swivlo {
+namespace {
+
+using HoverableRowViewTest = testing::WidgetTest;
+
+// An owner-like switch state that may refuse changes, as the host does without permission.
+struct FakeSwitch {
+    bool value = false;
+    bool refuse = false;
+    std::vector<bool> sets;
+
+    Row row(const QString& title, QColor tint = QColor(0, 122, 255)) {
+        return Row{title, title, QStringLiteral("moon.fill"), tint,
+                   RowControl::toggle([this] { return value; },
+                                      [this](bool v) {
+                                          sets.push_back(v);
+                                          if (!refuse) {
+                                              value = v;
+                                          }
+                                      })};
+    }
+};
+
+TEST_F(HoverableRowViewTest, SpaceFlipsTheSwitchThroughTheOwner) {
+    FakeSwitch owner;
+    HoverableRowView row(owner.row(QStringLiteral("Dark Mode")));
+    showActive(row);
+    row.control()->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(row.control(), Qt::Key_Space);
+    EXPECT_EQ(owner.sets, std::vector<bool>{true});
+    EXPECT_TRUE(row.control()->isChecked());
+    QTest::keyClick(row.control(), Qt::Key_Space);
+    EXPECT_EQ(owner.sets, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(row.control()->isChecked());
+}
+
+TEST_F(HoverableRowViewTest, SwitchShowsTheOwnersValueWhenTheChangeIsRefused) {
+    FakeSwitch owner;
+    owner.refuse = true;
+    HoverableRowView row(owner.row(QStringLiteral("Auto Hide Dock")));
+    showActive(row);
+    QTest::mouseClick(row.control(), Qt::LeftButton);
+    EXPECT_EQ(owner.sets, std::vector<bool>{true});
+    EXPECT_FALSE(row.control()->isChecked());
+}
+
+TEST_F(HoverableRowViewTest, RefreshReadsTheGetterAgain) {
+    FakeSwitch owner;
+    HoverableRowView row(owner.row(QStringLiteral("Keep Awake")));
+    EXPECT_FALSE(row.control()->isChecked());
+    owner.value = true;
+    row.refresh();
+    EXPECT_TRUE(row.control()->isChecked());
+    EXPECT_TRUE(owner.sets.empty());
+}
+
+TEST_F(HoverableRowViewTest, ButtonRowRunsItsActionFromSpace) {
+    int runs = 0;
+    HoverableRowView row(Row{QStringLiteral("screen_cleaner"), QStringLiteral("Screen Cleaner"),
+                             QStringLiteral("sparkles"), QColor(50, 173, 230),
+                             RowControl::button(QStringLiteral("Start"), [&runs] { ++runs; })});
+    showActive(row);
+    auto* button = qobject_cast<CapsuleButton*>(row.control());
+    ASSERT_NE(button, nullptr);
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(button->text(), QStringLiteral("Start"));
+    EXPECT_EQ(button->size(), QSize(56, 28));
+}
+
+TEST_F(HoverableRowViewTest, ControlsAreNamedLikeTheirRow) {
+    FakeSwitch owner;
+    HoverableRowView toggle(owner.row(QStringLiteral("Hide Desktop")));
+    HoverableRowView button(Row{QStringLiteral("hide_all_windows"),
+                                QStringLiteral("Hide All Windows"),
+                                QStringLiteral("eye.slash.fill"), Qt::red,
+                                RowControl::button(QStringLiteral("Hide"), [] {})});
+    EXPECT_EQ(toggle.control()->accessibleName(), QStringLiteral("Hide Desktop"));
+    EXPECT_EQ(button.control()->accessibleName(), QStringLiteral("Hide All Windows"));
+    EXPECT_EQ(button.control()->accessibleDescription(), QStringLiteral("Hide"));
+}
+
+TEST_F(HoverableRowViewTest, SceneColourTintsBadgeAndSwitchAlike) {
+    const QColor sceneColor(0xE0, 0x5A, 0x9B);
+    FakeSwitch owner;
+    owner.value = true;
+    QWidget window;
+    window.setStyleSheet(QStringLiteral("background: white"));
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* row = new HoverableRowView(owner.row(QStringLiteral("Movie Night"), sceneColor));
+    layout->addWidget(row);
+    window.resize(284, row->sizeHint().height());
+    window.show();
+
+    EXPECT_EQ(qobject_cast<SwitchControl*>(row->control())->tint(), sceneColor);
+    const QImage image = window.grab().toImage();
+    // Inside the badge but clear of its symbol: the tint at 0.15 over white.
+    const QPoint badgeCorner = row->hoverArea()->mapTo(&window, QPoint(10 + 4, 6 + 4));
+    const QColor badge = image.pixelColor(badgeCorner);
+    const auto blended = [](int c) { return qRound(c * 0.15 + 255 * 0.85); };
+    EXPECT_NEAR(badge.red(), blended(sceneColor.red()), 2);
+    EXPECT_NEAR(badge.green(), blended(sceneColor.green()), 2);
+    EXPECT_NEAR(badge.blue(), blended(sceneColor.blue()), 2);
+}
+
+TEST_F(HoverableRowViewTest, RowIsTheBadgePlusItsPadding) {
+    FakeSwitch owner;
+    HoverableRowView row(owner.row(QStringLiteral("Stage Manager")));
+    row.resize(284, row.sizeHint().height());
+    row.show();
+    EXPECT_EQ(row.height(), 28 + 6 + 6);
+    // Highlight inset 6 from the row's sides.
+    EXPECT_EQ(row.hoverArea()->geometry(), QRect(6, 0, 284 - 12, 40));
+    // Control at the trailing padding.
+    EXPECT_EQ(row.control()->geometry().right(), row.hoverArea()->width() - 10 - 1);
+}
+
+TEST_F(HoverableRowViewTest, PointerOverThePaddedAreaHighlightsIt) {
+    FakeSwitch owner;
+    HoverableRowView row(owner.row(QStringLiteral("Hide Widgets")));
+    QSignalSpy hovered(&row, &HoverableRowView::hoveredChanged);
+    row.show();
+    EXPECT_FALSE(row.isHovered());
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(row.hoverArea(), &enter);
+    EXPECT_TRUE(row.isHovered());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(row.hoverArea(), &leave);
+    EXPECT_FALSE(row.isHovered());
+    ASSERT_EQ(hovered.count(), 2);
+    EXPECT_TRUE(hovered.at(0).at(0).toBool());
+    EXPECT_FALSE(hovered.at(1).at(0).toBool());
+}
+
+TEST_F(HoverableRowViewTest, LongTitleDoesNotWidenTheRow) {
+    FakeSwitch owner;
+    HoverableRowView shortRow(owner.row(QStringLiteral("Focus")));
+    HoverableRowView longRow(owner.row(QString(200, QLatin1Char('W'))));
+    EXPECT_EQ(longRow.sizeHint().width(), shortRow.sizeHint().width());
+}
+
+TEST_F(HoverableRowViewTest, TabReachesEveryControlOfThePanel) {
+    std::vector<FakeSwitch> owners(3);
+    QWidget panel;
+    panel.setFixedWidth(300);
+    auto* column = new QVBoxLayout(&panel);
+    auto* card = new PanelCard;
+    std::vector<QAbstractButton*> expected;
+    for (std::size_t i = 0; i < owners.size(); ++i) {
+        auto* row = new HoverableRowView(owners[i].row(QStringLiteral("Switch %1").arg(i)));
+        card->addRow(row);
+        expected.push_back(row->control());
+    }
+    auto* buttonRow = new HoverableRowView(
+        Row{QStringLiteral("b"), QStringLiteral("Screen Cleaner"), QStringLiteral("sparkles"),
+            Qt::cyan, RowControl::button(QStringLiteral("Start"), [] {})});
+    card->addRow(buttonRow);
+    expected.push_back(buttonRow->control());
+    column->addWidget(card);
+    auto* footer = new PanelFooter;
+    column->addWidget(footer);
+    expected.push_back(footer->settingsButton());
+    expected.push_back(footer->quitButton());
+
+    showActive(panel);
+    expected.front()->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> visited{QApplication::focusWidget()};
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visited, std::vector<QWidget*>(expected.begin(), expected.end()));
+
+    // And Space flips the switch that has the focus.
+    expected.front()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(expected.front(), Qt::Key_Space);
+    EXPECT_EQ(owners[0].sets, std::vector<bool>{true});
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,104 @@
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "WidgetTestSupport.h"
+#include "panel/PermissionAlertView.h"
+
+namespace swivlo {
+namespace {
+
+class PermissionAlertViewTest : public testing::WidgetTest {
+protected:
+    void SetUp() override {
+        WidgetTest::SetUp();
+        panel.resize(300, 420);
+        alert = new PermissionAlertView(&panel);
+        showActive(panel);
+    }
+
+    QWidget panel;
+    PermissionAlertView* alert = nullptr;
+};
+
+TEST_F(PermissionAlertViewTest, ShowsTheTextsOnlyWhenPresented) {
+    EXPECT_FALSE(alert->isPresented());
+    EXPECT_EQ(alert->title(), QStringLiteral("Permission Required"));
+    EXPECT_EQ(alert->message(),
+              QStringLiteral("Please grant Swivlo accessibility permissions in System Settings > "
+                             "Privacy & Security > Accessibility"));
+    EXPECT_EQ(alert->ignoreButton()->text(), QStringLiteral("Ignore"));
+    EXPECT_EQ(alert->openSettingsButton()->text(), QStringLiteral("Open Settings"));
+
+    alert->present();
+    EXPECT_TRUE(alert->isPresented());
+    EXPECT_EQ(alert->geometry(), panel.rect());
+    EXPECT_EQ(alert->boxGeometry().width(), PermissionAlertView::kBoxWidth);
+    EXPECT_TRUE(alert->rect().contains(alert->boxGeometry()));
+}
+
+struct Choice {
+    const char* name;
+    std::function<void(PermissionAlertView*)> choose;
+    bool opensSettings;
+};
+
+class AlertChoice : public PermissionAlertViewTest, public ::testing::WithParamInterface<Choice> {};
+
+TEST_P(AlertChoice, EitherChoiceDismissesAndSaysWhich) {
+    QSignalSpy ignore(alert, &PermissionAlertView::ignoreRequested);
+    QSignalSpy open(alert, &PermissionAlertView::openSettingsRequested);
+    QSignalSpy dismissed(alert, &PermissionAlertView::dismissed);
+    alert->present();
+    GetParam().choose(alert);
+    EXPECT_FALSE(alert->isPresented());
+    EXPECT_EQ(open.count(), GetParam().opensSettings ? 1 : 0);
+    EXPECT_EQ(ignore.count(), GetParam().opensSettings ? 0 : 1);
+    EXPECT_EQ(dismissed.count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, AlertChoice,
+    ::testing::Values(
+        Choice{"IgnoreClicked", [](PermissionAlertView* a) { a->ignoreButton()->click(); }, false},
+        Choice{"OpenSettingsClicked",
+               [](PermissionAlertView* a) { a->openSettingsButton()->click(); }, true},
+        Choice{"Escape", [](PermissionAlertView* a) { QTest::keyClick(a, Qt::Key_Escape); }, false},
+        Choice{"Return", [](PermissionAlertView* a) { QTest::keyClick(a, Qt::Key_Return); }, true},
+        Choice{"SpaceOnIgnore",
+               [](PermissionAlertView* a) {
+                   a->ignoreButton()->setFocus(Qt::TabFocusReason);
+                   QTest::keyClick(a->ignoreButton(), Qt::Key_Space);
+               },
+               false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PermissionAlertViewTest, TabStaysInsideTheAlert) {
+    auto* behind = new QPushButton(QStringLiteral("behind"), &panel);
+    behind->show();
+    alert->present();
+    alert->raise();
+    EXPECT_EQ(QApplication::focusWidget(), alert->openSettingsButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), alert->ignoreButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), alert->openSettingsButton());
+}
+
+TEST_F(PermissionAlertViewTest, FollowsThePanelsSize) {
+    alert->present();
+    panel.resize(300, 300);
+    EXPECT_EQ(alert->geometry(), QRect(0, 0, 300, 300));
+    EXPECT_TRUE(alert->rect().contains(alert->boxGeometry()));
+}
+
+TEST_F(PermissionAlertViewTest, DismissingTwiceReportsOnce) {
+    QSignalSpy dismissed(alert, &PermissionAlertView::dismissed);
+    alert->present();
+    alert->dismiss();
+    alert->dismiss();
+    EXPECT_EQ(dismissed.count(), 1);
+}
+
+}  // namespace
+}  // namespace swivlo

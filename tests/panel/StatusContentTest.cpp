@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include "app/Notifications.h"
+#include "app/PreferencesKeys.h"
+#include "panel/StatusContent.h"
+#include "platform/testing/SimulatedHostFixture.h"
+#include "platform/testing/TestPlatform.h"
+#include "scenes/SceneManager.h"
+
+namespace swivlo {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class StatusContentTest : public ::testing::Test {
+protected:
+    StatusContentTest() {
+        closeRequests = NotificationCenter::defaultCenter().addObserver(
+            Notification::requestClosePopover, [this] { ++closeRequestCount; });
+    }
+    ~StatusContentTest() override {
+        NotificationCenter::defaultCenter().removeObserver(closeRequests);
+    }
+
+    std::vector<std::string> visibleIds() {
+        std::vector<std::string> ids;
+        for (const Row& row : content.visibleRows()) {
+            ids.push_back(row.id.toStdString());
+        }
+        return ids;
+    }
+
+    Scene addScene(SceneFeatures features) {
+        Scene scene{QUuid::createUuid(), "Focus", "moon.fill", "purple", false,
+                    std::move(features)};
+        scenes.addOrUpdateScene(scene);
+        return scene;
+    }
+
+    testing::TestPlatform platform;
+    testing::SimulatedHostFixture host;
+    SceneManager scenes;
+    int opened = 0;
+    StatusContent content{scenes, {[this] { opened |= 1; }, [this] { opened |= 2; }}};
+    NotificationCenter::Token closeRequests = 0;
+    int closeRequestCount = 0;
+};
+
+const Strings builtInOrder = {"hide_desktop",  "hide_widgets",     "auto_hide_dock",
+                              "stage_manager", "hide_all_windows", "dark_mode",
+                              "keep_awake",    "screen_cleaner"};
+
+TEST_F(StatusContentTest, EmptyStoresGiveEightRowsInBuiltInOrderAndNoSceneSection) {
+    EXPECT_EQ(visibleIds(), builtInOrder);
+    EXPECT_FALSE(content.hasScenes());
+    EXPECT_TRUE(content.sceneRows().empty());
+    const auto rows = content.visibleRows();
+    EXPECT_EQ(rows[0].title, "Hide Desktop");
+    EXPECT_EQ(rows[0].systemImage, "menubar.rectangle");
+    ASSERT_TRUE(rows[4].control.asButton());
+    EXPECT_EQ(rows[4].control.asButton()->title, "Hide");
+    ASSERT_TRUE(rows[7].control.asButton());
+    EXPECT_EQ(rows[7].control.asButton()->title, "Start");
+}
+
+TEST_F(StatusContentTest, OrderAndHiddenIdsAreReadAtEveryDraw) {
+    struct Case {
+        const char* order;
+        const char* hidden;
+        Strings expected;
+    } cases[] = {
+        {"keep_awake,hide_desktop",
+         "",
+         {"keep_awake", "hide_desktop", "hide_widgets", "auto_hide_dock", "stage_manager",
+          "hide_all_windows", "dark_mode", "screen_cleaner"}},
+        {"",
+         "screen_cleaner,hide_all_windows",
+         {"hide_desktop", "hide_widgets", "auto_hide_dock", "stage_manager", "dark_mode",
+          "keep_awake"}},
+        {"", " dark_mode", builtInOrder},
+        {"",
+         "hide_desktop,hide_widgets,auto_hide_dock,stage_manager,hide_all_windows,dark_mode,"
+         "keep_awake,screen_cleaner",
+         {}},
+        {"dark_mode,dark_mode",
+         "keep_awake",
+         {"dark_mode", "hide_desktop", "hide_widgets", "auto_hide_dock", "stage_manager",
+          "hide_all_windows", "screen_cleaner"}},
+    };
+    for (const auto& c : cases) {
+        platform.preferences.setString(PreferencesKey::panelItemsOrder, c.order);
+        platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, c.hidden);
+        EXPECT_EQ(visibleIds(), c.expected) << c.order << " / " << c.hidden;
+    }
+}
+
+TEST_F(StatusContentTest, LoadingStatesReadsEachSwitchInOrder) {
+    content.loadSwitchStates();
+    const Strings expected = {
+        "shell: defaults read com.apple.finder CreateDesktop",
+        "shell: defaults read com.apple.WindowManager StandardHideWidgets",
+        "script: tell application \"System Events\" to get autohide of dock preferences",
+        "shell: defaults read com.apple.WindowManager GloballyEnabled",
+    };
+    EXPECT_EQ(host.timeline(), expected);
+    EXPECT_FALSE(content.hideDesktop()) << "never written: icons count as visible";
+    EXPECT_FALSE(content.keepAwakeEnabled());
+}
+
+TEST_F(StatusContentTest, StatesFollowTheHostAfterActions) {
+    content.setHideDesktop(true);
+    content.setHideWidgets(true);
+    content.setAutoHideDock(true);
+    content.setStageManager(true);
+    content.setDarkMode(true);
+    content.setKeepAwake(true);
+    StatusContent fresh(scenes, {});
+    fresh.loadSwitchStates();
+    EXPECT_TRUE(fresh.hideDesktop());
+    EXPECT_TRUE(fresh.hideWidgets());
+    EXPECT_TRUE(fresh.autoHideDock());
+    EXPECT_TRUE(fresh.stageManagerEnabled());
+    EXPECT_TRUE(fresh.darkModeEnabled());
+    EXPECT_TRUE(fresh.keepAwakeEnabled());
+    fresh.setKeepAwake(false);
+}
+
+struct ActionCase {
+    const char* name;
+    std::function<void(StatusContent&)> act;
+    Strings timeline;
+};
+
+class StatusContentActionTest : public StatusContentTest,
+                                public ::testing::WithParamInterface<ActionCase> {};
+
+TEST_P(StatusContentActionTest, SendsExactlyTheSwitchTextsAndAsksToCloseOnceWhenWanted) {
+    platform.preferences.setBool(PreferencesKey::autoClosePanel, true);
+    host.clearHistory();
+    GetParam().act(content);
+    EXPECT_EQ(host.timeline(), GetParam().timeline);
+    platform.mainQueue.advance(0.149);
+    EXPECT_EQ(closeRequestCount, 0);
+    platform.mainQueue.advance(0.001);
+    EXPECT_EQ(closeRequestCount, 1);
+    content.setKeepAwake(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StatusContentActionTest,
+    ::testing::Values(
+        ActionCase{"HideDesktop",
+                   [](StatusContent& c) { c.setHideDesktop(true); },
+                   {"notification: SuspendEventMonitor",
+                    "shell: defaults write com.apple.finder CreateDesktop -bool false",
+                    "shell: killall Finder", "restart: Finder"}},
+        ActionCase{"HideWidgets",
+                   [](StatusContent& c) { c.setHideWidgets(true); },
+                   {"shell: defaults write com.apple.WindowManager StandardHideWidgets -int 1",
+                    "shell: killall WindowManager", "restart: WindowManager"}},
+        ActionCase{"AutoHideDock",
+                   [](StatusContent& c) { c.setAutoHideDock(false); },
+                   {"script: tell application \"System Events\" to set autohide of dock "
+                    "preferences to false"}},
+        ActionCase{"StageManager",
+                   [](StatusContent& c) { c.setStageManager(false); },
+                   {"shell: defaults write com.apple.WindowManager GloballyEnabled -bool false",
+                    "shell: killall WindowManager", "restart: WindowManager"}},
+        ActionCase{"HideAllWindows",
+                   [](StatusContent& c) { c.hideAllWindows(); },
+                   {"script: tell application \"System Events\"\n  set visible of every process "
+                    "to false\nend tell"}},
+        ActionCase{"DarkMode",
+                   [](StatusContent& c) { c.setDarkMode(true); },
+                   {"script: tell application \"System Events\"\n  tell appearance preferences\n "
+                    "   set dark mode to true\n  end tell\nend tell"}},
+        ActionCase{"KeepAwake",
+                   [](StatusContent& c) { c.setKeepAwake(true); },
+                   {"launch: /usr/bin/caffeinate -d -i -s -u"}},
+        ActionCase{"ScreenCleaner", [](StatusContent& c) { c.startScreenCleaner(); }, {}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(StatusContentTest, ShellDrivenSwitchesTakeTheNewPositionBeforeTheCommand) {
+    bool seenDuringCommand = false;
+    QObject::connect(&content, &StatusContent::changed,
+                     [&] { seenDuringCommand = content.hideWidgets(); });
+    content.setHideWidgets(true);
+    EXPECT_TRUE(seenDuringCommand);
+    EXPECT_TRUE(content.hideWidgets());
+}
+
+TEST_F(StatusContentTest, RefusedScriptKeepsTheSwitchShowsTheAlertAndStillAsksToClose) {
+    platform.preferences.setBool(PreferencesKey::autoClosePanel, true);
+    host.host.setAutomationPermitted(false);
+    content.setAutoHideDock(true);
+    EXPECT_FALSE(content.autoHideDock());
+    EXPECT_TRUE(content.showPermissionAlert());
+    content.setDarkMode(true);
+    EXPECT_FALSE(content.darkModeEnabled());
+    platform.mainQueue.advance(0.15);
+    EXPECT_EQ(closeRequestCount, 2);
+
+    content.dismissPermissionAlert(true);
+    EXPECT_FALSE(content.showPermissionAlert());
+    EXPECT_TRUE(platform.log.contains(
+        "workspace.openURL "
+        "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"));
+}
+
+TEST_F(StatusContentTest, IgnoringTheAlertOpensNothing) {
+    NotificationCenter::defaultCenter().post(Notification::showAccessibilityPermissionAlert);
+    EXPECT_TRUE(content.showPermissionAlert());
+    content.dismissPermissionAlert(false);
+    EXPECT_FALSE(content.showPermissionAlert());
+    EXPECT_FALSE(platform.log.contains(
+        "workspace.openURL "
+        "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"));
+}
+
+TEST_F(StatusContentTest, WithoutAutoCloseNothingIsPosted) {
+    content.setHideWidgets(true);
+    content.hideAllWindows();
+    platform.mainQueue.advance(1);
+    EXPECT_EQ(closeRequestCount, 0);
+}
+
+TEST_F(StatusContentTest, FooterAndButtonsReachTheirOwners) {
+    content.startScreenCleaner();
+    content.openSettings();
+    EXPECT_EQ(opened, 3);
+    content.quit();
+    EXPECT_TRUE(platform.log.contains("app.terminate"));
+}
+
+TEST_F(StatusContentTest, SceneRowsCarryTheSceneAndTheUpperCaseId) {
+    const Scene scene = addScene({{"darkMode", true}});
+    ASSERT_TRUE(content.hasScenes());
+    const auto rows = content.sceneRows();
+    ASSERT_EQ(rows.size(), 1u);
+    static const QRegularExpression upperUuid(
+        QStringLiteral("^scene_[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"));
+    EXPECT_TRUE(upperUuid.match(rows[0].id).hasMatch()) << rows[0].id.toStdString();
+    EXPECT_EQ(rows[0].title, "Focus");
+    EXPECT_EQ(rows[0].systemImage, "moon.fill");
+    EXPECT_FALSE(rows[0].control.asToggle()->get());
+    EXPECT_EQ(content.visibleRows().size(), 8u) << "switch rows are unaffected";
+}
+
+TEST_F(StatusContentTest, SceneTogglesActivateAndRereadButNeverAskToClose) {
+    platform.preferences.setBool(PreferencesKey::autoClosePanel, true);
+    const Scene scene = addScene({{"darkMode", true}});
+    const Row row = content.sceneRows().at(0);
+    host.clearHistory();
+    row.control.asToggle()->set(true);
+    EXPECT_TRUE(row.control.asToggle()->get());
+    EXPECT_TRUE(content.darkModeEnabled()) << "states were read again";
+    row.control.asToggle()->set(false);
+    EXPECT_FALSE(row.control.asToggle()->get());
+    EXPECT_FALSE(content.darkModeEnabled());
+    platform.mainQueue.advance(1);
+    EXPECT_EQ(closeRequestCount, 0);
+}
+
+TEST_F(StatusContentTest, TurningOffAnInactiveSceneOnlyRereadsStates) {
+    addScene({{"hideDesktop", true}});
+    host.clearHistory();
+    content.sceneRows().at(0).control.asToggle()->set(false);
+    const Strings expected = {
+        "shell: defaults read com.apple.finder CreateDesktop",
+        "shell: defaults read com.apple.WindowManager StandardHideWidgets",
+        "script: tell application \"System Events\" to get autohide of dock preferences",
+        "shell: defaults read com.apple.WindowManager GloballyEnabled",
+    };
+    EXPECT_EQ(host.timeline(), expected);
+}
+
+TEST_F(StatusContentTest, ScenesAreNeitherReorderedNorHiddenByPanelPreferences) {
+    const Scene a = addScene({});
+    const Scene b = addScene({});
+    const QString bRow = QStringLiteral("scene_") + QString::fromStdString(sceneIdString(b.id));
+    platform.preferences.setString(PreferencesKey::panelItemsOrder, bRow.toStdString());
+    platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, bRow.toStdString());
+    const auto rows = content.sceneRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].id, bRow);
+}
+
+TEST_F(StatusContentTest, DeletingTheLastSceneRemovesTheSceneSection) {
+    const Scene scene = addScene({});
+    int changes = 0;
+    QObject::connect(&content, &StatusContent::changed, [&] { ++changes; });
+    scenes.deleteScene(scene.id);
+    EXPECT_FALSE(content.hasScenes());
+    EXPECT_GE(changes, 1);
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,70 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include "WidgetTestSupport.h"
+#include "panel/SwitchControl.h"
+
+namespace swivlo {
+namespace {
+
+using SwitchControlTest = testing::WidgetTest;
+
+TEST_F(SwitchControlTest, SpaceAndClickFlipIt) {
+    SwitchControl control;
+    QSignalSpy toggled(&control, &QAbstractButton::toggled);
+    showActive(control);
+    control.setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(&control, Qt::Key_Space);
+    EXPECT_TRUE(control.isChecked());
+    QTest::mouseClick(&control, Qt::LeftButton);
+    EXPECT_FALSE(control.isChecked());
+    EXPECT_EQ(toggled.count(), 2);
+}
+
+TEST_F(SwitchControlTest, DisabledSwitchDoesNotFlip) {
+    SwitchControl control;
+    control.setEnabled(false);
+    showActive(control);
+    QTest::keyClick(&control, Qt::Key_Space);
+    QTest::mouseClick(&control, Qt::LeftButton);
+    EXPECT_FALSE(control.isChecked());
+}
+
+TEST_F(SwitchControlTest, KnobFollowsStateSetWhileHidden) {
+    SwitchControl control;
+    control.setChecked(true);
+    EXPECT_EQ(control.knobPosition(), 1.0);
+    control.setChecked(false);
+    EXPECT_EQ(control.knobPosition(), 0.0);
+}
+
+TEST_F(SwitchControlTest, AppearsAtItsStateWithoutSliding) {
+    SwitchControl control;
+    control.setChecked(true);
+    control.show();
+    EXPECT_EQ(control.knobPosition(), 1.0);
+}
+
+TEST_F(SwitchControlTest, IsFilledWithItsTintWhenOn) {
+    SwitchControl control;
+    control.setTint(QColor(255, 149, 0));
+    control.setChecked(true);
+    control.resize(control.sizeHint());
+    control.show();
+    const QImage image = control.grab().toImage();
+    // Between the knob (on the right) and the left end of the track.
+    const QColor left = image.pixelColor(image.width() / 2 - 10, image.height() / 2);
+    EXPECT_EQ(left.rgb(), QColor(255, 149, 0).rgb());
+}
+
+TEST_F(SwitchControlTest, HasAFixedModernSize) {
+    SwitchControl control;
+    EXPECT_GE(control.sizeHint().width(), SwitchControl::kTrackSize.width());
+    EXPECT_GE(control.sizeHint().height(), SwitchControl::kTrackSize.height());
+    EXPECT_LE(control.sizeHint().height(), 28);  // fits the row's badge height
+    EXPECT_EQ(control.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+}
+
+}  // namespace
+}  // namespace swivlo

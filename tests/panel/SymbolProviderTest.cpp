@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include "panel/SymbolProvider.h"
+
+namespace swivlo {
+namespace {
+
+// Every symbol name the program draws somewhere: panel rows, footer, settings tabs, feature
+// catalogue, presets, scene editor, screen cleaner, symbol picker buttons and alerts.
+const char* const kProgramSymbols[] = {
+    "menubar.rectangle",
+    "square.grid.2x2.fill",
+    "dock.rectangle",
+    "rectangle.split.3x3",
+    "eye.slash.fill",
+    "moon.fill",
+    "bolt.fill",
+    "sparkles",
+    "gearshape",
+    "power",
+    "gear",
+    "wand.and.rays",
+    "info.circle",
+    "wand.and.stars",
+    "house.fill",
+    "film",
+    "briefcase",
+    "gamecontroller",
+    "tv",
+    "book.fill",
+    "brain.head.profile",
+    "record.circle",
+    "line.3.horizontal",
+    "plus",
+    "plus.circle",
+    "pencil",
+    "trash",
+    "xmark.circle.fill",
+    "exclamationmark.triangle.fill",
+};
+
+QImage render(const QString& name, int size, const QColor& color, qreal ratio = 1.0) {
+    return SymbolProvider::pixmap(name, size, color, ratio)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+int paintedPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(SymbolProvider, MapsEverySymbolTheProgramDraws) {
+    for (const char* name : kProgramSymbols) {
+        EXPECT_TRUE(SymbolProvider::contains(QString::fromUtf8(name))) << name;
+    }
+}
+
+TEST(SymbolProvider, EveryMappedNameLoadsItsOwnArtwork) {
+    const QImage placeholder = render(QStringLiteral("no.such.symbol"), 32, Qt::black);
+    const QStringList names = SymbolProvider::names();
+    ASSERT_GE(names.size(), static_cast<qsizetype>(std::size(kProgramSymbols)));
+    for (const QString& name : names) {
+        const QImage image = render(name, 32, Qt::black);
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        EXPECT_GT(paintedPixels(image), 20) << name.toStdString();
+        EXPECT_NE(image, placeholder) << name.toStdString() << " drew the placeholder";
+    }
+}
+
+TEST(SymbolProvider, FillNamesUseTheFillWeight) {
+    EXPECT_EQ(SymbolProvider::mapping(QStringLiteral("moon.fill"))->resourcePath(),
+              QStringLiteral(":/symbols/fill/moon-fill.svg"));
+    EXPECT_EQ(SymbolProvider::mapping(QStringLiteral("gearshape"))->resourcePath(),
+              QStringLiteral(":/symbols/regular/gear.svg"));
+    // A filled glyph covers clearly more of its square than the outline of the same artwork.
+    EXPECT_GT(paintedPixels(render(QStringLiteral("moon.fill"), 32, Qt::black)),
+              paintedPixels(render(QStringLiteral("moon"), 32, Qt::black)) * 3 / 2);
+}
+
+TEST(SymbolProvider, UnknownNameDrawsAPlaceholderInTheGivenColour) {
+    for (const QString& name : {QStringLiteral("no.such.symbol"), QString()}) {
+        const QImage image = render(name, 24, QColor(200, 0, 0));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(24, 24));
+        EXPECT_GT(paintedPixels(image), 10);
+        EXPECT_FALSE(SymbolProvider::contains(name));
+    }
+}
+
+TEST(SymbolProvider, SymbolTakesTheColourItIsDrawnIn) {
+    const QColor tint(52, 199, 89);
+    const QImage image = render(QStringLiteral("bolt.fill"), 32, tint);
+    int opaque = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) == 255) {
+                ++opaque;
+                ASSERT_EQ(QColor(p).rgb(), tint.rgb()) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(opaque, 50);
+    // A different colour is a different image, not a stale cached one.
+    EXPECT_NE(render(QStringLiteral("bolt.fill"), 32, Qt::blue), image);
+}
+
+TEST(SymbolProvider, HonoursSizeAndPixelDensity) {
+    const QPixmap pixmap = SymbolProvider::pixmap(QStringLiteral("power"), 16, Qt::black, 2.0);
+    EXPECT_EQ(pixmap.size(), QSize(32, 32));
+    EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(16, 16));
+    EXPECT_TRUE(SymbolProvider::pixmap(QStringLiteral("power"), 0, Qt::black).isNull());
+}
+
+TEST(SymbolProvider, IconDrawsAtAnySizeAndDimsWhenDisabled) {
+    const QIcon icon = SymbolProvider::icon(QStringLiteral("gear"), Qt::black);
+    const QImage normal = icon.pixmap(20).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage disabled = icon.pixmap(QSize(20, 20), QIcon::Disabled)
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(normal.size(), QSize(20, 20));
+    int maxNormal = 0;
+    int maxDisabled = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            maxNormal = std::max(maxNormal, qAlpha(normal.pixel(x, y)));
+            maxDisabled = std::max(maxDisabled, qAlpha(disabled.pixel(x, y)));
+        }
+    }
+    EXPECT_GE(maxNormal, 250);
+    EXPECT_LT(maxDisabled, 128);
+    EXPECT_GT(maxDisabled, 0);
+}
+
+TEST(SymbolProvider, PaintCentresTheSymbolInTheLargestSquare) {
+    QImage canvas(60, 20, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        SymbolProvider::paint(painter, QRectF(0, 0, 60, 20), QStringLiteral("square.grid.2x2.fill"),
+                              Qt::black);
+    }
+    const QImage image = canvas.convertToFormat(QImage::Format_ARGB32);
+    int left = 60;
+    int right = -1;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    EXPECT_GE(left, 20);
+    EXPECT_LT(right, 40);
+}
+
+struct TableCase {
+    const char* text;
+    std::vector<std::array<const char*, 3>> expected;  // name, artwork, weight
+    int errors;
+};
+
+class SymbolTableParse : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(SymbolTableParse, ReadsLines) {
+    QStringList errors;
+    const auto mappings = SymbolProvider::parseTable(QString::fromUtf8(GetParam().text), &errors);
+    ASSERT_EQ(mappings.size(), GetParam().expected.size());
+    for (std::size_t i = 0; i < mappings.size(); ++i) {
+        EXPECT_EQ(mappings[i].name, QString::fromUtf8(GetParam().expected[i][0]));
+        EXPECT_EQ(mappings[i].artwork, QString::fromUtf8(GetParam().expected[i][1]));
+        EXPECT_EQ(mappings[i].weight, QString::fromUtf8(GetParam().expected[i][2]));
+    }
+    EXPECT_EQ(errors.size(), GetParam().errors) << errors.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SymbolTableParse,
+    ::testing::Values(
+        TableCase{"# comment\n\nplus plus\n", {{"plus", "plus", "regular"}}, 0},
+        TableCase{"moon.fill moon # trailing comment", {{"moon.fill", "moon", "fill"}}, 0},
+        // ".fill" must be a whole part of the name, not just a substring.
+        TableCase{"person.fillx user\nfill.drop drop",
+                  {{"person.fillx", "user", "regular"}, {"fill.drop", "drop", "fill"}},
+                  0},
+        TableCase{"sparkles sparkle fill", {{"sparkles", "sparkle", "fill"}}, 0},
+        TableCase{"a.fill b regular\r\n", {{"a.fill", "b", "regular"}}, 0},
+        TableCase{"lonely\nx y bold\nx y z w", {}, 3},
+        TableCase{"x one\nx two", {{"x", "one", "regular"}}, 1}));
+
+TEST(SymbolProvider, ShippedTableHasNoErrors) {
+    QFile file(QStringLiteral(":/symbols/symbols.txt"));
+    SymbolProvider::names();  // registers the resources
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList errors;
+    SymbolProvider::parseTable(QString::fromUtf8(file.readAll()), &errors);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace swivlo
