@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "scenes/SceneListReader.h"
+
 namespace swivlo {
 
 namespace {
@@ -15,90 +17,59 @@ constexpr const char* kColor = "color";
 constexpr const char* kIsActive = "isActive";
 constexpr const char* kFeatures = "features";
 
-const Json* member(const Json& object, const char* name) {
-    const auto it = object.find(name);
-    return it == object.end() ? nullptr : &*it;
-}
-
-const std::string* stringMember(const Json& object, const char* name) {
-    const Json* value = member(object, name);
-    return value && value->is_string() ? &value->get_ref<const std::string&>() : nullptr;
-}
-
-std::optional<Scene> decodeScene(const Json& object) {
-    if (!object.is_object()) {
-        return std::nullopt;
-    }
-    const std::string* id = stringMember(object, kId);
-    const std::string* name = stringMember(object, kName);
-    const std::string* icon = stringMember(object, kIcon);
-    const std::string* color = stringMember(object, kColor);
-    const Json* isActive = member(object, kIsActive);
-    const Json* features = member(object, kFeatures);
-    if (!id || !name || !icon || !color || !isActive || !isActive->is_boolean() || !features ||
-        !features->is_object()) {
-        return std::nullopt;
-    }
-    const auto uuid = parseSceneId(*id);
-    if (!uuid) {
-        return std::nullopt;
-    }
-    Scene scene{*uuid, *name, *icon, *color, isActive->get<bool>(), {}};
-    for (const auto& [key, value] : features->items()) {
-        if (!value.is_boolean()) {
-            return std::nullopt;
-        }
-        scene.features.insert_or_assign(key, value.get<bool>());
-    }
-    return scene;
-}
-
-Json encodeScene(const Scene& scene) {
-    Json features = Json::object();
-    for (const auto& [key, value] : scene.features) {
-        features.emplace(key, value);
-    }
-    Json object = Json::object();
-    object.emplace(kId, sceneIdString(scene.id));
-    object.emplace(kName, scene.name);
-    object.emplace(kIcon, scene.icon);
-    object.emplace(kColor, scene.color);
-    object.emplace(kIsActive, scene.isActive);
-    object.emplace(kFeatures, std::move(features));
-    return object;
-}
-
 }  // namespace
 
 std::optional<std::string> encodeScenes(const std::vector<Scene>& scenes) {
-    Json list = Json::array();
-    list.get_ref<Json::array_t&>().reserve(scenes.size());
-    for (const Scene& scene : scenes) {
-        list.push_back(encodeScene(scene));
+    // One object serves every scene: its members stay in the written order and keep their
+    // storage, so a long list costs little more than the text itself.
+    Json object = Json::object();
+    for (const char* name : {kId, kName, kIcon, kColor}) {
+        object[name] = std::string();
     }
+    object[kIsActive] = false;
+    object[kFeatures] = Json::object();
+    // The object is a vector of members underneath: reach them by position.
+    using Members = Json::object_t::Container;
+    auto& members = static_cast<Members&>(object.get_ref<Json::object_t&>());
+    Json& features = members[5].second;
+
+    std::string text = "[";
     try {
-        // Strict: a text that is not UTF-8 fails the whole encoding instead of being altered.
-        return list.dump(-1, ' ', false, Json::error_handler_t::strict);
+        for (const Scene& scene : scenes) {
+            members[0].second.get_ref<std::string&>() = sceneIdString(scene.id);
+            members[1].second.get_ref<std::string&>() = scene.name;
+            members[2].second.get_ref<std::string&>() = scene.icon;
+            members[3].second.get_ref<std::string&>() = scene.color;
+            members[4].second = scene.isActive;
+            // The names are unique already, so they are appended without a look-up.
+            auto& list = static_cast<Members&>(features.get_ref<Json::object_t&>());
+            list.clear();
+            for (const auto& [name, value] : scene.features) {
+                list.emplace_back(name, value);
+            }
+            if (text.size() > 1) {
+                text += ',';
+            }
+            // Strict: a text that is not UTF-8 fails the whole encoding instead of being altered.
+            text += object.dump(-1, ' ', false, Json::error_handler_t::strict);
+        }
     } catch (const Json::exception&) {
         return std::nullopt;
     }
+    text += ']';
+    return text;
 }
 
 std::optional<std::vector<Scene>> decodeScenes(std::string_view bytes) {
-    const Json root = Json::parse(bytes.begin(), bytes.end(), nullptr, /*allow_exceptions=*/false);
-    if (!root.is_array()) {
-        return std::nullopt;
-    }
-    std::vector<Scene> scenes;
-    scenes.reserve(root.size());
-    for (const Json& element : root) {
-        auto scene = decodeScene(element);
-        if (!scene) {
+    SceneListReader reader;
+    try {
+        if (!Json::sax_parse(bytes.begin(), bytes.end(), &reader)) {
             return std::nullopt;
         }
-        scenes.push_back(std::move(*scene));
+    } catch (const Json::exception&) {
+        return std::nullopt;
     }
-    return scenes;
+    return std::move(reader.scenes());
 }
 
 }  // namespace swivlo

@@ -80,6 +80,26 @@ TEST(SceneCodec, AcceptsAnyMemberOrderAndUnknownMembers) {
     EXPECT_EQ(*scenes, std::vector<Scene>{expected});
 }
 
+TEST(SceneCodec, ALaterRepeatOfAMemberCountsAndUnknownNestingIsSkipped) {
+    const std::string text =
+        "[{\"id\":7,\"name\":\"A\",\"icon\":\"\",\"color\":\"\",\"isActive\":false,"
+        "\"features\":{\"darkMode\":1,\"darkMode\":true,\"keepAwake\":true},"
+        "\"later\":{\"features\":[{\"id\":1}],\"name\":{}},"
+        "\"features\":{\"hideDesktop\":[],\"hideDesktop\":false},"
+        "\"id\":\"E621E1F8-C36C-495A-93FC-0C247A3E6E5F\"}]";
+    const auto scenes = decodeScenes(text);
+    ASSERT_TRUE(scenes);
+    ASSERT_EQ(scenes->size(), 1u);
+    EXPECT_EQ(scenes->front().features, (SceneFeatures{{"hideDesktop", false}}));
+    EXPECT_FALSE(decodeScenes("[" + sceneObject("", nullptr).insert(1, "\"isActive\":true,") + "]")
+                     ->front()
+                     .isActive)
+        << "the last isActive counts";
+    EXPECT_FALSE(
+        decodeScenes("[" + sceneObject().insert(sceneObject().size() - 1, ",\"name\":null") + "]"))
+        << "a repeat of the wrong type spoils the member";
+}
+
 struct Rejected {
     const char* why;
     std::string text;
