@@ -2,27 +2,16 @@
 
 #include <QPalette>
 #include <QVBoxLayout>
-#include <cstdio>
-#include <string>
 
 #include "app/Notifications.h"
 #include "cleaner/CoveringFrame.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "platform/Application.h"
+#include "platform/LogOutput.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Screens.h"
 
 namespace swivlo {
-
-namespace {
-
-void logLine(const std::string& line) {
-    const std::string text = line + "\n";
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
-}
-
-}  // namespace
 
 ScreenCleanerWindow& ScreenCleanerWindow::shared() {
     // Deliberately never freed: the window is hidden between uses and lives with the process.

@@ -19,8 +19,7 @@ constexpr int sceneHeaderExtraPadding = 4;
 
 StatusContentView::StatusContentView(SceneManager& sceneManager, StatusContent::Openers openers,
                                      QWidget* parent)
-    : QWidget(parent), content_(sceneManager, std::move(openers))
-{
+    : QWidget(parent), content_(sceneManager, std::move(openers)) {
     setFixedWidth(panelWidth);
     auto* root = new QVBoxLayout(this);
     root->setSpacing(0);
@@ -52,8 +51,7 @@ StatusContentView::StatusContentView(SceneManager& sceneManager, StatusContent::
     rebuildRows();
 }
 
-void StatusContentView::rebuildRows()
-{
+void StatusContentView::rebuildRows() {
     if (rowsHolder_) {
         area_->removeWidget(rowsHolder_);
         rowsHolder_->hide();
@@ -89,8 +87,7 @@ void StatusContentView::rebuildRows()
     updateGeometry();
 }
 
-void StatusContentView::contentChanged()
-{
+void StatusContentView::contentChanged() {
     for (HoverableRowView* view : rowViews_) {
         view->refresh();
     }
@@ -101,8 +98,7 @@ void StatusContentView::contentChanged()
     }
 }
 
-void StatusContentView::showEvent(QShowEvent* event)
-{
+void StatusContentView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The panel is built afresh for every opening: read the host once it appears.
     if (!statesLoaded_) {

@@ -147,7 +147,7 @@ private:
 
 QString SymbolMapping::resourcePath() const {
     const QString file =
-        weight == QLatin1String("fill") ? artwork + QStringLiteral("-fill") : artwork;
+        weight == QLatin1String("regular") ? artwork : artwork + QLatin1Char('-') + weight;
     return QStringLiteral(":/symbols/%1/%2.svg").arg(weight, file);
 }
 
@@ -189,7 +189,7 @@ void SymbolProvider::paint(QPainter& painter, const QRectF& rect, const QString&
 int SymbolProvider::sizeForFont(qreal pointSize) {
     // The artwork leaves a margin around its glyph, so the square is a little larger than
     // the text size for the glyph to match the text's visual weight.
-    return qRound(pointSize * 1.25);
+    return qRound(pointSize * 1.45);
 }
 
 bool SymbolProvider::contains(const QString& name) {
@@ -243,7 +243,10 @@ std::vector<SymbolMapping> SymbolProvider::parseTable(const QString& text, QStri
                            ? QStringLiteral("fill")
                            : QStringLiteral("regular");
         }
-        if (m.weight != QLatin1String("regular") && m.weight != QLatin1String("fill")) {
+        static const QStringList weights{QStringLiteral("regular"), QStringLiteral("fill"),
+                                         QStringLiteral("duotone"), QStringLiteral("bold"),
+                                         QStringLiteral("light"),   QStringLiteral("thin")};
+        if (!weights.contains(m.weight)) {
             fail(lineNumber, QStringLiteral("unknown weight \"%1\"").arg(m.weight));
             continue;
         }

@@ -16,7 +16,7 @@ namespace swivlo {
 struct SymbolMapping {
     QString name;
     QString artwork;  // artwork name without weight suffix, e.g. "moon"
-    QString weight;   // "regular" or "fill"
+    QString weight;   // "regular", "fill", "duotone", "bold", "light" or "thin"
 
     // Where the artwork lives in the application's resources.
     QString resourcePath() const;
@@ -46,7 +46,7 @@ public:
     // The mapping of `name`, or nullptr when the table has none.
     static const SymbolMapping* mapping(const QString& name);
 
-    // Reads the table text: "<name> <artwork> [regular|fill]" per line, '#' starts a comment.
+    // Reads the table text: "<name> <artwork> [weight]" per line, '#' starts a comment.
     // Names with a ".fill" part default to the fill weight. Malformed lines and repeated
     // names are skipped and described in `errors`.
     static std::vector<SymbolMapping> parseTable(const QString& text,

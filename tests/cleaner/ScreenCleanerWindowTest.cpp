@@ -8,6 +8,7 @@
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
 #include "platform/NotificationCenter.h"
+#include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace swivlo {
@@ -31,19 +32,12 @@ protected:
         NotificationCenter::defaultCenter().removeObserver(alertObserver);
     }
 
-    // Runs `action` and returns what it wrote to standard output, line by line.
+    // Runs `action` and returns the log lines it wrote.
     template <class Action>
     std::vector<std::string> outputOf(Action action) {
-        ::testing::internal::CaptureStdout();
+        log.lines.clear();
         action();
-        const std::string text = ::testing::internal::GetCapturedStdout();
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos;
-             start = end + 1) {
-            lines.push_back(text.substr(start, end - start));
-        }
-        return lines;
+        return log.lines;
     }
 
     std::size_t indexOf(const std::string& line) const {
@@ -53,6 +47,7 @@ protected:
     }
 
     TestPlatform platform;
+    testing::RecordingLog log;
     ScreenCleanerWindow window;
     int alertsPosted = 0;
     NotificationCenter::Token alertObserver = 0;

@@ -17,6 +17,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/desktop/QtScreens.h"
 #include "platform/desktop/X11KeyboardTap.h"
+#include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace swivlo {
@@ -169,16 +170,16 @@ TEST_F(ScreenCleanerX11Test, KeyboardHeldByAnotherClientLeavesInAppBlockingOnly)
     int alerts = 0;
     const auto observer = NotificationCenter::defaultCenter().addObserver(
         Notification::showAccessibilityPermissionAlert, [&] { ++alerts; });
+    testing::RecordingLog log;
     ScreenCleanerWindow window;
-    ::testing::internal::CaptureStdout();
     window.activate();
-    const std::string output = ::testing::internal::GetCapturedStdout();
     NotificationCenter::defaultCenter().removeObserver(observer);
 
     EXPECT_EQ(
-        output,
-        "⚠️ Keyboard blocker failed to start. Input Monitoring permission may be missing.\n"
-        "✅ Screen Cleaner Mode activated\n");
+        log.lines,
+        (std::vector<std::string>{
+            "⚠️ Keyboard blocker failed to start. Input Monitoring permission may be missing.",
+            "✅ Screen Cleaner Mode activated"}));
     EXPECT_EQ(alerts, 1);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.eventMonitor().has_value());

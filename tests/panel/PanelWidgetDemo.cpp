@@ -1,10 +1,13 @@
 // Renders the panel's views in the light and dark appearances so they can be looked at:
 // panel_widget_demo <output folder>. Runs on the offscreen platform at twice the pixel density.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDir>
 #include <QEnterEvent>
+#include <QEventLoop>
 #include <QPainter>
+#include <QTimer>
 
 #include "panel/Appearance.h"
 #include "panel/HoverableRowView.h"
@@ -57,6 +60,9 @@ public:
             if (QString::fromUtf8(item.title) == QLatin1String("Stage Manager")) {
                 hovered = row;
             }
+            if (QString::fromUtf8(item.title) == QLatin1String("Dark Mode")) {
+                focused = row;
+            }
         }
         column->addWidget(card);
         column->addWidget(new SectionHeader(QStringLiteral("Scenes"), 4));
@@ -73,6 +79,7 @@ public:
     }
 
     HoverableRowView* hovered = nullptr;
+    HoverableRowView* focused = nullptr;
     PermissionAlertView* alert = nullptr;
 
 protected:
@@ -110,8 +117,15 @@ int main(int argc, char** argv) {
         DemoPanel panel;
         panel.adjustSize();
         panel.show();
+        QApplication::setActiveWindow(&panel);
+        // Show one keyboard focus ring, as after pressing Tab.
+        panel.focused->control()->setFocus(Qt::TabFocusReason);
         QEnterEvent enter(QPointF(20, 20), QPointF(20, 20), QPointF(20, 20));
         QApplication::sendEvent(panel.hovered->hoverArea(), &enter);
+        // Let the hover fade finish before taking the picture.
+        QEventLoop settle;
+        QTimer::singleShot(400, &settle, &QEventLoop::quit);
+        settle.exec();
         const QString suffix = dark ? QStringLiteral("dark") : QStringLiteral("light");
         panel.grab().save(out.filePath(QStringLiteral("panel-%1.png").arg(suffix)));
         panel.alert->present();

@@ -196,7 +196,10 @@ INSTANTIATE_TEST_SUITE_P(
                   0},
         TableCase{"sparkles sparkle fill", {{"sparkles", "sparkle", "fill"}}, 0},
         TableCase{"a.fill b regular\r\n", {{"a.fill", "b", "regular"}}, 0},
-        TableCase{"lonely\nx y bold\nx y z w", {}, 3},
+        TableCase{"lonely\nx y heavy\nx y z w", {}, 3},
+        TableCase{"dock.rectangle square-half-bottom duotone",
+                  {{"dock.rectangle", "square-half-bottom", "duotone"}},
+                  0},
         TableCase{"x one\nx two", {{"x", "one", "regular"}}, 1}));
 
 TEST(SymbolProvider, ShippedTableHasNoErrors) {

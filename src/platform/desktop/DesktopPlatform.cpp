@@ -10,6 +10,8 @@ DesktopPlatform::DesktopPlatform() {
     Service<EventMonitors>::install(&monitors);
     Service<Application>::install(&application);
     Service<Workspace>::install(&application);
+    Service<Screens>::install(&screens);
+    Service<KeyboardTap>::install(&keyboardTap);
 }
 
 DesktopPlatform::~DesktopPlatform() {
@@ -20,6 +22,8 @@ DesktopPlatform::~DesktopPlatform() {
     Service<EventMonitors>::install(nullptr);
     Service<Application>::install(nullptr);
     Service<Workspace>::install(nullptr);
+    Service<Screens>::install(nullptr);
+    Service<KeyboardTap>::install(nullptr);
 }
 
 }  // namespace swivlo::desktop

@@ -3,9 +3,11 @@
 #include "platform/desktop/DesktopApplication.h"
 #include "platform/desktop/DesktopMainQueue.h"
 #include "platform/desktop/PanelPopover.h"
+#include "platform/desktop/QtScreens.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
 #include "platform/desktop/TrayStatusBar.h"
 #include "platform/desktop/X11EventMonitors.h"
+#include "platform/desktop/X11KeyboardTap.h"
 
 namespace swivlo::desktop {
 
@@ -24,6 +26,8 @@ public:
     PanelPopoverFactory popovers;
     X11EventMonitors monitors;
     DesktopApplication application;
+    QtScreens screens;
+    X11KeyboardTap keyboardTap;
 };
 
 }  // namespace swivlo::desktop
