@@ -3,10 +3,10 @@
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "cleaner/CleanerSymbols.h"
+#include "panel/ContinuousShape.h"
+#include "panel/SymbolProvider.h"
 
 namespace swivlo {
 
@@ -36,11 +36,13 @@ QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, Q
     return label;
 }
 
-QLabel* symbolLabel(const QString& name, int size, const QColor& color, QWidget* parent) {
+// A symbol drawn at a text size of `pointSize`, in a square label of its own.
+QLabel* symbolLabel(const QString& name, int pointSize, const QColor& color, QWidget* parent) {
+    const int side = SymbolProvider::sizeForFont(pointSize);
     auto* label = new QLabel(parent);
-    label->setFixedSize(size, size);
+    label->setFixedSize(side, side);
     label->setAlignment(Qt::AlignCenter);
-    label->setPixmap(cleanerSymbol(name, size, color));
+    label->setPixmap(SymbolProvider::pixmap(name, side, color, label->devicePixelRatioF()));
     return label;
 }
 
@@ -56,27 +58,23 @@ CleanerExitButton::CleanerExitButton(QWidget* parent) : QAbstractButton(parent) 
 
 QSize CleanerExitButton::sizeHint() const {
     const QFontMetrics metrics(font());
-    const int width = symbolSize + spacing + metrics.horizontalAdvance(text());
-    const int height = std::max(symbolSize, metrics.height());
+    const int side = SymbolProvider::sizeForFont(symbolSize);
+    const int width = side + spacing + metrics.horizontalAdvance(text());
+    const int height = std::max(side, metrics.height());
     return {width + 2 * horizontalPadding, height + 2 * verticalPadding};
 }
 
 void CleanerExitButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath capsule;
-    capsule.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
-    painter.fillPath(capsule, Qt::white);
+    painter.fillPath(continuousRoundedRect(QRectF(rect()), cornerRadius), Qt::white);
 
     const QFontMetrics metrics(font());
-    const int contentWidth = symbolSize + spacing + metrics.horizontalAdvance(text());
+    const int side = SymbolProvider::sizeForFont(symbolSize);
+    const int contentWidth = side + spacing + metrics.horizontalAdvance(text());
     const int left = (width() - contentWidth) / 2;
-    const QRect symbolRect(left, (height() - symbolSize) / 2, symbolSize, symbolSize);
-    const QPixmap symbol =
-        cleanerSymbol(QStringLiteral("xmark.circle.fill"), symbolSize, Qt::black);
-    if (!symbol.isNull()) {
-        painter.drawPixmap(symbolRect, symbol);
-    }
+    const QRect symbolRect(left, (height() - side) / 2, side, side);
+    SymbolProvider::paint(painter, symbolRect, QStringLiteral("xmark.circle.fill"), Qt::black);
     const QRect textRect(symbolRect.right() + 1 + spacing, 0, width(), height());
     painter.setPen(Qt::black);
     painter.setFont(font());

@@ -2,18 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <cstdio>
 #include <string>
+
+#include "platform/LogOutput.h"
 
 namespace swivlo {
 
 namespace {
-
-void logLine(const std::string& text) {
-    const std::string line = text + '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
-}
 
 // A name that is not taken yet; NewOnly below makes sure nothing is overwritten.
 bool writeNewFile(const QString& path, const QByteArray& bytes) {

@@ -7,6 +7,7 @@
 #include "app/Notifications.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
+#include "panel/SymbolProvider.h"
 #include "platform/NotificationCenter.h"
 #include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
@@ -177,8 +178,8 @@ TEST_F(ScreenCleanerWindowTest, ViewCentresItsColumnInTheWholeFrame) {
     // Symbol above the title, button below the hint, the column's middle at the frame's.
     EXPECT_LT(title.bottom(), view->hintLabel()->geometry().top());
     EXPECT_LT(view->hintLabel()->geometry().bottom(), button.top());
-    const int columnTop =
-        title.top() - ScreenCleanerView::stackSpacing - ScreenCleanerView::symbolSize;
+    const int columnTop = title.top() - ScreenCleanerView::stackSpacing -
+                          SymbolProvider::sizeForFont(ScreenCleanerView::symbolSize);
     EXPECT_NEAR((columnTop + button.bottom()) / 2.0, 400, 2);
     outputOf([&] { window.deactivate(); });
 }

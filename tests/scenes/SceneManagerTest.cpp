@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneManager.h"
@@ -36,6 +37,7 @@ protected:
     }
 
     testing::TestPlatform platform;
+    testing::RecordingLog log;
     QTemporaryDir folder;
 };
 
@@ -158,9 +160,7 @@ TEST_P(SceneManagerUnreadable, IsBackedUpBeforeTheFirstSaveReplacesIt) {
     SceneManager manager;
     ASSERT_TRUE(manager.scenes().empty());
     const Scene a = scene("A");
-    ::testing::internal::CaptureStdout();
     manager.addOrUpdateScene(a);
-    const std::string output = ::testing::internal::GetCapturedStdout();
 
     ASSERT_EQ(backups().size(), 1) << GetParam().why;
     const QString path = QDir(folder.path()).filePath(backups().front());
@@ -168,13 +168,14 @@ TEST_P(SceneManagerUnreadable, IsBackedUpBeforeTheFirstSaveReplacesIt) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), GetParam().bytes);
     EXPECT_EQ(storedScenes(), std::vector<Scene>{a});
-    EXPECT_TRUE(output.starts_with("⚠️ ")) << output;
-    EXPECT_NE(output.find(path.toStdString()), std::string::npos) << output;
-    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_TRUE(log.lines[0].starts_with("⚠️ ")) << log.lines[0];
+    EXPECT_NE(log.lines[0].find(path.toStdString()), std::string::npos) << log.lines[0];
 
     manager.addOrUpdateScene(scene("B"));
     manager.deleteScene(a.id);
     EXPECT_EQ(backups().size(), 1) << "only the unreadable value is kept";
+    EXPECT_EQ(log.lines.size(), 1u);
 }
 
 const QByteArray kGarbage("\x00[{\"id\xff not json", 17);
@@ -189,17 +190,15 @@ TEST_F(SceneManagerTest, AnUnreadableValueStaysWhenItCannotBeBackedUp) {
     platform.preferences.directory.clear();
     store(QByteArray("garbage"));
     SceneManager manager;
-    ::testing::internal::CaptureStdout();
     manager.addOrUpdateScene(scene("A"));
-    const std::string output = ::testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(output.starts_with("⚠️ ")) << output;
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_TRUE(log.lines[0].starts_with("⚠️ ")) << log.lines[0];
     EXPECT_EQ(stored()->toByteArray(), "garbage");
 
     platform.preferences.directory = folder.path().toStdString();
-    ::testing::internal::CaptureStdout();
     manager.saveScenes();
-    ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(backups().size(), 1);
+    EXPECT_EQ(log.lines.size(), 2u);
     EXPECT_EQ(storedScenes()->size(), 1u);
 }
 
@@ -207,9 +206,7 @@ TEST_F(SceneManagerTest, TwoBackupsInOneSecondDoNotOverwriteEachOther) {
     for (int i = 0; i < 2; ++i) {
         store(QByteArray::number(i));
         SceneManager manager;
-        ::testing::internal::CaptureStdout();
         manager.saveScenes();
-        ::testing::internal::GetCapturedStdout();
     }
     QStringList contents;
     for (const QString& name : backups()) {

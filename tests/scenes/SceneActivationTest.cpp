@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/testing/SimulatedHostFixture.h"
+#include "platform/testing/TestPlatform.h"
+#include "scenes/FeatureActions.h"
+#include "scenes/SceneCodec.h"
+#include "scenes/SceneFeature.h"
+#include "scenes/SceneManager.h"
+
+namespace swivlo {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts operator+(Texts a, const Texts& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::string word(bool v) {
+    return v ? "true" : "false";
+}
+
+// What the simulated host sees for each switch change.
+Texts desktopVisible(bool v) {
+    return {"shell: defaults write com.apple.finder CreateDesktop -bool " + word(v),
+            "shell: killall Finder", "restart: Finder"};
+}
+Texts widgetsHidden(bool v) {
+    return {std::string("shell: defaults write com.apple.WindowManager StandardHideWidgets -int ") +
+                (v ? "1" : "0"),
+            "shell: killall WindowManager", "restart: WindowManager"};
+}
+Texts stageManager(bool v) {
+    return {"shell: defaults write com.apple.WindowManager GloballyEnabled -bool " + word(v),
+            "shell: killall WindowManager", "restart: WindowManager"};
+}
+Texts dock(bool v) {
+    return {"script: tell application \"System Events\" to set autohide of dock preferences to " +
+            word(v)};
+}
+Texts darkMode(bool v) {
+    return {
+        "script: tell application \"System Events\"\n  tell appearance preferences\n    set "
+        "dark mode to " +
+        word(v) + "\n  end tell\nend tell"};
+}
+const Texts keepAwakeOn = {"launch: /usr/bin/caffeinate -d -i -s -u"};
+const Texts keepAwakeOff = {"terminate: /usr/bin/caffeinate"};
+
+Scene scene(const char* name, SceneFeatures features, bool active = false) {
+    return Scene{QUuid::createUuid(), name, "tv", "blue", active, std::move(features)};
+}
+
+class SceneActivation : public ::testing::Test {
+protected:
+    void SetUp() override { platform.preferences.directory = folder.path().toStdString(); }
+
+    void store(const std::vector<Scene>& scenes) {
+        platform.preferences.setData("SwivloScenes",
+                                     QByteArray::fromStdString(*encodeScenes(scenes)));
+    }
+    std::vector<Scene> stored() const {
+        return *decodeScenes(platform.preferences.dataValue("SwivloScenes")->toStdString());
+    }
+    const Texts& events() const { return host.host.events(); }
+
+    testing::TestPlatform platform;
+    testing::SimulatedHostFixture host;
+    QTemporaryDir folder;
+};
+
+TEST_F(SceneActivation, EveryFeatureHasExactlyOneAction) {
+    const auto actions = featureActions();
+    const auto& catalogue = SceneFeature::allFeatures();
+    ASSERT_EQ(actions.size(), catalogue.size());
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        EXPECT_EQ(actions[i].featureId, catalogue[i].id);
+    }
+}
+
+struct FeatureCase {
+    const char* id;
+    bool value;
+    Texts applied;
+    Texts reverted;
+};
+
+class SceneFeatureAction : public SceneActivation,
+                           public ::testing::WithParamInterface<FeatureCase> {};
+
+TEST_P(SceneFeatureAction, AppliesTheValueAndRevertsToItsNegation) {
+    const auto& c = GetParam();
+    SceneManager manager;
+    const Scene s = scene("S", {{c.id, c.value}});
+    manager.applyFeatures(s);
+    EXPECT_EQ(events(), c.applied);
+    host.clearHistory();
+    manager.revertFeatures(s);
+    EXPECT_EQ(events(), c.reverted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryFeature, SceneFeatureAction,
+    ::testing::Values(FeatureCase{"hideDesktop", true, desktopVisible(false), desktopVisible(true)},
+                      FeatureCase{"hideDesktop", false, desktopVisible(true),
+                                  desktopVisible(false)},
+                      FeatureCase{"hideWidgets", true, widgetsHidden(true), widgetsHidden(false)},
+                      FeatureCase{"autoHideDock", true, dock(true), dock(false)},
+                      FeatureCase{"autoHideDock", false, dock(false), dock(true)},
+                      FeatureCase{"stageManager", false, stageManager(false), stageManager(true)},
+                      FeatureCase{"darkMode", true, darkMode(true), darkMode(false)},
+                      FeatureCase{"darkMode", false, darkMode(false), darkMode(true)},
+                      FeatureCase{"keepAwake", true, keepAwakeOn, keepAwakeOff},
+                      FeatureCase{"fromLaterVersion", true, {}, {}}));
+
+TEST_F(SceneActivation, HideDesktopSuspendsTheMonitorFirst) {
+    SceneManager manager;
+    manager.activateScene(scene("S", {{"hideDesktop", true}}));
+    EXPECT_EQ(host.timeline(), Texts{"notification: SuspendEventMonitor"} + desktopVisible(false));
+}
+
+TEST_F(SceneActivation, RunsTheActionsInCatalogueOrder) {
+    SceneManager manager;
+    manager.applyFeatures(scene("All", {{"keepAwake", true},
+                                        {"darkMode", true},
+                                        {"stageManager", true},
+                                        {"autoHideDock", true},
+                                        {"hideWidgets", true},
+                                        {"hideDesktop", true},
+                                        {"aaa", true}}));
+    EXPECT_EQ(events(), desktopVisible(false) + widgetsHidden(true) + dock(true) +
+                            stageManager(true) + darkMode(true) + keepAwakeOn);
+}
+
+TEST_F(SceneActivation, AnotherActiveSceneIsRevertedBeforeTheNewOneApplies) {
+    const Scene a = scene("A", {{"hideDesktop", true}, {"darkMode", false}}, true);
+    const Scene b = scene("B", {{"darkMode", true}, {"keepAwake", true}});
+    store({a, b});
+    SceneManager manager;
+    int changes = 0;
+    QObject::connect(&manager, &SceneManager::scenesChanged, [&] { ++changes; });
+
+    manager.activateScene(b);
+
+    EXPECT_EQ(events(), desktopVisible(true) + darkMode(true) + darkMode(true) + keepAwakeOn);
+    ASSERT_EQ(manager.scenes().size(), 2u);
+    EXPECT_FALSE(manager.scenes()[0].isActive);
+    EXPECT_TRUE(manager.scenes()[1].isActive);
+    EXPECT_EQ(stored(), manager.scenes());
+    EXPECT_GE(changes, 1);
+}
+
+TEST_F(SceneActivation, TheArgumentReplacesTheStoredCopy) {
+    const Scene a = scene("A", {{"darkMode", true}});
+    store({a});
+    SceneManager manager;
+    Scene edited = a;
+    edited.name = "A2";
+    edited.features = {{"autoHideDock", false}};
+    manager.activateScene(edited);
+    edited.isActive = true;
+    EXPECT_EQ(manager.scenes(), std::vector<Scene>{edited});
+    EXPECT_EQ(events(), dock(false));
+}
+
+TEST_F(SceneActivation, ReactivatingTheActiveSceneAppliesItAgainWithoutReverting) {
+    const Scene a = scene("A", {{"stageManager", true}}, true);
+    store({a});
+    SceneManager manager;
+    manager.activateScene(a);
+    EXPECT_EQ(events(), stageManager(true));
+    EXPECT_TRUE(manager.scenes()[0].isActive);
+}
+
+TEST_F(SceneActivation, AnEmptySceneOnlyUpdatesFlagsAndSaves) {
+    const Scene a = scene("A", {});
+    store({a});
+    SceneManager manager;
+    const int writes = platform.preferences.writeCount();
+    manager.activateScene(a);
+    EXPECT_TRUE(events().empty());
+    EXPECT_EQ(platform.preferences.writeCount(), writes + 1);
+    EXPECT_TRUE(stored()[0].isActive);
+}
+
+TEST_F(SceneActivation, UnknownIdsAreSkippedAndTheOthersRun) {
+    SceneManager manager;
+    manager.activateScene(scene("S", {{"fromLaterVersion", true}, {"hideWidgets", false}}));
+    EXPECT_EQ(events(), widgetsHidden(false));
+}
+
+TEST_F(SceneActivation, ANeverAddedPresetIsAppliedAndTheListSavedUnchanged) {
+    const Scene a = scene("A", {{"darkMode", true}});
+    store({a});
+    SceneManager manager;
+    const int writes = platform.preferences.writeCount();
+    manager.activateScene(scene("Preset", {{"autoHideDock", true}}));
+    EXPECT_EQ(events(), dock(true));
+    EXPECT_EQ(manager.scenes(), std::vector<Scene>{a});
+    EXPECT_EQ(stored(), std::vector<Scene>{a});
+    EXPECT_EQ(platform.preferences.writeCount(), writes + 1);
+}
+
+TEST_F(SceneActivation, ActivationMarksTheSceneEvenWhenScriptsAreRefused) {
+    host.host.setAutomationPermitted(false);
+    const Scene a = scene("A", {{"darkMode", true}, {"autoHideDock", true}});
+    store({a});
+    SceneManager manager;
+    manager.activateScene(a);
+    EXPECT_EQ(events(), dock(true) + darkMode(true));
+    EXPECT_TRUE(stored()[0].isActive);
+}
+
+TEST_F(SceneActivation, DeactivatingRevertsTheArgumentsFeaturesAndClearsTheFlag) {
+    const Scene a = scene("A", {{"hideDesktop", true}}, true);
+    store({a});
+    SceneManager manager;
+    Scene other = a;
+    other.features = {{"darkMode", false}};
+    manager.deactivateScene(other);
+    EXPECT_EQ(events(), darkMode(true)) << "reverting is not restoring";
+    EXPECT_FALSE(manager.scenes()[0].isActive);
+    EXPECT_FALSE(stored()[0].isActive);
+}
+
+TEST_F(SceneActivation, DeactivatingTheActiveSceneTakesOnlyTheFirstMarked) {
+    const Scene a = scene("A", {}), b = scene("B", {{"hideDesktop", true}}, true),
+                c = scene("C", {{"darkMode", true}}, true);
+    store({a, b, c});
+    SceneManager manager;
+    manager.deactivateActiveScene();
+    EXPECT_EQ(events(), desktopVisible(true));
+    EXPECT_FALSE(stored()[1].isActive);
+    EXPECT_TRUE(stored()[2].isActive);
+}
+
+TEST_F(SceneActivation, DeactivatingWithNoneActiveOnlySaves) {
+    store({scene("A", {{"hideDesktop", true}})});
+    SceneManager manager;
+    const int writes = platform.preferences.writeCount();
+    manager.deactivateActiveScene();
+    EXPECT_TRUE(host.timeline().empty());
+    EXPECT_EQ(platform.preferences.writeCount(), writes + 1);
+}
+
+TEST_F(SceneActivation, EditingAndDeletingTouchNoSwitch) {
+    Scene a = scene("A", {{"hideDesktop", true}, {"keepAwake", true}}, true);
+    SceneManager manager;
+    manager.addOrUpdateScene(a);
+    a.features = {{"darkMode", true}};
+    manager.addOrUpdateScene(a);
+    manager.deleteScene(a.id);
+    EXPECT_TRUE(host.timeline().empty());
+}
+
+}  // namespace
+}  // namespace swivlo
