@@ -17,6 +17,10 @@ QByteArray storedBytes(const QVariant& value) {
     if (value.typeId() == QMetaType::QByteArray) {
         return value.toByteArray();
     }
+    // An unquoted comma makes an INI value read back as a list: join it as it was written.
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(u',').toUtf8();
+    }
     return value.toString().toUtf8();
 }
 

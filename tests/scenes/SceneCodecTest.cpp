@@ -192,12 +192,5 @@ TEST(SceneCodec, RandomScenesSurviveARoundTrip) {
     }
 }
 
-TEST(SceneId, CanonicalFormIsUpperCase) {
-    const QUuid id = QUuid::createUuid();
-    const std::string text = sceneIdString(id);
-    EXPECT_EQ(text, id.toString(QUuid::WithoutBraces).toUpper().toStdString());
-    EXPECT_EQ(parseSceneId(text), id);
-}
-
 }  // namespace
 }  // namespace swivlo

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QSet>
 #include <QTranslator>
-#include <unordered_set>
 
 #include "scenes/SceneFeature.h"
 #include "scenes/ScenePresets.h"
@@ -44,17 +43,6 @@ TEST(SceneFeature, LookUpByIdIsExact) {
     EXPECT_EQ(SceneFeature::find("DarkMode"), nullptr);
     EXPECT_EQ(SceneFeature::find("dark_mode"), nullptr) << "panel ids are another vocabulary";
     EXPECT_EQ(SceneFeature::find(""), nullptr);
-}
-
-TEST(SceneFeature, EqualFeaturesHashEqually) {
-    const auto& all = SceneFeature::allFeatures();
-    std::unordered_set<SceneFeature> set(all.begin(), all.end());
-    set.insert(all.front());
-    EXPECT_EQ(set.size(), 6u);
-    SceneFeature changed = all.front();
-    changed.defaultValue = false;
-    EXPECT_NE(changed, all.front());
-    EXPECT_EQ(qHash(SceneFeature(all[2])), qHash(all[2]));
 }
 
 Scene sceneWith(SceneFeatures features) {

@@ -184,7 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
     Values, SceneManagerUnreadable,
     ::testing::Values(Unreadable{"not JSON", QVariant(kGarbage), kGarbage},
                       Unreadable{"not an array", QVariant(QByteArray("{}")), "{}"},
-                      Unreadable{"text instead of data", QVariant(QString("[]")), "[]"}));
+                      Unreadable{"text instead of data", QVariant(QString("[]")), "[]"},
+                      Unreadable{"a list read from text with commas",
+                                 QVariant(QStringList{"[1", "2]"}), "[1,2]"}));
 
 TEST_F(SceneManagerTest, AnUnreadableValueStaysWhenItCannotBeBackedUp) {
     platform.preferences.directory.clear();
