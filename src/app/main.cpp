@@ -2,13 +2,17 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QWidget>
 #include <cstdio>
 #include <memory>
 
 #include "app/AppDelegate.h"
+#include "app/HostAppearance.h"
+#include "panel/StatusContentView.h"
 #include "platform/desktop/DesktopPlatform.h"
 #include "platform/desktop/PanelPopover.h"
+#include "platform/host/DesktopHost.h"
+#include "scenes/SceneManager.h"
+#include "switches/SystemTools.h"
 
 namespace {
 
@@ -27,7 +31,8 @@ QString lockPath() {
 }
 
 std::unique_ptr<swivlo::PanelController> makePanelContent() {
-    return std::make_unique<swivlo::desktop::WidgetPanelController>(std::make_unique<QWidget>());
+    return std::make_unique<swivlo::desktop::WidgetPanelController>(
+        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared()));
 }
 
 }  // namespace
@@ -47,10 +52,15 @@ int main(int argc, char** argv) {
 
     swivlo::desktop::DesktopPlatform platform;
     swivlo::desktop::quitOnTerminationSignals();
+    swivlo::installDesktopHost();
+    swivlo::followHostAppearance();
 
     swivlo::AppDelegate delegate(makePanelContent);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     [&delegate] { delegate.applicationWillTerminate(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
+        delegate.applicationWillTerminate();
+        // Keep Awake must not outlive the app that could turn it off.
+        swivlo::SystemTools::shared().applicationWillTerminate();
+    });
     delegate.applicationDidFinishLaunching();
     return QApplication::exec();
 }

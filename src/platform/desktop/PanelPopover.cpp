@@ -35,7 +35,7 @@ double WidgetPanelController::fittingHeight(double width) {
 PanelPopover::PanelPopover()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("Swivlo"));
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -111,6 +111,8 @@ void PanelPopover::showRelativeTo(const StatusItem& item) {
     show();
     raise();
     activateWindow();
+    // Open with nothing focused, as the host's panels do; Tab then walks the controls.
+    setFocus(Qt::ActiveWindowFocusReason);
     updateOutsideWatch();
 }
 

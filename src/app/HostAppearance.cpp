@@ -1,0 +1,52 @@
+#include "app/HostAppearance.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "panel/Appearance.h"
+#include "platform/GlobalDomain.h"
+#include "switches/SystemTools.h"
+
+namespace swivlo {
+
+namespace {
+
+QPalette paletteFor(bool dark) {
+    const PanelPalette& colors =
+        PanelPalette::forScheme(dark ? ColorScheme::dark : ColorScheme::light);
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setColor(QPalette::Window, colors.windowBackground);
+    palette.setColor(QPalette::Base, colors.controlBackground);
+    palette.setColor(QPalette::AlternateBase, colors.windowBackground);
+    palette.setColor(QPalette::Button, colors.controlBackground);
+    palette.setColor(QPalette::WindowText, colors.label);
+    palette.setColor(QPalette::Text, colors.label);
+    palette.setColor(QPalette::ButtonText, colors.label);
+    palette.setColor(QPalette::PlaceholderText, colors.secondaryLabel);
+    palette.setColor(QPalette::Highlight, colors.accent);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Mid, colors.separator);
+    palette.setColor(QPalette::Disabled, QPalette::Text, colors.secondaryLabel);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, colors.secondaryLabel);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, colors.secondaryLabel);
+    return palette;
+}
+
+void applyAppearance() {
+    const bool dark = SystemTools::shared().isDarkModeEnabled();
+    Appearance::shared().setDark(dark);
+    QApplication::setPalette(paletteFor(dark));
+}
+
+}  // namespace
+
+void followHostAppearance() {
+    // Fusion draws the same everywhere and takes our palette in full.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    applyAppearance();
+    globalDomain().addAppearanceObserver(applyAppearance);
+}
+
+}  // namespace swivlo
