@@ -1,7 +1,7 @@
 # Sourced by the other scripts: installs the Debian packages Swivlo builds, runs and tests with.
 swivlo_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-l10n-tools libgl-dev libxkbcommon-dev
     nlohmann-json3-dev libx11-dev libxi-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     x11-xkb-utils

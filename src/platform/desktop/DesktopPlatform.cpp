@@ -12,6 +12,8 @@ DesktopPlatform::DesktopPlatform() {
     Service<Workspace>::install(&application);
     Service<Screens>::install(&screens);
     Service<KeyboardTap>::install(&keyboardTap);
+    Service<LoginItems>::install(&loginItems);
+    Service<BundleInfo>::install(&bundleInfo);
 }
 
 DesktopPlatform::~DesktopPlatform() {
@@ -24,6 +26,8 @@ DesktopPlatform::~DesktopPlatform() {
     Service<Workspace>::install(nullptr);
     Service<Screens>::install(nullptr);
     Service<KeyboardTap>::install(nullptr);
+    Service<LoginItems>::install(nullptr);
+    Service<BundleInfo>::install(nullptr);
 }
 
 }  // namespace swivlo::desktop

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/desktop/DesktopApplication.h"
+#include "platform/desktop/DesktopBundleInfo.h"
 #include "platform/desktop/DesktopMainQueue.h"
 #include "platform/desktop/PanelPopover.h"
 #include "platform/desktop/QtScreens.h"
@@ -8,6 +9,7 @@
 #include "platform/desktop/TrayStatusBar.h"
 #include "platform/desktop/X11EventMonitors.h"
 #include "platform/desktop/X11KeyboardTap.h"
+#include "platform/desktop/XdgAutostartLoginItems.h"
 
 namespace swivlo::desktop {
 
@@ -28,6 +30,8 @@ public:
     DesktopApplication application;
     QtScreens screens;
     X11KeyboardTap keyboardTap;
+    XdgAutostartLoginItems loginItems;
+    DesktopBundleInfo bundleInfo;
 };
 
 }  // namespace swivlo::desktop

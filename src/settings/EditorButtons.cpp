@@ -1,0 +1,137 @@
+#include "settings/EditorButtons.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "panel/Appearance.h"
+#include "settings/SettingsStyle.h"
+
+namespace swivlo {
+
+using namespace settings;
+
+IconButton::IconButton(QString icon, bool isSelected, QWidget* parent)
+    : QAbstractButton(parent), icon_(std::move(icon)), isSelected_(isSelected) {
+    setFixedSize(52, 52);
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(icon_);
+}
+
+void IconButton::setIcon(const QString& icon) {
+    icon_ = icon;
+    setAccessibleName(icon_);
+    update();
+}
+
+void IconButton::setSelected(bool selected) {
+    isSelected_ = selected;
+    update();
+}
+
+void IconButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isSelected_ ? accentColor()
+                                 : Appearance::withOpacity(secondaryLabelColor(), 0.2));
+    painter.drawRoundedRect(QRectF(rect()), 10, 10);
+    const QColor symbolColor = isSelected_ ? QColor(Qt::white) : labelColor();
+    const QRectF box(14, 14, 24, 24);
+    painter.drawPixmap(box, symbolPixmap(icon_, 24, symbolColor, devicePixelRatioF()), QRectF());
+}
+
+CustomIconButton::CustomIconButton(QString icon, bool isSelected, std::function<void()> onSelect,
+                                   std::function<void(const std::string&)> onIconChange,
+                                   QWidget* parent)
+    : IconButton(std::move(icon), isSelected, parent), onIconChange_(std::move(onIconChange)) {
+    setToolTip(QCoreApplication::translate("Swivlo", "Custom Icon"));
+    connect(this, &QAbstractButton::clicked, this, [this, onSelect = std::move(onSelect)] {
+        if (onSelect) {
+            onSelect();
+        }
+        // The symbol picker is not part of the program yet: selecting is all a click does.
+    });
+}
+
+ColorButton::ColorButton(QColor fill, bool isSelected, QWidget* parent)
+    : QAbstractButton(parent), fill_(std::move(fill)), isSelected_(isSelected) {
+    setFixedSize(40, 40);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ColorButton::setSelected(bool selected) {
+    isSelected_ = selected;
+    update();
+}
+
+void ColorButton::setFill(const QColor& fill) {
+    fill_ = fill;
+    update();
+}
+
+void ColorButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF circle = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill_);
+    painter.drawEllipse(circle);
+    if (isSelected_) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 4));
+        painter.drawEllipse(circle.adjusted(2, 2, -2, -2));
+    }
+    const qreal ringOpacity = isSelected_ ? 0.3 : idleRingOpacity_;
+    if (ringOpacity > 0) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(
+            QPen(Appearance::withOpacity(Appearance::shared().palette().primary, ringOpacity), 1));
+        painter.drawEllipse(circle);
+    }
+}
+
+CustomColorButton::CustomColorButton(QColor color, bool isSelected, std::function<void()> onSelect,
+                                     std::function<void(const QColor&)> onColorChange,
+                                     QWidget* parent)
+    : ColorButton(std::move(color), isSelected, parent), onColorChange_(std::move(onColorChange)) {
+    idleRingOpacity_ = 0.15;
+    setAccessibleName(QCoreApplication::translate("Swivlo", "Custom Color"));
+    connect(this, &QAbstractButton::clicked, this, [this, onSelect = std::move(onSelect)] {
+        if (onSelect) {
+            onSelect();
+        }
+        showPicker();
+    });
+}
+
+void CustomColorButton::showPicker() {
+    // A popover beside the swatch: its title and a picker bound to the swatch's colour.
+    auto* popover = new QWidget(this, Qt::Popup);
+    popover->setAttribute(Qt::WA_DeleteOnClose);
+    popover->setObjectName(QStringLiteral("CustomColorPopover"));
+    auto* layout = new QVBoxLayout(popover);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(textLabel(QCoreApplication::translate("Swivlo", "Custom Color"),
+                                settings::font(TextStyle::headline), labelColor(), popover));
+    auto* dialog = new QColorDialog(fill(), popover);
+    dialog->setWindowFlags(Qt::Widget);
+    dialog->setOptions(QColorDialog::NoButtons | QColorDialog::DontUseNativeDialog |
+                       QColorDialog::ShowAlphaChannel);
+    layout->addWidget(dialog);
+    connect(dialog, &QColorDialog::currentColorChanged, this, [this](const QColor& color) {
+        if (onColorChange_) {
+            onColorChange_(color);
+        }
+    });
+    connect(popover, &QObject::destroyed, this, [this] { picker_ = nullptr; });
+    picker_ = popover;
+    popover->adjustSize();
+    popover->move(mapToGlobal(QPoint(width() + 8, -popover->height() / 2 + height() / 2)));
+    popover->show();
+}
+
+}  // namespace swivlo

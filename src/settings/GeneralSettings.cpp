@@ -1,0 +1,113 @@
+#include "settings/GeneralSettings.h"
+
+#include <algorithm>
+#include <set>
+
+#include "app/PanelItems.h"
+#include "app/PreferencesKeys.h"
+#include "platform/PreferencesStore.h"
+#include "settings/LaunchAtLogin.h"
+
+namespace swivlo {
+
+namespace {
+
+std::set<std::string> hiddenIds() {
+    const auto pieces = PanelItems::splitIds(Preferences::hiddenSwitchIDs());
+    return {pieces.begin(), pieces.end()};
+}
+
+}  // namespace
+
+std::vector<SwitchItem> defaultSwitchItems() {
+    std::vector<SwitchItem> items;
+    for (const auto& item : PanelItems::builtIn()) {
+        items.push_back({item.id, item.title});
+    }
+    return items;
+}
+
+void GeneralSettings::reload() {
+    orderedSwitches_ = PanelItems::ordered(Preferences::panelItemsOrder(), defaultSwitchItems(),
+                                           [](const SwitchItem& item) { return item.id; });
+}
+
+void GeneralSettings::moveSwitches(std::vector<int> sources, int destination) {
+    const int size = static_cast<int>(orderedSwitches_.size());
+    std::sort(sources.begin(), sources.end());
+    sources.erase(std::unique(sources.begin(), sources.end()), sources.end());
+    std::erase_if(sources, [size](int i) { return i < 0 || i >= size; });
+    if (sources.empty()) {
+        return;
+    }
+    destination = std::clamp(destination, 0, size);
+    std::vector<SwitchItem> moved;
+    std::vector<SwitchItem> rest;
+    for (int i = 0; i < size; ++i) {
+        const bool isMoved = std::binary_search(sources.begin(), sources.end(), i);
+        (isMoved ? moved : rest).push_back(orderedSwitches_[i]);
+    }
+    const auto before = std::count_if(sources.begin(), sources.end(),
+                                      [destination](int i) { return i < destination; });
+    rest.insert(rest.begin() + (destination - before), moved.begin(), moved.end());
+    orderedSwitches_ = std::move(rest);
+
+    std::vector<std::string> ids;
+    for (const auto& item : orderedSwitches_) {
+        ids.push_back(item.id);
+    }
+    preferences().setString(PreferencesKey::panelItemsOrder, PanelItems::joinIds(ids));
+}
+
+bool GeneralSettings::isShown(const std::string& id) const {
+    return !hiddenIds().count(id);
+}
+
+void GeneralSettings::toggleVisibility(const std::string& id) {
+    auto hidden = hiddenIds();
+    if (!hidden.erase(id)) {
+        hidden.insert(id);
+    }
+    preferences().setString(PreferencesKey::hiddenSwitchIDs,
+                            PanelItems::joinIds({hidden.begin(), hidden.end()}));
+}
+
+bool GeneralSettings::launchAtLogin() const {
+    return Preferences::launchAtLogin();
+}
+
+void GeneralSettings::setLaunchAtLogin(bool on) {
+    swivlo::setLaunchAtLogin(on);
+}
+
+bool GeneralSettings::autoClosePanel() const {
+    return Preferences::autoClosePanel();
+}
+
+void GeneralSettings::setAutoClosePanel(bool on) {
+    preferences().setBool(PreferencesKey::autoClosePanel, on);
+}
+
+bool GeneralSettings::hotkeyEnabled() const {
+    return Preferences::hotkeyEnabled();
+}
+
+void GeneralSettings::setHotkeyEnabled(bool on) {
+    preferences().setBool(PreferencesKey::hotkeyEnabled, on);
+}
+
+HotkeyRecorderView GeneralSettings::recorderView() const {
+    return {Preferences::hotkeyKeyDisplayString(), &GeneralSettings::capture,
+            &GeneralSettings::clear};
+}
+
+void GeneralSettings::capture(std::int64_t modifierFlags, std::int64_t keyCode,
+                              const std::string& text) {
+    Preferences::setShortcut(modifierFlags, keyCode, text);
+}
+
+void GeneralSettings::clear() {
+    Preferences::clearShortcut();
+}
+
+}  // namespace swivlo

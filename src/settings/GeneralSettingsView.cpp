@@ -1,0 +1,95 @@
+#include "settings/GeneralSettingsView.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "panel/SwitchControl.h"
+#include "platform/PreferencesStore.h"
+#include "settings/PanelItemsList.h"
+#include "settings/SettingsStyle.h"
+#include "settings/SwitchRow.h"
+#include "shortcut/HotkeyTextField.h"
+
+namespace swivlo {
+
+using namespace settings;
+
+namespace {
+
+QString localized(const char* key) {
+    return QCoreApplication::translate("Swivlo", key);
+}
+
+}  // namespace
+
+GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* page = new FormPage(localized("General"), this);
+    layout->addWidget(page);
+
+    auto* behavior = new FormSection(localized("Behavior"), page);
+    auto* launch = new SwitchRow(localized("Launch at login"), model_.launchAtLogin(), {});
+    // A login item the host refused shows as the switch falling back.
+    connect(launch->switchControl(), &QAbstractButton::toggled, this, [this, launch](bool on) {
+        model_.setLaunchAtLogin(on);
+        if (model_.launchAtLogin() != on) {
+            const QSignalBlocker blocker(launch->switchControl());
+            launch->switchControl()->setChecked(model_.launchAtLogin());
+        }
+    });
+    behavior->addRow(launch);
+    behavior->addRow(new SwitchRow(localized("Close panel after action"), model_.autoClosePanel(),
+                                   [this](bool on) { model_.setAutoClosePanel(on); }));
+    page->addSection(behavior);
+
+    auto* items = new FormSection(localized("Panel Items"), page);
+    list_ = new PanelItemsList(model_);
+    items->addBareRow(list_);
+    page->addSection(items);
+
+    auto* shortcut = new FormSection(localized("Keyboard Shortcut"), page);
+    shortcut->addRow(
+        new SwitchRow(localized("Enable global shortcut"), model_.hotkeyEnabled(), [this](bool on) {
+            model_.setHotkeyEnabled(on);
+            recorderRow_->setVisible(on);
+        }));
+    recorderRow_ = new QWidget;
+    auto* recorderLayout = new QHBoxLayout(recorderRow_);
+    recorderLayout->setContentsMargins(0, 4, 0, 4);
+    recorderLayout->addWidget(
+        textLabel(localized("Shortcut"), settings::font(TextStyle::body), labelColor()));
+    recorderLayout->addStretch(1);
+    field_ = model_.recorderView().make(recorderRow_);
+    field_->setFixedSize(140, 28);
+    field_->setAccessibleName(localized("Shortcut"));
+    recorderLayout->addWidget(field_);
+    shortcut->addRow(recorderRow_);
+    recorderRow_->setVisible(model_.hotkeyEnabled());
+    page->addSection(shortcut);
+
+    // The stored shortcut changes through the field's own handlers: hand the field the new
+    // text, as a redraw would.
+    observer_ = preferences().addChangeObserver([this] { refreshShortcut(); });
+}
+
+GeneralSettingsView::~GeneralSettingsView() {
+    if (Service<PreferencesStore>::installed()) {
+        preferences().removeChangeObserver(observer_);
+    }
+}
+
+void GeneralSettingsView::refreshShortcut() {
+    model_.recorderView().update(*field_);
+}
+
+void GeneralSettingsView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_.reload();
+    list_->rebuild();
+}
+
+}  // namespace swivlo

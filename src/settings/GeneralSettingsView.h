@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+#include "settings/GeneralSettings.h"
+
+namespace swivlo {
+
+class HotkeyTextField;
+
+namespace settings {
+class PanelItemsList;
+class SwitchRow;
+}  // namespace settings
+
+// The General tab: behaviour switches, the panel item list and the global shortcut. Reads the
+// preferences when it comes on screen; every change is written at once.
+class GeneralSettingsView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GeneralSettingsView(QWidget* parent = nullptr);
+    ~GeneralSettingsView() override;
+
+    GeneralSettings& model() { return model_; }
+    settings::PanelItemsList* panelItemsList() const { return list_; }
+    // The "Shortcut" row, shown only while the global shortcut is enabled.
+    QWidget* recorderRow() const { return recorderRow_; }
+    HotkeyTextField* recorderField() const { return field_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void refreshShortcut();
+
+    GeneralSettings model_;
+    settings::PanelItemsList* list_ = nullptr;
+    QWidget* recorderRow_ = nullptr;
+    HotkeyTextField* field_ = nullptr;
+    std::uint64_t observer_ = 0;
+};
+
+}  // namespace swivlo

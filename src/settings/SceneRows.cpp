@@ -1,0 +1,116 @@
+#include "settings/SceneRows.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "panel/SwitchControl.h"
+#include "scenes/SceneColor.h"
+#include "scenes/SceneFeature.h"
+#include "scenes/SceneManager.h"
+#include "settings/SettingsStyle.h"
+
+namespace swivlo {
+
+using namespace settings;
+
+namespace {
+
+constexpr int title2SymbolSize = 22;
+
+// Icon, then name over a second line, as both row kinds lay them out.
+QHBoxLayout* rowLayout(QWidget* row, const Scene& scene, const QString& name,
+                       const QString& detail) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 8, 0, 8);
+    layout->setSpacing(8);
+    auto* icon = new SymbolView(QString::fromStdString(scene.icon), title2SymbolSize,
+                                resolveSceneColor(scene.color), row);
+    icon->setFrameWidth(40);
+    layout->addWidget(icon);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->addWidget(
+        textLabel(name, settings::font(TextStyle::headline, QFont::Medium), labelColor(), row));
+    auto* second =
+        textLabel(detail, settings::font(TextStyle::subheadline), secondaryLabelColor(), row);
+    second->setObjectName(QStringLiteral("detail"));
+    texts->addWidget(second);
+    layout->addLayout(texts);
+    layout->addStretch(1);
+    return layout;
+}
+
+}  // namespace
+
+SceneRow::SceneRow(Scene scene, SceneManager& manager, std::function<void()> onEdit,
+                   QWidget* parent)
+    : QWidget(parent),
+      scene_(std::move(scene)),
+      manager_(manager),
+      onEdit_(std::move(onEdit)),
+      switch_(new SwitchControl(this)) {
+    // A scene named like a preset shows the preset's translation.
+    const QString name = QCoreApplication::translate("Swivlo", scene_.name.c_str());
+    auto* layout = rowLayout(this, scene_, name, sceneSummary(scene_));
+    switch_->setChecked(scene_.isActive);
+    switch_->setTint(accentColor());
+    switch_->setAccessibleName(name);
+    layout->addWidget(switch_);
+    connect(switch_, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on) {
+            manager_.activateScene(scene_);
+        } else {
+            manager_.deactivateActiveScene();
+        }
+    });
+    setCursor(Qt::PointingHandCursor);
+}
+
+void SceneRow::edit() {
+    if (onEdit_) {
+        onEdit_();
+    }
+}
+
+void SceneRow::remove() {
+    manager_.deleteScene(scene_.id);
+}
+
+void SceneRow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        edit();
+    }
+}
+
+void SceneRow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    const QColor destructive = resolveSceneColor("red");
+    menu.addAction(QIcon(symbolPixmap(QStringLiteral("pencil"), 14, labelColor(), 2.0)),
+                   QCoreApplication::translate("Swivlo", "Edit"), this, &SceneRow::edit);
+    menu.addAction(QIcon(symbolPixmap(QStringLiteral("trash"), 14, destructive, 2.0)),
+                   QCoreApplication::translate("Swivlo", "Delete"), this, &SceneRow::remove);
+    menu.exec(event->globalPos());
+}
+
+PresetSceneRow::PresetSceneRow(const Scene& scene, const QString& description,
+                               std::function<void()> onAdd, QWidget* parent)
+    : QWidget(parent), onAdd_(std::move(onAdd)) {
+    auto* layout = rowLayout(this, scene, QString::fromStdString(scene.name), description);
+    layout->addWidget(
+        new SymbolView(QStringLiteral("plus.circle"), 18, secondaryLabelColor(), this));
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(QString::fromStdString(scene.name));
+}
+
+void PresetSceneRow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onAdd_) {
+        onAdd_();
+    }
+}
+
+}  // namespace swivlo

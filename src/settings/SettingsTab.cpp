@@ -1,0 +1,44 @@
+#include "settings/SettingsTab.h"
+
+#include <QCoreApplication>
+
+namespace swivlo {
+
+std::string_view rawValue(SettingsTab tab) {
+    switch (tab) {
+        case SettingsTab::general:
+            return "General";
+        case SettingsTab::scene:
+            return "Scene";
+        case SettingsTab::about:
+            return "About";
+    }
+    return "General";
+}
+
+QString title(SettingsTab tab) {
+    // The keys are listed here so the translation tools see them.
+    switch (tab) {
+        case SettingsTab::general:
+            return QCoreApplication::translate("Swivlo", "General");
+        case SettingsTab::scene:
+            return QCoreApplication::translate("Swivlo", "Scene");
+        case SettingsTab::about:
+            return QCoreApplication::translate("Swivlo", "About");
+    }
+    return {};
+}
+
+QString symbolName(SettingsTab tab) {
+    switch (tab) {
+        case SettingsTab::general:
+            return QStringLiteral("gear");
+        case SettingsTab::scene:
+            return QStringLiteral("wand.and.rays");
+        case SettingsTab::about:
+            return QStringLiteral("info.circle");
+    }
+    return {};
+}
+
+}  // namespace swivlo

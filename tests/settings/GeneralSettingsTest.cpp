@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "SettingsFixture.h"
+#include "app/PreferencesKeys.h"
+#include "settings/GeneralSettings.h"
+#include "settings/GeneralSettingsView.h"
+#include "settings/LaunchAtLogin.h"
+#include "settings/PanelItemsList.h"
+#include "shortcut/HotkeyTextField.h"
+
+namespace swivlo {
+namespace {
+
+namespace K = PreferencesKey;
+using testing::SettingsTest;
+
+std::vector<std::string> ids(const std::vector<SwitchItem>& items) {
+    std::vector<std::string> out;
+    for (const auto& item : items) {
+        out.push_back(item.id);
+    }
+    return out;
+}
+
+const std::vector<std::string> builtInOrder = {
+    "hide_desktop",     "hide_widgets", "auto_hide_dock", "stage_manager",
+    "hide_all_windows", "dark_mode",    "keep_awake",     "screen_cleaner"};
+
+struct OrderCase {
+    const char* stored;
+    std::vector<std::string> expected;
+};
+
+class GeneralOrderTest : public SettingsTest, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(GeneralOrderTest, OrdersTheListFromTheStoredOrder) {
+    platform.preferences.setString(K::panelItemsOrder, GetParam().stored);
+    GeneralSettings general;
+    general.reload();
+    EXPECT_EQ(ids(general.orderedSwitches()), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, GeneralOrderTest,
+    ::testing::Values(OrderCase{"", builtInOrder}, OrderCase{",,,", builtInOrder},
+                      OrderCase{
+                          "dark_mode,no_such_item,hide_desktop",
+                          {"dark_mode", "hide_desktop", "hide_widgets", "auto_hide_dock",
+                           "stage_manager", "hide_all_windows", "keep_awake", "screen_cleaner"}},
+                      OrderCase{" dark_mode,KEEP_AWAKE", builtInOrder}));
+
+TEST_F(SettingsTest, DefaultListHasTheEightTitles) {
+    GeneralSettings general;
+    general.reload();
+    ASSERT_EQ(general.orderedSwitches().size(), 8u);
+    EXPECT_EQ(general.orderedSwitches().front(), (SwitchItem{"hide_desktop", "Hide Desktop"}));
+    EXPECT_EQ(general.orderedSwitches().back(), (SwitchItem{"screen_cleaner", "Screen Cleaner"}));
+}
+
+TEST_F(SettingsTest, TheFirstMoveWritesAllEightIdsAndDropsUnmatchedOnes) {
+    platform.preferences.setString(K::panelItemsOrder, "dark_mode,no_such_item,hide_desktop");
+    GeneralSettings general;
+    general.reload();
+    general.moveSwitches({7}, 0);  // Screen Cleaner to the top
+    EXPECT_EQ(stored(K::panelItemsOrder),
+              "screen_cleaner,dark_mode,hide_desktop,hide_widgets,auto_hide_dock,stage_manager,"
+              "hide_all_windows,keep_awake");
+}
+
+struct MoveCase {
+    std::vector<int> sources;
+    int destination;
+    const char* expected;
+};
+
+class GeneralMoveTest : public SettingsTest, public ::testing::WithParamInterface<MoveCase> {};
+
+TEST_P(GeneralMoveTest, MovesWithListMoveSemantics) {
+    GeneralSettings general;
+    general.reload();
+    general.moveSwitches(GetParam().sources, GetParam().destination);
+    EXPECT_EQ(stored(K::panelItemsOrder), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, GeneralMoveTest,
+    ::testing::Values(
+        // Down: the destination counts positions before the move.
+        MoveCase{{0},
+                 2,
+                 "hide_widgets,hide_desktop,auto_hide_dock,stage_manager,hide_all_windows,"
+                 "dark_mode,keep_awake,screen_cleaner"},
+        MoveCase{{0},
+                 8,
+                 "hide_widgets,auto_hide_dock,stage_manager,hide_all_windows,dark_mode,"
+                 "keep_awake,screen_cleaner,hide_desktop"},
+        MoveCase{{5},
+                 1,
+                 "hide_desktop,dark_mode,hide_widgets,auto_hide_dock,stage_manager,"
+                 "hide_all_windows,keep_awake,screen_cleaner"},
+        MoveCase{{1, 3},
+                 0,
+                 "hide_widgets,stage_manager,hide_desktop,auto_hide_dock,hide_all_windows,"
+                 "dark_mode,keep_awake,screen_cleaner"},
+        // Onto itself: the order is unchanged but still written whole.
+        MoveCase{{2},
+                 3,
+                 "hide_desktop,hide_widgets,auto_hide_dock,stage_manager,hide_all_windows,"
+                 "dark_mode,keep_awake,screen_cleaner"}));
+
+TEST_F(SettingsTest, HidingThenShowingTheLastHiddenItemWritesEmpty) {
+    GeneralSettings general;
+    general.toggleVisibility("keep_awake");
+    EXPECT_EQ(stored(K::hiddenSwitchIDs), "keep_awake");
+    EXPECT_FALSE(general.isShown("keep_awake"));
+    general.toggleVisibility("keep_awake");
+    EXPECT_EQ(stored(K::hiddenSwitchIDs), "");
+    EXPECT_TRUE(general.isShown("keep_awake"));
+}
+
+TEST_F(SettingsTest, HidingEveryItemIsAllowedAndUnknownIdsStay) {
+    platform.preferences.setString(K::hiddenSwitchIDs, "from_a_later_version");
+    GeneralSettings general;
+    general.reload();
+    for (const auto& item : general.orderedSwitches()) {
+        general.toggleVisibility(item.id);
+    }
+    for (const auto& item : general.orderedSwitches()) {
+        EXPECT_FALSE(general.isShown(item.id)) << item.id;
+    }
+    EXPECT_EQ(general.orderedSwitches().size(), 8u);
+    EXPECT_NE(stored(K::hiddenSwitchIDs).find("from_a_later_version"), std::string::npos);
+}
+
+TEST_F(SettingsTest, ClearingTheShortcutWritesZeroMinusOneAndEmptyEvenWhenEnabled) {
+    platform.preferences.setBool(K::hotkeyEnabled, true);
+    GeneralSettings::capture(0xC0000, 1, "⌃⌥S");
+    GeneralSettings::clear();
+    EXPECT_EQ(platform.preferences.integerValue(K::hotkeyModifierFlags), 0);
+    EXPECT_EQ(platform.preferences.integerValue(K::hotkeyKeyCode), -1);
+    EXPECT_EQ(stored(K::hotkeyKeyDisplayString), "");
+    EXPECT_EQ(platform.preferences.boolValue(K::hotkeyEnabled), true);
+}
+
+TEST_F(SettingsTest, RecorderRowFollowsTheShortcutSwitchAndKeepsTheCombination) {
+    platform.preferences.setBool(K::hotkeyEnabled, false);
+    GeneralSettings::capture(0xC0000, 1, "⌃⌥S");
+    GeneralSettingsView view;
+    view.show();
+    EXPECT_FALSE(view.recorderRow()->isVisible());
+    view.model().setHotkeyEnabled(true);
+    GeneralSettingsView reopened;
+    reopened.show();
+    EXPECT_TRUE(reopened.recorderRow()->isVisible());
+    EXPECT_EQ(reopened.recorderField()->text(), QStringLiteral("⌃⌥S"));
+}
+
+TEST_F(SettingsTest, ACaptureInTheFieldIsStoredAndShown) {
+    platform.preferences.setBool(K::hotkeyEnabled, true);
+    GeneralSettingsView view;
+    view.show();
+    HotkeyTextField* field = view.recorderField();
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier | Qt::MetaModifier);
+    EXPECT_EQ(stored(K::hotkeyKeyDisplayString), "⌃⌘K");
+    EXPECT_EQ(platform.preferences.integerValue(K::hotkeyKeyCode), 40);
+    EXPECT_EQ(field->text(), QStringLiteral("⌃⌘K"));
+}
+
+TEST_F(SettingsTest, TheListIsReadWhenTheTabComesOnScreenAndADropReorders) {
+    GeneralSettingsView view;
+    view.resize(500, 900);
+    view.show();
+    settings::PanelItemsList* list = view.panelItemsList();
+    EXPECT_EQ(list->height(), 8 * settings::PanelItemsList::rowHeight);
+    // The drop point picks the gap nearest to it.
+    EXPECT_EQ(list->destinationFor(0), 0);
+    EXPECT_EQ(list->destinationFor(3 * 32 + 20), 4);
+    EXPECT_EQ(list->destinationFor(10000), 8);
+}
+
+TEST_F(SettingsTest, LaunchAtLoginRegistersAndRemovesTheLoginItem) {
+    setLaunchAtLogin(true);
+    EXPECT_TRUE(loginItems.enabled);
+    EXPECT_EQ(platform.preferences.boolValue(K::launchAtLogin), true);
+    setLaunchAtLogin(false);
+    EXPECT_FALSE(loginItems.enabled);
+    EXPECT_EQ(platform.preferences.boolValue(K::launchAtLogin), false);
+}
+
+TEST_F(SettingsTest, ARefusedLoginItemIsNotReportedAsOn) {
+    loginItems.failWrites = true;
+    setLaunchAtLogin(true);
+    EXPECT_EQ(platform.preferences.boolValue(K::launchAtLogin), false);
+}
+
+TEST_F(SettingsTest, AtStartThePreferenceFollowsTheLoginItem) {
+    platform.preferences.setBool(K::launchAtLogin, true);
+    reconcileLaunchAtLogin();  // the user removed the entry in the session's settings
+    EXPECT_EQ(platform.preferences.boolValue(K::launchAtLogin), false);
+
+    loginItems.enabled = true;
+    reconcileLaunchAtLogin();
+    EXPECT_EQ(platform.preferences.boolValue(K::launchAtLogin), true);
+    EXPECT_EQ(loginItems.writes, 1);  // rewritten to name the running binary
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "SettingsFixture.h"
+#include "scenes/SceneColor.h"
+#include "scenes/SceneManager.h"
+#include "settings/SceneEditorModel.h"
+
+namespace swivlo {
+namespace {
+
+using testing::SettingsTest;
+
+Scene storedScene(std::string icon, std::string color, SceneFeatures features = {}) {
+    Scene scene;
+    scene.id = QUuid::createUuid();
+    scene.name = "Evening";
+    scene.icon = std::move(icon);
+    scene.color = std::move(color);
+    scene.isActive = true;
+    scene.features = std::move(features);
+    return scene;
+}
+
+TEST_F(SettingsTest, ANewSceneStartsFromTheDefaultsAndSavesAnEmptyFeatureMap) {
+    SceneManager manager;
+    SceneEditorModel model;
+    EXPECT_EQ(model.title(), QStringLiteral("New Scene"));
+    EXPECT_EQ(model.selectedIcon(), "wand.and.stars");
+    EXPECT_EQ(model.customIcon(), "sparkles");
+    EXPECT_EQ(model.selectedColor(), "blue");
+    EXPECT_FALSE(model.canSave());
+    model.name = "W";
+    EXPECT_TRUE(model.canSave());
+    model.save(manager);
+    ASSERT_EQ(manager.scenes().size(), 1u);
+    const Scene& saved = manager.scenes().front();
+    EXPECT_TRUE(saved.features.empty());
+    EXPECT_FALSE(saved.isActive);
+    EXPECT_FALSE(saved.id.isNull());
+    EXPECT_NE(saved.id, SceneEditorTarget::create().identity());
+}
+
+TEST_F(SettingsTest, ANameOfSpacesIsAcceptedAsTyped) {
+    SceneEditorModel model;
+    model.name = "   ";
+    EXPECT_TRUE(model.canSave());
+    EXPECT_EQ(model.sceneToSave().name, "   ");
+}
+
+TEST_F(SettingsTest, AnIconThatIsNotOfferedSelectsTheCustomButtonShowingIt) {
+    SceneEditorModel model(storedScene("tv", "blue"));
+    EXPECT_EQ(model.title(), QStringLiteral("Edit Scene"));
+    EXPECT_EQ(model.customIcon(), "tv");
+    EXPECT_TRUE(model.isCustomIconSelected());
+    model.selectIcon("film");
+    EXPECT_FALSE(model.isCustomIconSelected());
+    EXPECT_EQ(model.customIcon(), "tv");  // kept for the life of the sheet
+    model.selectCustomIcon();
+    EXPECT_EQ(model.sceneToSave().icon, "tv");
+}
+
+TEST_F(SettingsTest, AColourThatIsNotOfferedSelectsTheCustomSwatchAndIsKeptOnSave) {
+    SceneManager manager;
+    const Scene scene = storedScene("film", "indigo");
+    manager.addOrUpdateScene(scene);
+    SceneEditorModel model(scene);
+    EXPECT_TRUE(model.isCustomColorSelected());
+    EXPECT_EQ(model.customColor(), resolveSceneColor("indigo"));
+    model.save(manager);
+    ASSERT_EQ(manager.scenes().size(), 1u);
+    EXPECT_EQ(manager.scenes().front().color, "indigo");
+    EXPECT_EQ(manager.scenes().front().id, scene.id);
+    EXPECT_TRUE(manager.scenes().front().isActive);
+}
+
+TEST_F(SettingsTest, SelectingTheCustomSwatchStoresItsColourAsACustomValue) {
+    SceneEditorModel model;  // the swatch starts purple
+    model.selectCustomColor();
+    EXPECT_EQ(model.selectedColor(), customColorString(resolveSceneColor("purple")));
+    EXPECT_EQ(model.selectedColor().rfind("custom:", 0), 0u);
+    model.changeCustomColor(QColor(255, 0, 0, 40));  // the picked opacity is not kept
+    EXPECT_EQ(model.selectedColor(), "custom:FF0000");
+    EXPECT_TRUE(model.isCustomColorSelected());
+}
+
+TEST_F(SettingsTest, MovingFeaturesKeepsOrForgetsTheirValues) {
+    SceneEditorModel model(storedScene("film", "blue", {{"darkMode", false}}));
+    model.moveFeature("darkMode", true);  // dropped on its own box: unchanged
+    EXPECT_FALSE(model.featureValue("darkMode"));
+    model.moveFeature("darkMode", false);
+    EXPECT_EQ(model.featureConfigs().count("darkMode"), 0u);
+    model.moveFeature("darkMode", true);
+    EXPECT_EQ(model.featureConfigs().at("darkMode"), SceneFeature::find("darkMode")->defaultValue);
+    model.moveFeature("notAFeature", true);
+    EXPECT_EQ(model.featureConfigs().size(), 1u);
+}
+
+TEST_F(SettingsTest, BoxesListFeaturesInCatalogueOrder) {
+    SceneEditorModel model(
+        storedScene("film", "blue", {{"keepAwake", true}, {"hideDesktop", true}}));
+    const auto enabled = model.enabledFeatures();
+    ASSERT_EQ(enabled.size(), 2u);
+    EXPECT_EQ(enabled[0].id, "hideDesktop");
+    EXPECT_EQ(enabled[1].id, "keepAwake");
+    EXPECT_EQ(model.disabledFeatures().size(), SceneFeature::allFeatures().size() - 2);
+}
+
+TEST_F(SettingsTest, ADropMovesTheFeatureOnTheMainQueueAndRefusesNoText) {
+    SceneEditorModel model;
+    int changes = 0;
+    model.onFeaturesChanged = [&] { ++changes; };
+    EXPECT_FALSE(model.dropText(std::nullopt, true));
+    EXPECT_TRUE(model.dropText(QStringLiteral("hideWidgets"), true));
+    EXPECT_TRUE(model.featureConfigs().empty());  // not before the text has arrived
+    platform.mainQueue.advance(0);
+    EXPECT_EQ(model.featureConfigs().count("hideWidgets"), 1u);
+    EXPECT_EQ(changes, 1);
+
+    EXPECT_TRUE(model.dropText(QStringLiteral("not a feature id"), true));
+    platform.mainQueue.advance(0);
+    EXPECT_EQ(model.featureConfigs().size(), 1u);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SettingsTest, ADropLandingAfterTheEditorClosedDoesNothing) {
+    auto model = std::make_unique<SceneEditorModel>();
+    model->dropText(QStringLiteral("darkMode"), true);
+    model.reset();
+    platform.mainQueue.advance(0);  // must not touch the freed editor
+}
+
+TEST_F(SettingsTest, EditorTargetsHaveTheirIdentities) {
+    EXPECT_EQ(SceneEditorTarget::create().identity(),
+              QUuid(QStringLiteral("00000000-0000-0000-0000-000000000001")));
+    const Scene scene = storedScene("film", "blue");
+    EXPECT_EQ(SceneEditorTarget::edit(scene).identity(), scene.id);
+}
+
+}  // namespace
+}  // namespace swivlo

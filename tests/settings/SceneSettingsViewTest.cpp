@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTest>
+
+#include "SettingsFixture.h"
+#include "panel/SwitchControl.h"
+#include "scenes/SceneFeature.h"
+#include "scenes/SceneManager.h"
+#include "settings/SceneRows.h"
+#include "settings/SceneSettingsView.h"
+#include "switches/HostTexts.h"
+
+namespace swivlo {
+namespace {
+
+using testing::SettingsTest;
+
+Scene sceneNamed(const std::string& name, bool active, SceneFeatures features = {}) {
+    Scene scene;
+    scene.id = QUuid::createUuid();
+    scene.name = name;
+    scene.icon = "film";
+    scene.color = "red";
+    scene.isActive = active;
+    scene.features = std::move(features);
+    return scene;
+}
+
+class SceneTabTest : public SettingsTest {
+protected:
+    std::vector<SceneRow*> rows() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Rows still waiting to be deleted are hidden; count what is shown.
+        std::vector<SceneRow*> shown;
+        for (SceneRow* row : view.findChildren<SceneRow*>()) {
+            shown.push_back(row);
+        }
+        return shown;
+    }
+
+    SceneManager manager;
+    std::vector<Scene> edited;
+    int creates = 0;
+    SceneSettingsView view{manager, [this] { ++creates; },
+                           [this](const Scene& scene) { edited.push_back(scene); }};
+};
+
+TEST_F(SceneTabTest, WithNoScenesTheEmptyStateShowsAndPresetsStay) {
+    EXPECT_TRUE(rows().empty());
+    EXPECT_NE(view.findChild<QWidget*>(QStringLiteral("EmptyState")), nullptr);
+    EXPECT_TRUE(view.isBreathing());
+    EXPECT_EQ(view.findChildren<PresetSceneRow*>().size(), 5u);
+}
+
+TEST_F(SceneTabTest, AddingTheSamePresetTwiceGivesTwoScenes) {
+    view.addPreset(0);
+    view.addPreset(0);
+    ASSERT_EQ(manager.scenes().size(), 2u);
+    EXPECT_EQ(manager.scenes()[0].name, manager.scenes()[1].name);
+    EXPECT_NE(manager.scenes()[0].id, manager.scenes()[1].id);
+    EXPECT_NE(manager.scenes()[0].id, view.presetScenes()[0].scene.id);
+    EXPECT_FALSE(manager.scenes()[1].isActive);
+    EXPECT_EQ(rows().size(), 2u);
+    EXPECT_EQ(view.findChild<QWidget*>(QStringLiteral("EmptyState")), nullptr);
+}
+
+TEST_F(SceneTabTest, ClickingAPresetRowAddsIt) {
+    QTest::mouseClick(view.findChildren<PresetSceneRow*>().at(2), Qt::LeftButton);
+    ASSERT_EQ(manager.scenes().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(manager.scenes()[0].name),
+              QString::fromStdString(view.presetScenes()[2].scene.name));
+}
+
+TEST_F(SceneTabTest, TheOffSwitchTargetsTheFirstActiveScene) {
+    manager.addOrUpdateScene(sceneNamed("First", true, {{"hideWidgets", true}}));
+    manager.addOrUpdateScene(sceneNamed("Second", true));
+    host.clearHistory();
+    const auto before = rows();
+    ASSERT_EQ(before.size(), 2u);
+    before[1]->activeSwitch()->setChecked(false);  // the second row's switch
+    EXPECT_FALSE(manager.scenes()[0].isActive);
+    EXPECT_TRUE(manager.scenes()[1].isActive);
+    // The first scene's feature was reverted on the host.
+    EXPECT_EQ(host.commands(),
+              (std::vector<std::string>{std::string(HostTexts::widgetsWrite(false)),
+                                        std::string(HostTexts::windowManagerRestart)}));
+}
+
+TEST_F(SceneTabTest, DeletingTheActiveSceneLeavesTheSwitches) {
+    manager.addOrUpdateScene(sceneNamed("Active", true, {{"darkMode", true}}));
+    host.clearHistory();
+    rows().at(0)->remove();
+    EXPECT_TRUE(manager.scenes().empty());
+    EXPECT_TRUE(host.timeline().empty());
+    EXPECT_TRUE(rows().empty());
+}
+
+TEST_F(SceneTabTest, ClickingARowEditsItButClickingItsSwitchDoesNot) {
+    manager.addOrUpdateScene(sceneNamed("Evening", false));
+    SceneRow* row = rows().at(0);
+    row->resize(400, 50);
+    QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(60, 20));
+    ASSERT_EQ(edited.size(), 1u);
+    EXPECT_EQ(edited[0].name, "Evening");
+    QTest::mouseClick(row->activeSwitch(), Qt::LeftButton);
+    EXPECT_EQ(edited.size(), 1u);
+}
+
+TEST_F(SceneTabTest, TheRowShowsTheSceneSummary) {
+    manager.addOrUpdateScene(sceneNamed("Evening", false, {{"darkMode", true}}));
+    const auto* detail = rows().at(0)->findChild<QLabel*>(QStringLiteral("detail"));
+    ASSERT_NE(detail, nullptr);
+    EXPECT_EQ(detail->text(), sceneSummary(manager.scenes()[0]));
+}
+
+}  // namespace
+}  // namespace swivlo

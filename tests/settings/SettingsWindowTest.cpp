@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "SettingsFixture.h"
+#include "scenes/SceneManager.h"
+#include "settings/AboutView.h"
+#include "settings/EditorButtons.h"
+#include "settings/GeneralSettingsView.h"
+#include "settings/SceneEditorView.h"
+#include "settings/SceneRows.h"
+#include "settings/SceneSettingsView.h"
+#include "settings/SettingsView.h"
+#include "settings/SettingsWindowController.h"
+
+namespace swivlo {
+namespace {
+
+using testing::SettingsTest;
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int settingsWindowCount() {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        count += w->objectName() == QStringLiteral("SettingsWindow") ? 1 : 0;
+    }
+    return count;
+}
+
+class SettingsWindowTest : public SettingsTest {
+protected:
+    ~SettingsWindowTest() override {
+        controller.reset();
+        flushDeletes();
+    }
+    SettingsView* view() { return controller->settingsView(); }
+
+    SceneManager manager;
+    std::unique_ptr<SettingsWindowController> controller =
+        std::make_unique<SettingsWindowController>(&manager);
+};
+
+TEST_F(SettingsWindowTest, ShowingTwiceKeepsOneWindowOnTheSameTab) {
+    controller->showSettings();
+    QWidget* first = controller->window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Settings"));
+    view()->setSelectedTab(SettingsTab::about);
+    controller->showSettings();
+    EXPECT_EQ(controller->window(), first);
+    EXPECT_EQ(view()->selectedTab(), SettingsTab::about);
+    EXPECT_EQ(settingsWindowCount(), 1);
+    EXPECT_EQ(platform.log.count("app.activate"), 2);
+}
+
+TEST_F(SettingsWindowTest, ClosingThenShowingStartsOnGeneral) {
+    controller->showSettings();
+    view()->setSelectedTab(SettingsTab::scene);
+    controller->window()->close();
+    EXPECT_EQ(controller->window(), nullptr);
+    flushDeletes();
+    EXPECT_EQ(settingsWindowCount(), 0);
+    controller->showSettings();
+    EXPECT_EQ(view()->selectedTab(), SettingsTab::general);
+    EXPECT_NE(qobject_cast<GeneralSettingsView*>(view()->detailView()), nullptr);
+    EXPECT_FALSE(view()->sceneEditorTarget());
+}
+
+TEST_F(SettingsWindowTest, AnotherWindowsCloseIsIgnored) {
+    controller->showSettings();
+    QWidget other;
+    controller->windowWillClose(&other);
+    EXPECT_NE(controller->window(), nullptr);
+}
+
+TEST_F(SettingsWindowTest, TheWindowCannotShrinkBelowItsMinimum) {
+    controller->showSettings();
+    controller->window()->resize(300, 200);
+    EXPECT_GE(controller->window()->width(), 680);
+    EXPECT_GE(controller->window()->height(), 540);
+}
+
+TEST_F(SettingsWindowTest, SidebarListsTheTabsAndSelectingOneBuildsItsView) {
+    controller->showSettings();
+    QListWidget* sidebar = view()->sidebar();
+    ASSERT_EQ(sidebar->count(), 3);
+    EXPECT_EQ(sidebar->item(0)->text(), QStringLiteral("General"));
+    EXPECT_EQ(sidebar->item(1)->text(), QStringLiteral("Scene"));
+    EXPECT_EQ(sidebar->item(2)->text(), QStringLiteral("About"));
+    EXPECT_GE(sidebar->minimumWidth(), 180);
+    EXPECT_LE(sidebar->maximumWidth(), 220);
+    sidebar->setCurrentRow(1);
+    EXPECT_NE(qobject_cast<SceneSettingsView*>(view()->detailView()), nullptr);
+    sidebar->setCurrentRow(2);
+    EXPECT_NE(qobject_cast<AboutView*>(view()->detailView()), nullptr);
+}
+
+TEST_F(SettingsWindowTest, CreateAndEditOpenTheSheetWithoutAndWithTheScene) {
+    Scene scene;
+    scene.id = QUuid::createUuid();
+    scene.name = "Evening";
+    scene.icon = "tv";
+    scene.color = "indigo";
+    manager.addOrUpdateScene(scene);
+    controller->showSettings();
+    view()->setSelectedTab(SettingsTab::scene);
+
+    view()->findChild<QPushButton*>(QStringLiteral("AddScene"))->click();
+    ASSERT_TRUE(view()->sceneEditorTarget());
+    EXPECT_TRUE(view()->sceneEditorTarget()->isCreate());
+    ASSERT_NE(view()->sceneEditor(), nullptr);
+    EXPECT_FALSE(view()->sceneEditor()->model().scene());
+    EXPECT_GE(view()->sheet()->minimumWidth(), 500);
+    EXPECT_GE(view()->sheet()->minimumHeight(), 450);
+    view()->sceneEditor()->cancelButton()->click();
+    flushDeletes();
+    EXPECT_FALSE(view()->sceneEditorTarget());
+    EXPECT_EQ(view()->sheet(), nullptr);
+    EXPECT_EQ(view()->selectedTab(), SettingsTab::scene);
+
+    QTest::mouseClick(view()->findChildren<SceneRow*>().at(0), Qt::LeftButton, {}, QPoint(60, 10));
+    ASSERT_TRUE(view()->sceneEditorTarget());
+    ASSERT_TRUE(view()->sceneEditor()->model().scene());
+    EXPECT_EQ(view()->sceneEditor()->model().scene()->id, scene.id);
+    EXPECT_EQ(manager.scenes().size(), 1u);
+}
+
+TEST_F(SettingsWindowTest, EditorShowsTheCustomIconAndSwatchAndSaveFollowsTheName) {
+    Scene scene;
+    scene.id = QUuid::createUuid();
+    scene.name = "Evening";
+    scene.icon = "tv";
+    scene.color = "indigo";
+    SceneEditorView editor(manager, scene);
+    EXPECT_TRUE(editor.customIconButton()->isSelected());
+    EXPECT_EQ(editor.customIconButton()->icon(), QStringLiteral("tv"));
+    for (const auto* button : editor.iconButtons()) {
+        EXPECT_FALSE(button->isSelected());
+    }
+    EXPECT_TRUE(editor.customColorButton()->isSelected());
+    for (const auto* button : editor.colorButtons()) {
+        EXPECT_FALSE(button->isSelected());
+    }
+    editor.nameField()->clear();
+    EXPECT_FALSE(editor.saveButton()->isEnabled());
+    QTest::keyClicks(editor.nameField(), "N");
+    EXPECT_TRUE(editor.saveButton()->isEnabled());
+    editor.saveButton()->click();
+    ASSERT_EQ(manager.scenes().size(), 1u);
+    EXPECT_EQ(manager.scenes()[0].name, "N");
+    EXPECT_EQ(manager.scenes()[0].color, "indigo");
+    EXPECT_EQ(manager.scenes()[0].icon, "tv");
+}
+
+TEST_F(SettingsWindowTest, ClickingTheCustomIconSelectsItsSymbol) {
+    SceneEditorView editor(manager, std::nullopt);
+    editor.customIconButton()->click();
+    EXPECT_EQ(editor.model().selectedIcon(), "sparkles");
+    EXPECT_TRUE(editor.customIconButton()->isSelected());
+    EXPECT_FALSE(editor.iconButtons()[0]->isSelected());
+}
+
+// The About page's updater, whose flag a test flips.
+class FakeUpdater : public Updater {
+public:
+    bool canCheckForUpdates() const override { return canCheck; }
+    void checkForUpdates() override { ++checks; }
+    void setCanCheck(bool value) {
+        canCheck = value;
+        emit canCheckForUpdatesChanged(value);
+    }
+    bool canCheck = false;
+    int checks = 0;
+};
+
+TEST_F(SettingsTest, VersionLineFromTheInformationValuesWithFallbacks) {
+    EXPECT_EQ(aboutVersionLine(), QStringLiteral("Version 1.0 (1)"));
+    bundleInfo.values["CFBundleShortVersionString"] = QStringLiteral("2.3");
+    bundleInfo.values["CFBundleVersion"] = QStringLiteral("45");
+    EXPECT_EQ(aboutVersionLine(), QStringLiteral("Version 2.3 (45)"));
+    bundleInfo.values["CFBundleVersion"] = 45;  // not text
+    EXPECT_EQ(aboutVersionLine(), QStringLiteral("Version 2.3 (1)"));
+}
+
+TEST_F(SettingsTest, TheUpdateButtonFollowsTheUpdatersFlag) {
+    auto owned = std::make_unique<FakeUpdater>();
+    FakeUpdater* updater = owned.get();
+    AboutView about(std::move(owned));
+    EXPECT_FALSE(about.updateButton()->isEnabled());
+    updater->setCanCheck(true);
+    EXPECT_TRUE(about.updateButton()->isEnabled());
+    about.updateButton()->click();
+    EXPECT_EQ(updater->checks, 1);
+    updater->setCanCheck(false);
+    EXPECT_FALSE(about.updateButton()->isEnabled());
+}
+
+TEST_F(SettingsTest, WithoutAnUpdateFrameworkTheButtonStaysDisabled) {
+    AboutView about(std::make_unique<UnavailableUpdater>());
+    EXPECT_FALSE(about.updateButton()->isEnabled());
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionLine"))->text(),
+              QStringLiteral("Version 1.0 (1)"));
+}
+
+}  // namespace
+}  // namespace swivlo
