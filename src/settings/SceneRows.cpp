@@ -35,12 +35,16 @@ QHBoxLayout* rowLayout(QWidget* row, const Scene& scene, const QString& name,
     texts->setSpacing(4);
     texts->addWidget(
         textLabel(name, settings::font(TextStyle::headline, QFont::Medium), labelColor(), row));
-    auto* second =
-        textLabel(detail, settings::font(TextStyle::subheadline), secondaryLabelColor(), row);
+    auto* second = new ElidedLabel(detail, row);
+    second->setFont(settings::font(TextStyle::subheadline));
+    QPalette palette = second->palette();
+    palette.setColor(QPalette::WindowText, secondaryLabelColor());
+    second->setPalette(palette);
+    second->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     second->setObjectName(QStringLiteral("detail"));
     texts->addWidget(second);
-    layout->addLayout(texts);
-    layout->addStretch(1);
+    // The texts take the free width, so a long summary is cut short rather than the switch.
+    layout->addLayout(texts, 1);
     return layout;
 }
 

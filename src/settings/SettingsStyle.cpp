@@ -140,6 +140,14 @@ QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, Q
     return label;
 }
 
+void ElidedLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+    painter.drawText(contentsRect(), static_cast<int>(alignment()), shown);
+}
+
 QFrame* separatorLine(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFixedHeight(1);
@@ -190,7 +198,10 @@ void FormSection::addRow(QWidget* row) {
         cardLayout_->addWidget(separatorLine(card_));
     }
     row->setParent(card_);
-    row->setMinimumHeight(std::max(row->minimumHeight(), 36));
+    // Short rows get the form's row height; taller ones keep what their layout needs.
+    if (row->sizeHint().height() < 36) {
+        row->setMinimumHeight(36);
+    }
     cardLayout_->addWidget(row);
 }
 

@@ -4,12 +4,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QLabel>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <vector>
 
-class QLabel;
 class QVBoxLayout;
 class QScrollArea;
 
@@ -100,6 +100,18 @@ private:
     QScrollArea* scroll_;
     QVBoxLayout* content_;
     QWidget* titleBar_;
+};
+
+// A one-line label that gives up width first and ends in "…" when it must.
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A horizontal rule for between rows.
