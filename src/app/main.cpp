@@ -12,6 +12,8 @@
 #include "platform/desktop/PanelPopover.h"
 #include "platform/host/DesktopHost.h"
 #include "scenes/SceneManager.h"
+#include "settings/LaunchAtLogin.h"
+#include "settings/Translations.h"
 #include "switches/SystemTools.h"
 
 namespace {
@@ -52,7 +54,9 @@ int main(int argc, char** argv) {
 
     swivlo::desktop::DesktopPlatform platform;
     swivlo::desktop::quitOnTerminationSignals();
+    swivlo::installTranslations();
     swivlo::installDesktopHost();
+    swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
     swivlo::AppDelegate delegate(makePanelContent);

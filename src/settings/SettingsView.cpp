@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "panel/Appearance.h"
 #include "settings/AboutView.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/SceneEditorView.h"
@@ -28,20 +29,30 @@ QListWidget* makeSidebar(QWidget* parent) {
     list->setIconSize(QSize(16, 16));
     list->setFont(settings::font(TextStyle::body));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const SettingsTab tab : allSettingsTabs) {
+        auto* item = new QListWidgetItem(title(tab), list);
+        item->setData(Qt::UserRole, static_cast<int>(tab));
+        item->setSizeHint(QSize(0, 30));
+    }
+    return list;
+}
+
+// Colours and symbols of the sidebar for the current appearance.
+void styleSidebar(QListWidget* list) {
+    const bool dark = Appearance::shared().isDark();
+    const QColor side = dark ? QColor(40, 40, 42) : QColor(226, 226, 228);
+    const QColor selection = Appearance::withOpacity(Appearance::shared().palette().primary, 0.1);
     list->setStyleSheet(
         QStringLiteral("QListWidget { background: %1; padding: 10px 8px; outline: 0; }"
                        "QListWidget::item { padding: 5px 6px; border-radius: 6px; color: %2; "
                        "margin-bottom: 2px; }"
                        "QListWidget::item:selected { background: %3; color: %2; }")
-            .arg(QColor(226, 226, 228).name(), labelColor().name(QColor::HexArgb),
-                 QColor(0, 0, 0, 26).name(QColor::HexArgb)));
-    for (const SettingsTab tab : allSettingsTabs) {
-        const QPixmap pixmap = symbolPixmap(symbolName(tab), 16, accentColor(), 2.0);
-        auto* item = new QListWidgetItem(QIcon(pixmap), title(tab), list);
-        item->setData(Qt::UserRole, static_cast<int>(tab));
-        item->setSizeHint(QSize(0, 30));
+            .arg(side.name(), labelColor().name(QColor::HexArgb), selection.name(QColor::HexArgb)));
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        const auto tab = static_cast<SettingsTab>(item->data(Qt::UserRole).toInt());
+        item->setIcon(QIcon(symbolPixmap(symbolName(tab), 16, accentColor(), 2.0)));
     }
-    return list;
 }
 
 }  // namespace
@@ -50,22 +61,22 @@ SettingsView::SettingsView(SceneManager& manager, UpdaterFactory updaterFactory,
     : QWidget(parent), manager_(manager), updaterFactory_(std::move(updaterFactory)) {
     setMinimumSize(minimumSize);
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, windowBackgroundColor());
-    setPalette(p);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     sidebar_ = makeSidebar(this);
     layout->addWidget(sidebar_);
-    auto* divider = new QFrame(this);
-    divider->setFixedWidth(1);
-    divider->setAutoFillBackground(true);
-    QPalette dp = divider->palette();
-    dp.setColor(QPalette::Window, separatorColor());
-    divider->setPalette(dp);
-    layout->addWidget(divider);
+    divider_ = new QFrame(this);
+    divider_->setFixedWidth(1);
+    divider_->setAutoFillBackground(true);
+    layout->addWidget(divider_);
+    restyle();
+    // Tabs draw with the colours of the moment: rebuild the shown one when they change.
+    connect(&Appearance::shared(), &Appearance::changed, this, [this] {
+        restyle();
+        showDetail();
+    });
 
     sidebar_->setCurrentRow(0);
     connect(sidebar_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -74,6 +85,16 @@ SettingsView::SettingsView(SceneManager& manager, UpdaterFactory updaterFactory,
         }
     });
     showDetail();
+}
+
+void SettingsView::restyle() {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, windowBackgroundColor());
+    setPalette(p);
+    QPalette dp = divider_->palette();
+    dp.setColor(QPalette::Window, separatorColor());
+    divider_->setPalette(dp);
+    styleSidebar(sidebar_);
 }
 
 void SettingsView::setSelectedTab(SettingsTab tab) {

@@ -9,6 +9,7 @@
 #include "settings/SettingsTab.h"
 #include "settings/Updater.h"
 
+class QFrame;
 class QListWidget;
 
 namespace swivlo {
@@ -41,6 +42,7 @@ public:
     static constexpr QSize sheetMinimumSize{500, 450};
 
 private:
+    void restyle();
     void showDetail();
     void sheetDismissed();
 
@@ -49,6 +51,7 @@ private:
     SettingsTab selectedTab_ = SettingsTab::general;
     std::optional<SceneEditorTarget> sceneEditorTarget_;
     QListWidget* sidebar_;
+    QFrame* divider_ = nullptr;
     QWidget* detail_ = nullptr;
     QPointer<QDialog> sheet_;
 };

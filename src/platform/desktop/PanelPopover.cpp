@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cmath>
 
 #include "platform/StatusBar.h"
@@ -39,6 +40,14 @@ PanelPopover::PanelPopover()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // Another of Swivlo's windows taking the focus (settings, the screen cleaner) is activity
+    // outside the panel too.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused != windowHandle() && behavior_ == Behavior::Transient &&
+            isVisible()) {
+            hide();
+        }
+    });
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationInactive && behavior_ == Behavior::Transient &&

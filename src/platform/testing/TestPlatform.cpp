@@ -2,8 +2,7 @@
 
 namespace swivlo::testing {
 
-TestPlatform::TestPlatform()
-{
+TestPlatform::TestPlatform() {
     Service<MainQueue>::install(&mainQueue);
     Service<PreferencesStore>::install(&preferences);
     Service<StatusBar>::install(&statusBar);
@@ -13,10 +12,11 @@ TestPlatform::TestPlatform()
     Service<Workspace>::install(&application);
     Service<Screens>::install(&screens);
     Service<KeyboardTap>::install(&keyboardTap);
+    Service<LoginItems>::install(&loginItems);
+    Service<BundleInfo>::install(&bundleInfo);
 }
 
-TestPlatform::~TestPlatform()
-{
+TestPlatform::~TestPlatform() {
     Service<MainQueue>::install(nullptr);
     Service<PreferencesStore>::install(nullptr);
     Service<StatusBar>::install(nullptr);
@@ -26,6 +26,8 @@ TestPlatform::~TestPlatform()
     Service<Workspace>::install(nullptr);
     Service<Screens>::install(nullptr);
     Service<KeyboardTap>::install(nullptr);
+    Service<LoginItems>::install(nullptr);
+    Service<BundleInfo>::install(nullptr);
 }
 
 }  // namespace swivlo::testing

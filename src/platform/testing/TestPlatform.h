@@ -2,6 +2,7 @@
 
 #include "platform/testing/CallLog.h"
 #include "platform/testing/FakeKeyboardTap.h"
+#include "platform/testing/FakeLoginItems.h"
 #include "platform/testing/FakeScreens.h"
 #include "platform/testing/FakeShell.h"
 #include "platform/testing/ManualMainQueue.h"
@@ -27,6 +28,8 @@ public:
     FakeApplication application{log};
     FakeScreens screens;
     FakeKeyboardTap keyboardTap{log};
+    FakeLoginItems loginItems;
+    FakeBundleInfo bundleInfo;
 };
 
 }  // namespace swivlo::testing
