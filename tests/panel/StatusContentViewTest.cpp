@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+
+#include "app/PreferencesKeys.h"
+#include "panel/HoverableRowView.h"
+#include "panel/PermissionAlertView.h"
+#include "panel/StatusContentView.h"
+#include "platform/desktop/PanelPopover.h"
+#include "platform/testing/SimulatedHostFixture.h"
+#include "platform/testing/TestPlatform.h"
+#include "scenes/SceneManager.h"
+#include "switches/SystemTools.h"
+
+namespace swivlo {
+namespace {
+
+class StatusContentViewTest : public ::testing::Test {
+protected:
+    // The height the panel gets for a freshly built content, as the shell measures it.
+    double panelHeight()
+    {
+        desktop::WidgetPanelController controller(
+            std::make_unique<StatusContentView>(scenes, StatusContent::Openers{}));
+        return controller.fittingHeight(300);
+    }
+
+    testing::TestPlatform platform;
+    testing::SimulatedHostFixture host;
+    SceneManager scenes;
+};
+
+TEST_F(StatusContentViewTest, HeightFollowsTheVisibleRowsAndScenesAtAFixedWidth)
+{
+    const double full = panelHeight();
+    platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, "keep_awake,dark_mode");
+    const double twoHidden = panelHeight();
+    EXPECT_LT(twoHidden, full);
+
+    platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, "");
+    scenes.addOrUpdateScene({QUuid::createUuid(), "Focus", "moon.fill", "indigo", false, {}});
+    EXPECT_GT(panelHeight(), full) << "headers and a scene card appear";
+
+    StatusContentView view(scenes, {});
+    EXPECT_EQ(view.width(), 300);
+    EXPECT_EQ(view.rowViews().size(), 9u);
+}
+
+TEST_F(StatusContentViewTest, RowsShowTheStatesReadWhenThePanelAppears)
+{
+    SystemTools::shared().setStageManagerEnabled(true);
+    StatusContentView view(scenes, {});
+    view.show();
+    const auto& rows = view.rowViews();
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_TRUE(rows[3]->control()->isChecked()) << "Stage Manager";
+    EXPECT_FALSE(rows[0]->control()->isChecked()) << "Hide Desktop";
+}
+
+TEST_F(StatusContentViewTest, RefusedScriptPresentsTheAlertOverThePanel)
+{
+    host.host.setAutomationPermitted(false);
+    StatusContentView view(scenes, {});
+    view.show();
+    EXPECT_TRUE(view.permissionAlert()->isPresented()) << "the Dock reading was refused";
+    view.permissionAlert()->ignoreButton()->click();
+    EXPECT_FALSE(view.content().showPermissionAlert());
+}
+
+}  // namespace
+}  // namespace swivlo
