@@ -1,0 +1,121 @@
+// Opening the panel: building its content and reading every switch's state, against the
+// simulated host and against the real runners (here the host's programs are missing, so each
+// command fails fast), each as a ratio to as many bare /bin/zsh -c true spawns as the real path
+// starts processes, measured in the same run.
+#include <QApplication>
+
+#include "BenchSupport.h"
+#include "panel/StatusContentView.h"
+#include "platform/host/OsascriptRunner.h"
+#include "platform/host/PosixProcessRunner.h"
+#include "platform/host/SimulatedHost.h"
+#include "platform/host/SystemGlobalDomain.h"
+#include "platform/testing/TestPlatform.h"
+#include "scenes/SceneManager.h"
+#include "switches/SystemTools.h"
+
+namespace {
+
+using namespace swivlo;
+
+// Counts what reaches the real runner, to size the floor.
+class CountingRunner : public ProcessRunner {
+public:
+    explicit CountingRunner(ProcessRunner& inner) : inner_(inner) {}
+    ProcessOutcome run(const ProcessRequest& request) override {
+        ++runs;
+        return inner_.run(request);
+    }
+    std::unique_ptr<ChildProcess> launch(const ProcessRequest& request,
+                                         std::string& error) override {
+        ++runs;
+        return inner_.launch(request, error);
+    }
+    int runs = 0;
+
+private:
+    ProcessRunner& inner_;
+};
+
+struct Hosts {
+    PosixProcessRunner posix;
+    CountingRunner real{posix};
+    OsascriptRunner scripts{real};
+    SystemGlobalDomain global{real};
+    SimulatedHost simulated;
+
+    void useSimulated() {
+        Service<ProcessRunner>::install(&simulated);
+        Service<ScriptRunner>::install(&simulated);
+        Service<GlobalDomain>::install(&simulated);
+    }
+    void useReal() {
+        Service<ProcessRunner>::install(&real);
+        Service<ScriptRunner>::install(&scripts);
+        Service<GlobalDomain>::install(&global);
+    }
+};
+
+Hosts* hosts = nullptr;
+SceneManager* scenes = nullptr;
+int processesPerOpening = 0;
+
+void openPanel() {
+    StatusContentView view(*scenes, StatusContent::Openers{});
+    view.content().loadSwitchStates();
+    benchmark::DoNotOptimize(view.content().hideDesktop());
+}
+
+void BM_OpenPanelSimulatedHost(benchmark::State& state) {
+    hosts->useSimulated();
+    for (auto _ : state) {
+        openPanel();
+    }
+}
+
+void BM_OpenPanelRealRunner(benchmark::State& state) {
+    hosts->useReal();
+    for (auto _ : state) {
+        openPanel();
+    }
+}
+
+void BM_BareSpawnFloor(benchmark::State& state) {
+    for (auto _ : state) {
+        for (int i = 0; i < processesPerOpening; ++i) {
+            benchmark::DoNotOptimize(bench::spawnBareShell());
+        }
+    }
+}
+
+BENCHMARK(BM_OpenPanelSimulatedHost)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenPanelRealRunner)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BareSpawnFloor)->Repetitions(10)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::TestPlatform platform;
+    bench::NullLog log;
+    Service<LogOutput>::install(&log);
+    Hosts allHosts;
+    hosts = &allHosts;
+    SceneManager sceneManager;
+    scenes = &sceneManager;
+
+    allHosts.useReal();
+    openPanel();
+    processesPerOpening = std::max(allHosts.real.runs, 1);
+
+    benchmark::Initialize(&argc, argv);
+    bench::MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("processes per opening (real runner): %d\n", processesPerOpening);
+    std::printf("median ratio simulated host / floor: %.3f\n",
+                reporter.ratio("BM_OpenPanelSimulatedHost", "BM_BareSpawnFloor"));
+    std::printf("median ratio real runner / floor: %.3f\n",
+                reporter.ratio("BM_OpenPanelRealRunner", "BM_BareSpawnFloor"));
+    return 0;
+}
