@@ -5,32 +5,11 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/SystemColors.h"
+
 namespace swivlo {
 
 namespace {
-
-struct NamedColor {
-    const char* name;
-    QRgb light;
-    QRgb dark;
-};
-
-// The host's system colours, which are a little brighter in the dark appearance.
-constexpr std::array<NamedColor, 13> kNamedColors{{
-    {"blue", qRgb(0, 122, 255), qRgb(10, 132, 255)},
-    {"orange", qRgb(255, 149, 0), qRgb(255, 159, 10)},
-    {"purple", qRgb(175, 82, 222), qRgb(191, 90, 242)},
-    {"green", qRgb(52, 199, 89), qRgb(48, 209, 88)},
-    {"red", qRgb(255, 59, 48), qRgb(255, 69, 58)},
-    {"indigo", qRgb(88, 86, 214), qRgb(94, 92, 230)},
-    {"yellow", qRgb(255, 204, 0), qRgb(255, 214, 10)},
-    {"cyan", qRgb(50, 173, 230), qRgb(100, 210, 255)},
-    {"teal", qRgb(48, 176, 199), qRgb(64, 200, 224)},
-    {"pink", qRgb(255, 45, 85), qRgb(255, 55, 95)},
-    {"mint", qRgb(0, 199, 190), qRgb(99, 230, 226)},
-    {"brown", qRgb(162, 132, 94), qRgb(172, 142, 104)},
-    {"gray", qRgb(142, 142, 147), qRgb(142, 142, 147)},
-}};
 
 QString interfaceFamily() {
     // Inter is the closest open face to the host's interface font; fall back to the default.
@@ -92,12 +71,8 @@ void Appearance::setColorScheme(ColorScheme scheme) {
 }
 
 QColor Appearance::namedColor(const QString& name, ColorScheme scheme) {
-    for (const NamedColor& entry : kNamedColors) {
-        if (name == QLatin1String(entry.name)) {
-            return QColor::fromRgb(scheme == ColorScheme::dark ? entry.dark : entry.light);
-        }
-    }
-    return {};
+    const auto rgb = SystemColors::rgb(name.toLatin1().toStdString(), scheme == ColorScheme::dark);
+    return rgb ? QColor::fromRgb(static_cast<QRgb>(*rgb)) : QColor();
 }
 
 QFont Appearance::font(qreal pointSize, QFont::Weight weight) {

@@ -5,38 +5,19 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/SystemColors.h"
+
 namespace swivlo {
 
 namespace {
 
-struct NamedColor {
-    std::string_view name;
-    QRgb light;
-    QRgb dark;
-};
-
-// The host's system colours for the light and the dark appearance.
-constexpr std::array<NamedColor, 10> kNamedColors = {{
-    {"blue", qRgb(0, 122, 255), qRgb(10, 132, 255)},
-    {"green", qRgb(52, 199, 89), qRgb(48, 209, 88)},
-    {"orange", qRgb(255, 149, 0), qRgb(255, 159, 10)},
-    {"purple", qRgb(175, 82, 222), qRgb(191, 90, 242)},
-    {"pink", qRgb(255, 45, 85), qRgb(255, 55, 95)},
-    {"red", qRgb(255, 59, 48), qRgb(255, 69, 58)},
-    {"yellow", qRgb(255, 204, 0), qRgb(255, 214, 10)},
-    {"cyan", qRgb(50, 173, 230), qRgb(100, 210, 255)},
-    {"indigo", qRgb(88, 86, 214), qRgb(94, 92, 230)},
-    {"teal", qRgb(48, 176, 199), qRgb(64, 200, 224)},
-}};
-
+// The colours a scene can take by name, in the order an editor offers them.
 constexpr std::array<std::string_view, 10> kNames = {
-    kNamedColors[0].name, kNamedColors[1].name, kNamedColors[2].name, kNamedColors[3].name,
-    kNamedColors[4].name, kNamedColors[5].name, kNamedColors[6].name, kNamedColors[7].name,
-    kNamedColors[8].name, kNamedColors[9].name,
+    "blue", "green", "orange", "purple", "pink", "red", "yellow", "cyan", "indigo", "teal",
 };
 
-QColor systemBlue(bool isDark) {
-    return QColor::fromRgb(isDark ? kNamedColors[0].dark : kNamedColors[0].light);
+QColor systemColor(std::string_view name, bool isDark) {
+    return QColor::fromRgb(static_cast<QRgb>(*SystemColors::rgb(name, isDark)));
 }
 
 int hexDigit(char c) {
@@ -65,15 +46,13 @@ std::span<const std::string_view> sceneColorNames() {
 }
 
 QColor resolveSceneColor(std::string_view text, bool isDark) {
-    for (const NamedColor& named : kNamedColors) {
-        if (named.name == text) {
-            return QColor::fromRgb(isDark ? named.dark : named.light);
-        }
+    if (std::find(kNames.begin(), kNames.end(), text) != kNames.end()) {
+        return systemColor(text, isDark);
     }
     if (auto custom = parseCustomColor(text)) {
         return *custom;
     }
-    return systemBlue(isDark);
+    return systemColor("blue", isDark);
 }
 
 std::optional<QColor> parseCustomColor(std::string_view text) {
@@ -101,7 +80,7 @@ std::optional<QColor> parseCustomColor(std::string_view text) {
 }
 
 std::string customColorString(const QColor& colour) {
-    const QColor rgb = colour.isValid() ? colour.toRgb() : systemBlue(false);
+    const QColor rgb = colour.isValid() ? colour.toRgb() : systemColor("blue", false);
     char text[16];
     std::snprintf(text, sizeof text, "custom:%02X%02X%02X", channel(rgb.redF()),
                   channel(rgb.greenF()), channel(rgb.blueF()));
