@@ -1,0 +1,113 @@
+#include "SymbolPicker/ResourceBundle.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include "platform/LogOutput.h"
+
+namespace swivlo {
+
+namespace {
+
+QString bundleDirectoryName() {
+    return QString::fromLatin1(ResourceBundle::kName) + QStringLiteral(".bundle");
+}
+
+// Reads "key" = "value"; lines; anything else in the file is ignored.
+QHash<QString, QString> readStrings(const QString& path) {
+    QHash<QString, QString> strings;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return strings;
+    }
+    static const QRegularExpression entry(
+        QStringLiteral(R"re(^\s*"((?:[^"\\]|\\.)*)"\s*=\s*"((?:[^"\\]|\\.)*)"\s*;)re"),
+        QRegularExpression::MultilineOption);
+    const QString text = QString::fromUtf8(file.readAll());
+    auto unescape = [](QString s) {
+        s.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+        s.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        s.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+        return s;
+    };
+    for (auto it = entry.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        strings.insert(unescape(match.captured(1)), unescape(match.captured(2)));
+    }
+    return strings;
+}
+
+}  // namespace
+
+QStringList ResourceBundle::candidateDirectories() {
+    const QString name = bundleDirectoryName();
+    QStringList candidates;
+    candidates << QDir(QStringLiteral(SWIVLO_PICKER_DATA_DIR)).filePath(name);
+    candidates << QDir(QStringLiteral(SWIVLO_PICKER_CODE_DIR)).filePath(name);
+    if (QCoreApplication::instance()) {
+        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    }
+    return candidates;
+}
+
+std::optional<ResourceBundle> ResourceBundle::find(const QStringList& candidates) {
+    for (const QString& candidate : candidates) {
+        const QFileInfo info(candidate);
+        if (info.isDir() && info.isReadable()) {
+            return ResourceBundle(info.absoluteFilePath());
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ResourceBundle> ResourceBundle::findOrWarn(const QStringList& candidates) {
+    auto found = find(candidates);
+    if (!found) {
+        // Stopping the program over missing picker data would be worse than an empty grid.
+        logLine(std::string("⚠️ unable to find bundle named ") + kName);
+    }
+    return found;
+}
+
+const std::optional<ResourceBundle>& ResourceBundle::shared() {
+    static const std::optional<ResourceBundle> bundle = findOrWarn(candidateDirectories());
+    return bundle;
+}
+
+std::optional<QString> ResourceBundle::pathForResource(const QString& name,
+                                                       const QString& type) const {
+    const QString path = QDir(path_).filePath(name + QLatin1Char('.') + type);
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+QString ResourceBundle::localizedString(const QString& key) const {
+    QStringList languages;
+    const QLocale locale;
+    languages << locale.name() << locale.name().section(QLatin1Char('_'), 0, 0)
+              << QStringLiteral("en");
+    for (const QString& language : languages) {
+        const QString file =
+            QDir(path_).filePath(language + QStringLiteral(".lproj/Localizable.strings"));
+        const QHash<QString, QString> strings = readStrings(file);
+        const auto it = strings.constFind(key);
+        if (it != strings.cend()) {
+            return *it;
+        }
+    }
+    return key;
+}
+
+QString pickerLocalizedString(const QString& key) {
+    const auto& bundle = ResourceBundle::shared();
+    return bundle ? bundle->localizedString(key) : key;
+}
+
+}  // namespace swivlo

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QSet>
+
+#include "SymbolPicker/Symbols.h"
+#include "app/PanelItems.h"
+#include "panel/SymbolProvider.h"
+#include "scenes/SceneFeature.h"
+#include "scenes/ScenePresets.h"
+
+namespace swivlo {
+namespace {
+
+const ResourceBundle kShipped(QStringLiteral(SWIVLO_SHIPPED_BUNDLE));
+
+QStringList readLines(int version) {
+    QFile file(kShipped.path() + QStringLiteral("/sfsymbol%1.txt").arg(version));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << version;
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QSet<QString> namesOf(int version) {
+    QSet<QString> names;
+    const Symbols symbols = Symbols::load(kShipped, SystemVersion{9 + version, 0});
+    for (const SymbolPtr& s : symbols.allSymbols()) {
+        names.insert(s->name());
+    }
+    return names;
+}
+
+TEST(ShippedListsTest, EveryLineIsWellFormedAndEveryNameHasArtwork) {
+    for (int version : {4, 5, 6}) {
+        QSet<QString> seen;
+        for (const QString& line : readLines(version)) {
+            const QStringList fields = line.split(QLatin1Char(','));
+            ASSERT_GE(fields.size(), 2) << line.toStdString() << " has no category";
+            const auto symbol = parseSymbolLine(line);
+            ASSERT_TRUE(symbol);
+            EXPECT_EQ(symbol->categories().size(), fields.size() - 1)
+                << line.toStdString() << ": unknown or repeated category";
+            EXPECT_FALSE(seen.contains(symbol->name())) << line.toStdString();
+            seen.insert(symbol->name());
+            const SymbolMapping* mapping = SymbolProvider::mapping(symbol->name());
+            ASSERT_NE(mapping, nullptr) << symbol->name().toStdString() << " has no artwork";
+            EXPECT_TRUE(QFile::exists(mapping->resourcePath()))
+                << mapping->resourcePath().toStdString();
+        }
+    }
+}
+
+TEST(ShippedListsTest, ListsGrowWithTheSystemVersion) {
+    const QSet<QString> v4 = namesOf(4), v5 = namesOf(5), v6 = namesOf(6);
+    EXPECT_TRUE(v5.contains(v4));
+    EXPECT_TRUE(v6.contains(v5));
+    EXPECT_GT(v5.size(), v4.size());
+    EXPECT_GT(v6.size(), v5.size());
+    EXPECT_GE(v6.size(), 600);
+}
+
+TEST(ShippedListsTest, EveryCategoryIsUsedInEveryList) {
+    for (int version : {4, 5, 6}) {
+        std::map<SymbolCategory, int> uses;
+        const Symbols symbols = Symbols::load(kShipped, SystemVersion{9 + version, 0});
+        for (const SymbolPtr& s : symbols.allSymbols()) {
+            for (SymbolCategory c : s->categories().toList()) {
+                ++uses[c];
+            }
+        }
+        for (SymbolCategory c : allSymbolCategories()) {
+            EXPECT_GT(uses[c], 0) << rawValue(c).toStdString() << " unused in list " << version;
+        }
+    }
+}
+
+TEST(ShippedListsTest, EverySymbolTheProgramDrawsIsOffered) {
+    QStringList used{QStringLiteral("wand.and.stars"), QStringLiteral("house.fill"),
+                     QStringLiteral("film"),           QStringLiteral("briefcase"),
+                     QStringLiteral("gamecontroller"), QStringLiteral("moon.fill"),
+                     QStringLiteral("sparkles"),       QStringLiteral("xmark.circle.fill"),
+                     QStringLiteral("trash")};
+    for (const auto& item : PanelItems::builtIn()) {
+        used << QString::fromStdString(item.systemImage);
+    }
+    for (const SceneFeature& feature : SceneFeature::allFeatures()) {
+        used << QString::fromStdString(feature.icon);
+    }
+    for (const ScenePreset& preset : presetScenes()) {
+        used << QString::fromStdString(preset.scene.icon);
+    }
+    const QSet<QString> oldest = namesOf(4);
+    for (const QString& name : used) {
+        EXPECT_TRUE(oldest.contains(name)) << name.toStdString();
+    }
+    // And the provider draws nothing the newest list leaves out.
+    const QSet<QString> newest = namesOf(6);
+    for (const QString& name : SymbolProvider::names()) {
+        EXPECT_TRUE(newest.contains(name)) << name.toStdString() << " is drawn but not offered";
+    }
+}
+
+TEST(ShippedListsTest, PickerTextsAreShipped) {
+    EXPECT_EQ(kShipped.localizedString(QStringLiteral("search_placeholder")),
+              QStringLiteral("Search"));
+    EXPECT_EQ(kShipped.localizedString(QStringLiteral("remove_symbol")),
+              QStringLiteral("Remove Symbol"));
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "SymbolPicker/SymbolGridView.h"
+#include "SymbolPicker/SymbolPicker.h"
+
+namespace swivlo {
+namespace {
+
+using C = SymbolCategory;
+
+SymbolList smallCatalogue() {
+    SymbolList list;
+    auto add = [&](const char* name, SymbolCategorySet categories) {
+        list.push_back(std::make_shared<const Symbol>(QString::fromLatin1(name), categories));
+    };
+    add("moon", {C::weather});
+    add("house", {C::home});
+    add("plain", {});
+    add("house.fill", {C::home});
+    return list;
+}
+
+// The caller's side of a binding: its value and every write it received.
+template <typename T>
+struct Caller {
+    T value;
+    std::vector<T> writes;
+    Binding<T> binding() {
+        return {[this] { return value; },
+                [this](const T& v) {
+                    writes.push_back(v);
+                    value = v;
+                }};
+    }
+};
+
+class SymbolPickerTest : public ::testing::Test {
+protected:
+    void show(SymbolPicker& picker) {
+        picker.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+        QCoreApplication::processEvents();
+        picker.grid()->doItemsLayout();
+    }
+    void clickCell(SymbolPicker& picker, const QString& name) {
+        const int row = picker.model().grid()->rowOf(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        const QModelIndex index = picker.model().grid()->index(row);
+        picker.grid()->scrollTo(index);
+        const QPoint centre = picker.grid()->visualRect(index).center();
+        QTest::mouseClick(picker.grid()->viewport(), Qt::LeftButton, {}, centre);
+    }
+    QStringList visibleNames(SymbolPicker& picker) {
+        QStringList names;
+        for (int row = 0; row < picker.model().grid()->rowCount(); ++row) {
+            names << picker.model().grid()->nameAt(row);
+        }
+        return names;
+    }
+};
+
+TEST_F(SymbolPickerTest, ChoosingACellStoresItsNameAndCloses) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    clickCell(picker, QStringLiteral("house.fill"));
+    EXPECT_EQ(caller.writes, std::vector<QString>{QStringLiteral("house.fill")});
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+}
+
+TEST_F(SymbolPickerTest, TheCurrentChoiceIsHighlightedAndChoosingItAgainStoresIt) {
+    Caller<QString> caller{QStringLiteral("house"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    auto* grid = picker.model().grid();
+    EXPECT_TRUE(grid->index(grid->rowOf(QStringLiteral("house")))
+                    .data(SymbolGridModel::SelectedRole)
+                    .toBool());
+    EXPECT_FALSE(grid->index(grid->rowOf(QStringLiteral("house.fill")))
+                     .data(SymbolGridModel::SelectedRole)
+                     .toBool());
+    clickCell(picker, QStringLiteral("house"));
+    EXPECT_EQ(caller.writes, std::vector<QString>{QStringLiteral("house")});
+    EXPECT_FALSE(picker.isVisible());
+}
+
+TEST_F(SymbolPickerTest, ANonOptionalBindingNeverOffersRemove) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    EXPECT_FALSE(picker.model().nullable());
+    EXPECT_EQ(picker.removeRow(), nullptr);
+    picker.model().removeSymbol();
+    EXPECT_TRUE(caller.writes.empty());
+    EXPECT_TRUE(picker.isVisible());
+}
+
+TEST_F(SymbolPickerTest, AnOptionalBindingOffersRemoveOnlyWhileASymbolIsChosen) {
+    Caller<std::optional<QString>> none{std::nullopt, {}};
+    SymbolPicker empty(none.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(empty);
+    ASSERT_NE(empty.removeRow(), nullptr);
+    EXPECT_FALSE(empty.removeRow()->isVisible());
+
+    Caller<std::optional<QString>> chosen{QStringLiteral("moon"), {}};
+    SymbolPicker picker(chosen.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    ASSERT_TRUE(picker.removeRow()->isVisible());
+    QTest::mouseClick(picker.removeButton(), Qt::LeftButton);
+    EXPECT_EQ(chosen.writes, std::vector<std::optional<QString>>{std::nullopt});
+    EXPECT_FALSE(picker.isVisible());
+}
+
+TEST_F(SymbolPickerTest, CloseAndEscapeLeaveTheValueAsItWas) {
+    for (bool escape : {false, true}) {
+        Caller<std::optional<QString>> caller{QStringLiteral("moon"), {}};
+        SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+        show(picker);
+        if (escape) {
+            QTest::keyClick(picker.searchField(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(picker.closeButton(), Qt::LeftButton);
+        }
+        EXPECT_TRUE(caller.writes.empty());
+        EXPECT_EQ(caller.value, QStringLiteral("moon"));
+        EXPECT_FALSE(picker.isVisible());
+    }
+}
+
+TEST_F(SymbolPickerTest, ReturnInTheSearchFieldDoesNothingMore) {
+    Caller<std::optional<QString>> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    QTest::keyClicks(picker.searchField(), QStringLiteral("hou"));
+    QTest::keyClick(picker.searchField(), Qt::Key_Return);
+    EXPECT_TRUE(caller.writes.empty());
+    EXPECT_TRUE(picker.isVisible());
+}
+
+TEST_F(SymbolPickerTest, EveryKeystrokeFiltersTheGridAtOnce) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    EXPECT_EQ(visibleNames(picker).size(), 4);
+    QTest::keyClick(picker.searchField(), Qt::Key_H);
+    EXPECT_EQ(visibleNames(picker),
+              (QStringList{QStringLiteral("house"), QStringLiteral("house.fill")}));
+    QTest::keyClicks(picker.searchField(), QStringLiteral("OUSE."));
+    EXPECT_EQ(visibleNames(picker), QStringList{QStringLiteral("house.fill")});
+    QTest::keyClick(picker.searchField(), Qt::Key_Backspace);
+    EXPECT_EQ(visibleNames(picker).size(), 2);
+}
+
+TEST_F(SymbolPickerTest, ANarrowerCategoryListLimitsTheGrid) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), {C::home}, nullptr, smallCatalogue());
+    show(picker);
+    EXPECT_EQ(visibleNames(picker),
+              (QStringList{QStringLiteral("house"), QStringLiteral("house.fill")}));
+}
+
+TEST_F(SymbolPickerTest, KeyboardReachesTheGridAndReturnChooses) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    QTest::keyClicks(picker.searchField(), QStringLiteral("house"));
+    QTest::keyClick(picker.searchField(), Qt::Key_Down);
+    QTest::keyClick(picker.grid(), Qt::Key_Right);
+    QTest::keyClick(picker.grid(), Qt::Key_Return);
+    EXPECT_EQ(caller.writes, std::vector<QString>{QStringLiteral("house.fill")});
+}
+
+TEST_F(SymbolPickerTest, AnEmptyCatalogueStillSearchesAndCloses) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, SymbolList{});
+    show(picker);
+    QTest::keyClicks(picker.searchField(), QStringLiteral("sun"));
+    EXPECT_EQ(picker.model().searchText(), QStringLiteral("sun"));
+    EXPECT_EQ(picker.model().grid()->rowCount(), 0);
+    QTest::keyClick(picker.searchField(), Qt::Key_Down);
+    QTest::mouseClick(picker.closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_TRUE(caller.writes.empty());
+}
+
+TEST_F(SymbolPickerTest, LaysOutA540By340SheetOf48WideCells) {
+    Caller<QString> caller{QStringLiteral("moon"), {}};
+    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
+    show(picker);
+    EXPECT_EQ(picker.size(), QSize(540, 340));
+    const QRect first = picker.grid()->visualRect(picker.model().grid()->index(0));
+    const QRect second = picker.grid()->visualRect(picker.model().grid()->index(1));
+    EXPECT_GE(first.width(), 48);
+    EXPECT_EQ(second.left() - first.left(), 48 + SymbolGridView::kSpacing);
+    EXPECT_EQ(picker.searchField()->font().pixelSize() > 0
+                  ? picker.searchField()->font().pixelSize()
+                  : picker.searchField()->font().pointSize(),
+              18);
+    EXPECT_EQ(picker.closeButton()->size(), QSize(16, 16));
+}
+
+TEST_F(SymbolPickerTest, ActionsAfterDismissReachTheCallerNoMore) {
+    Caller<std::optional<QString>> caller{QStringLiteral("moon"), {}};
+    SymbolPickerModel model(caller.binding(), allSymbolCategories(), smallCatalogue());
+    QSignalSpy dismissed(&model, &SymbolPickerModel::dismissRequested);
+    model.choose(QStringLiteral("house"));
+    model.choose(QStringLiteral("plain"));
+    model.removeSymbol();
+    model.close();
+    EXPECT_EQ(caller.writes, std::vector<std::optional<QString>>{QStringLiteral("house")});
+    EXPECT_EQ(dismissed.count(), 1);
+}
+
+TEST(SymbolGridViewTest, ColumnsFitTheWidth) {
+    EXPECT_EQ(SymbolGridView::columnsFor(540 - 15), 8);  // 540 wide sheet less its scroll bar
+    EXPECT_EQ(SymbolGridView::columnsFor(80), 1);
+    EXPECT_EQ(SymbolGridView::columnsFor(10), 1);
+}
+
+}  // namespace
+}  // namespace swivlo

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+#include <QStringList>
+
+#include "SymbolPicker/SymbolVisibility.h"
+
+namespace swivlo {
+namespace {
+
+using C = SymbolCategory;
+
+SymbolList catalogue() {
+    SymbolList list;
+    auto add = [&](const char* name, SymbolCategorySet categories) {
+        list.push_back(std::make_shared<const Symbol>(QString::fromUtf8(name), categories));
+    };
+    add("bare", {});
+    add("map.fill", {C::maps});
+    add("car", {C::transportation, C::automotive});
+    add("two words", {C::textformatting});
+    add("Café", {C::home});
+    add("two", {C::textformatting});
+    return list;
+}
+
+QStringList names(const SymbolList& symbols) {
+    QStringList out;
+    for (const SymbolPtr& s : symbols) {
+        out << s->name();
+    }
+    return out;
+}
+
+struct VisibilityCase {
+    const char* label;
+    std::vector<SymbolCategory> categories;
+    const char* search;
+    QStringList expected;
+};
+
+class SymbolVisibilityTest : public ::testing::TestWithParam<VisibilityCase> {};
+
+TEST_P(SymbolVisibilityTest, ShowsTheExpectedSymbolsInCatalogueOrder) {
+    const VisibilityCase& c = GetParam();
+    const SymbolVisibility rule(c.categories, QString::fromUtf8(c.search));
+    EXPECT_EQ(names(rule.visible(catalogue())), c.expected) << c.label;
+}
+
+std::vector<SymbolCategory> reversedAll() {
+    auto all = allSymbolCategories();
+    std::reverse(all.begin(), all.end());
+    return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, SymbolVisibilityTest,
+    ::testing::Values(
+        VisibilityCase{"full list shows everything, uncategorised too",
+                       allSymbolCategories(),
+                       "",
+                       {"bare", "map.fill", "car", "two words", "Café", "two"}},
+        VisibilityCase{"narrower list hides the uncategorised",
+                       {C::maps, C::automotive},
+                       "",
+                       {"map.fill", "car"}},
+        // Every category but in another order is not the full list: the test applies.
+        VisibilityCase{"all categories reordered",
+                       reversedAll(),
+                       "",
+                       {"map.fill", "car", "two words", "Café", "two"}},
+        VisibilityCase{"empty list shows nothing", {}, "", {}},
+        VisibilityCase{"capitals find lower case", allSymbolCategories(), "MAP", {"map.fill"}},
+        VisibilityCase{"case folding beyond ASCII", allSymbolCategories(), "CAFÉ", {"Café"}},
+        VisibilityCase{
+            "trailing space is not trimmed", allSymbolCategories(), "two ", {"two words"}},
+        VisibilityCase{
+            "leading space is not trimmed", allSymbolCategories(), " words", {"two words"}},
+        VisibilityCase{
+            "search inside a narrower list", {C::textformatting}, "WO", {"two words", "two"}},
+        VisibilityCase{"no match", allSymbolCategories(), "zzz", {}}));
+
+}  // namespace
+}  // namespace swivlo

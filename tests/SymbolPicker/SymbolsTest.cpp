@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "SymbolPicker/Symbols.h"
+#include "platform/testing/RecordingLog.h"
+
+namespace swivlo {
+namespace {
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+struct VersionCase {
+    std::optional<SystemVersion> version;
+    const char* resource;
+};
+
+class SymbolListChoiceTest : public ::testing::TestWithParam<VersionCase> {};
+
+TEST_P(SymbolListChoiceTest, NewerSystemsReadLongerLists) {
+    EXPECT_EQ(symbolListResourceName(GetParam().version), QString::fromLatin1(GetParam().resource));
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, SymbolListChoiceTest,
+                         ::testing::Values(VersionCase{SystemVersion{16, 0}, "sfsymbol6"},
+                                           VersionCase{SystemVersion{15, 0}, "sfsymbol6"},
+                                           VersionCase{SystemVersion{14, 7}, "sfsymbol5"},
+                                           VersionCase{SystemVersion{14, 0}, "sfsymbol5"},
+                                           VersionCase{SystemVersion{13, 6}, "sfsymbol4"},
+                                           VersionCase{SystemVersion{11, 0}, "sfsymbol4"},
+                                           VersionCase{std::nullopt, "sfsymbol6"}));
+
+class SymbolsLoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        for (int v : {4, 5, 6}) {
+            writeFile(dir.filePath(QStringLiteral("sfsymbol%1.txt").arg(v)),
+                      QStringLiteral("list%1,maps\nshared\n").arg(v).toUtf8());
+        }
+    }
+    ResourceBundle bundle() const { return ResourceBundle(dir.path()); }
+    QTemporaryDir dir;
+};
+
+TEST_F(SymbolsLoadTest, ReadsTheListForTheSystemVersion) {
+    const struct {
+        std::optional<SystemVersion> version;
+        const char* first;
+    } cases[] = {{SystemVersion{15, 1}, "list6"},
+                 {SystemVersion{14, 0}, "list5"},
+                 {SystemVersion{13, 0}, "list4"},
+                 {std::nullopt, "list6"}};
+    for (const auto& c : cases) {
+        const Symbols symbols = Symbols::load(bundle(), c.version);
+        ASSERT_EQ(symbols.allSymbols().size(), 2u);
+        EXPECT_EQ(symbols.allSymbols()[0]->name(), QString::fromLatin1(c.first));
+        EXPECT_EQ(symbols.symbols(), symbols.allSymbols());
+        EXPECT_FALSE(symbols.filter());
+    }
+}
+
+TEST_F(SymbolsLoadTest, MissingBundleOrListGivesAnEmptyCatalogue) {
+    EXPECT_TRUE(Symbols::load(std::nullopt, std::nullopt).allSymbols().empty());
+    QFile::remove(dir.filePath(QStringLiteral("sfsymbol6.txt")));
+    EXPECT_TRUE(Symbols::load(bundle(), std::nullopt).allSymbols().empty());
+    EXPECT_EQ(Symbols::load(bundle(), SystemVersion{14, 0}).allSymbols().size(), 2u);
+}
+
+TEST_F(SymbolsLoadTest, FilterRecomputesSymbolsAndClearingRestoresThem) {
+    Symbols symbols = Symbols::load(bundle(), std::nullopt);
+    symbols.setFilter([](const QString& name) { return name.startsWith(QLatin1Char('s')); });
+    ASSERT_EQ(symbols.symbols().size(), 1u);
+    EXPECT_EQ(symbols.symbols()[0]->name(), QStringLiteral("shared"));
+    EXPECT_EQ(symbols.allSymbols().size(), 2u);
+    symbols.setFilter({});
+    EXPECT_EQ(symbols.symbols(), symbols.allSymbols());
+}
+
+TEST(ResourceBundleTest, TriesCandidatesInOrderAndSkipsWhatIsNoDirectory) {
+    QTemporaryDir root;
+    const QString file = root.filePath(QStringLiteral("file.bundle"));
+    writeFile(file, "not a directory");
+    const QString second = root.filePath(QStringLiteral("second.bundle"));
+    const QString third = root.filePath(QStringLiteral("third.bundle"));
+    QDir().mkpath(second);
+    QDir().mkpath(third);
+    const auto found = ResourceBundle::find(
+        {root.filePath(QStringLiteral("missing.bundle")), file, second, third});
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->path(), QFileInfo(second).absoluteFilePath());
+}
+
+TEST(ResourceBundleTest, NoBundleIsOneWarningLineNotAStop) {
+    testing::RecordingLog log;
+    EXPECT_FALSE(ResourceBundle::findOrWarn({QStringLiteral("/nonexistent/a.bundle")}));
+    EXPECT_EQ(log.lines, std::vector<std::string>{
+                             "⚠️ unable to find bundle named SymbolPicker_SymbolPicker"});
+}
+
+TEST(ResourceBundleTest, CandidatesAreDataDirThenCodeDirThenExecutableDir) {
+    const QStringList candidates = ResourceBundle::candidateDirectories();
+    ASSERT_EQ(candidates.size(), 3);
+    for (const QString& c : candidates) {
+        EXPECT_TRUE(c.endsWith(QStringLiteral("/SymbolPicker_SymbolPicker.bundle")))
+            << c.toStdString();
+    }
+    EXPECT_TRUE(candidates[0].contains(QStringLiteral("/share/swivlo/")));
+    EXPECT_TRUE(
+        candidates[1].endsWith(QStringLiteral("/resources/SymbolPicker_SymbolPicker.bundle")));
+    EXPECT_EQ(QFileInfo(candidates[2]).absolutePath(), QCoreApplication::applicationDirPath());
+    // The build copies the bundle beside the executable, so the last candidate opens too.
+    EXPECT_TRUE(ResourceBundle::find({candidates[2]}));
+}
+
+TEST(ResourceBundleTest, LocalizedStringsFallBackToEnglishThenToTheKey) {
+    QTemporaryDir dir;
+    writeFile(
+        dir.filePath(QStringLiteral("en.lproj/Localizable.strings")),
+        "/* note */\n\"search_placeholder\" = \"Search\";\n\"quoted\" = \"say \\\"hi\\\"\";\n");
+    const ResourceBundle bundle(dir.path());
+    EXPECT_EQ(bundle.localizedString(QStringLiteral("search_placeholder")),
+              QStringLiteral("Search"));
+    EXPECT_EQ(bundle.localizedString(QStringLiteral("quoted")), QStringLiteral("say \"hi\""));
+    EXPECT_EQ(bundle.localizedString(QStringLiteral("remove_symbol")),
+              QStringLiteral("remove_symbol"));
+}
+
+}  // namespace
+}  // namespace swivlo
