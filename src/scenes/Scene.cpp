@@ -1,4 +1,5 @@
 #include "scenes/Scene.h"
+#include "scenes/HexDigit.h"
 
 #include <QByteArray>
 #include <array>
@@ -17,19 +18,6 @@ bool isHyphenPosition(std::size_t i) {
         }
     }
     return false;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 }  // namespace
@@ -64,8 +52,8 @@ std::optional<QUuid> parseSceneId(std::string_view text) {
             ++i;
             continue;
         }
-        const int high = hexValue(text[i]);
-        const int low = hexValue(text[i + 1]);
+        const int high = hexDigitValue(text[i]);
+        const int low = hexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }

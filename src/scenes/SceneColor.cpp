@@ -1,4 +1,5 @@
 #include "scenes/SceneColor.h"
+#include "scenes/HexDigit.h"
 
 #include <algorithm>
 #include <array>
@@ -18,19 +19,6 @@ constexpr std::array<std::string_view, 10> kNames = {
 
 QColor systemColor(std::string_view name, bool isDark) {
     return QColor::fromRgb(static_cast<QRgb>(*SystemColors::rgb(name, isDark)));
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 int channel(float component) {
@@ -69,7 +57,7 @@ std::optional<QColor> parseCustomColor(std::string_view text) {
     }
     unsigned v = 0;
     for (const char c : text) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;
         }
