@@ -22,8 +22,8 @@ swivlo_install_deps() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds the tree in $1 with the extra CMake arguments that follow.
-swivlo_build() {
+# Configures the tree in $1 once, with the extra CMake arguments that follow.
+swivlo_configure() {
     local dir=$1
     shift
     local root
@@ -31,5 +31,13 @@ swivlo_build() {
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" || return 1
     fi
-    cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# Builds the tree in $1 incrementally: the targets that follow, or everything.
+swivlo_build() {
+    local dir=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)"
 }
