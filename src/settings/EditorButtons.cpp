@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "SymbolPicker/SymbolPicker.h"
 #include "panel/Appearance.h"
 #include "settings/SettingsStyle.h"
 
@@ -53,8 +54,21 @@ CustomIconButton::CustomIconButton(QString icon, bool isSelected, std::function<
         if (onSelect) {
             onSelect();
         }
-        // The symbol picker is not part of the program yet: selecting is all a click does.
+        showPicker();
     });
+}
+
+void CustomIconButton::showPicker() {
+    // Reading yields the tile's symbol; a picked name goes to onIconChange.
+    Binding<QString> symbol{[this] { return icon(); },
+                            [this](const QString& name) {
+                                if (onIconChange_) {
+                                    onIconChange_(name.toStdString());
+                                }
+                            }};
+    QWidget* picker = SymbolPicker::present(this, std::move(symbol), allSymbolCategories());
+    connect(picker, &QObject::destroyed, this, [this] { picker_ = nullptr; });
+    picker_ = picker;
 }
 
 ColorButton::ColorButton(QColor fill, bool isSelected, QWidget* parent)

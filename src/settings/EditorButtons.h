@@ -27,7 +27,8 @@ private:
     bool isSelected_;
 };
 
-// The tile of any symbol: selects it; picking another symbol goes through `openPicker`.
+// The tile of any symbol: selects it, then opens the symbol picker on it; a picked name goes
+// to `onIconChange`.
 class CustomIconButton : public IconButton {
     Q_OBJECT
 
@@ -35,11 +36,14 @@ public:
     CustomIconButton(QString icon, bool isSelected, std::function<void()> onSelect,
                      std::function<void(const std::string&)> onIconChange,
                      QWidget* parent = nullptr);
-    bool showingPicker() const { return showingPicker_; }
+    bool showingPicker() const { return picker_ != nullptr; }
+    QWidget* picker() const { return picker_; }
 
 private:
+    void showPicker();
+
     std::function<void(const std::string&)> onIconChange_;
-    bool showingPicker_ = false;
+    QWidget* picker_ = nullptr;
 };
 
 // A 40-point colour swatch with a white ring when selected.
