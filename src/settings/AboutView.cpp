@@ -18,10 +18,6 @@ using namespace settings;
 
 namespace {
 
-QString localized(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
-}
-
 QString infoText(const char* key, const QString& fallback) {
     if (!Service<BundleInfo>::installed()) {
         return fallback;

@@ -19,14 +19,6 @@ namespace swivlo {
 
 using namespace settings;
 
-namespace {
-
-QString localized(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
-}
-
-}  // namespace
-
 FeatureItemRow::FeatureItemRow(const SceneFeature& feature, bool isEnabled, SceneEditorModel& model,
                                QWidget* parent)
     : QWidget(parent), feature_(feature) {

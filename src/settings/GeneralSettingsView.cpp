@@ -17,14 +17,6 @@ namespace swivlo {
 
 using namespace settings;
 
-namespace {
-
-QString localized(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
-}
-
-}  // namespace
-
 GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

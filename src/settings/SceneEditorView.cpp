@@ -19,10 +19,6 @@ using namespace settings;
 
 namespace {
 
-QString localized(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
-}
-
 QHBoxLayout* choiceRow(QWidget* row) {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(4, 8, 4, 8);

@@ -20,10 +20,6 @@ using namespace settings;
 
 namespace {
 
-QString localized(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
-}
-
 // One way of the breathing: opacity and scale together over two seconds.
 QAbstractAnimation* breath(SymbolView* symbol, qreal opacity, qreal scale) {
     auto* group = new QParallelAnimationGroup;

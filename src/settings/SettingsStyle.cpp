@@ -1,5 +1,6 @@
 #include "settings/SettingsStyle.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
@@ -11,6 +12,10 @@
 #include "panel/SymbolProvider.h"
 
 namespace swivlo::settings {
+
+QString localized(const char* key) {
+    return QCoreApplication::translate("Swivlo", key);
+}
 
 QFont systemFont(qreal size, QFont::Weight weight) {
     return Appearance::font(size, weight);

@@ -15,6 +15,9 @@ class QScrollArea;
 
 namespace swivlo::settings {
 
+// An interface text looked up by its key in the program's translations.
+QString localized(const char* key);
+
 // The host's text styles, in points (one point is one device-independent pixel here).
 enum class TextStyle { body, callout, headline, subheadline, caption, title2, title3 };
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
