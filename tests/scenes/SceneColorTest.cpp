@@ -40,7 +40,7 @@ TEST(SceneColor, CustomColoursAreOpaqueSrgb) {
     const auto colour = parseCustomColor("custom:1E90FF");
     ASSERT_TRUE(colour);
     EXPECT_EQ(colour->alphaF(), 1.0f);
-    EXPECT_EQ(colour->spec(), QColor::Rgb);
+    EXPECT_EQ(*colour, colour->toRgb()) << "an sRGB colour, not another model";
     EXPECT_FALSE(parseCustomColor("blue"));
 }
 

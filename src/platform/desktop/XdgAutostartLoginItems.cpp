@@ -11,14 +11,14 @@ namespace {
 
 QString defaultDirectory() {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The base directory specification ignores relative paths.
+    // XDG base directories must be absolute: a relative one is ignored.
     if (config.isEmpty() || QDir::isRelativePath(config)) {
         config = QDir::homePath() + QStringLiteral("/.config");
     }
     return config + QStringLiteral("/autostart");
 }
 
-// Exec quoting of the desktop entry specification: the path in double quotes with ", `, $ and
+// Exec quoting of desktop entries: the path in double quotes with ", `, $ and
 // \ escaped, and % doubled since it starts a field code.
 QString quotedExec(const QString& path) {
     QString escaped;
