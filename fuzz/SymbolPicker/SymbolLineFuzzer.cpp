@@ -1,0 +1,74 @@
+// Feeds arbitrary bytes as a symbol list resource, read as UTF-8 the way the catalogue reads it.
+// Each line must parse as a plain reading of it says: the first non-empty comma field is the
+// name, later fields that name a category are its categories; lines with no field are skipped.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <cstdlib>
+
+#include "SymbolPicker/Symbol.h"
+#include "platform/LogOutput.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+class DiscardedLog : public swivlo::LogOutput {
+public:
+    void writeLine(const std::string&) override {}
+};
+
+std::optional<swivlo::Symbol> referenceLine(const QString& line) {
+    const QStringList fields = line.split(u',');
+    QString name;
+    swivlo::SymbolCategorySet categories;
+    for (const QString& field : fields) {
+        if (field.isEmpty()) {
+            continue;
+        }
+        if (name.isEmpty()) {
+            name = field;
+        } else if (const auto category = swivlo::symbolCategory(field)) {
+            categories.insert(*category);
+        }
+    }
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return swivlo::Symbol(name, categories);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static DiscardedLog log;
+    swivlo::Service<swivlo::LogOutput>::install(&log);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    std::size_t expected = 0;
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const auto parsed = swivlo::parseSymbolLine(line);
+        const auto reference = referenceLine(line);
+        check(parsed.has_value() == reference.has_value());
+        if (parsed) {
+            check(parsed->name() == reference->name());
+            check(parsed->categories() == reference->categories());
+            check(!parsed->name().isEmpty() && !parsed->name().contains(u','));
+            ++expected;
+        }
+    }
+    const swivlo::SymbolList symbols = swivlo::parseSymbolList(text);
+    check(symbols.size() == expected);
+    for (const auto& symbol : symbols) {
+        check(symbol && !symbol->name().contains(u'\n'));
+    }
+    return 0;
+}

@@ -1,0 +1,49 @@
+// A hand-edited state file of the simulated host: numbers are kept only as the integers they
+// spell exactly (found by the state-file fuzz target: 1e300 was read as 0).
+#include <gtest/gtest.h>
+
+#include "platform/host/SimulatedHostState.h"
+
+namespace swivlo {
+namespace {
+
+TEST(SimulatedHostStateNumbers, OnlyExactIntegersInRangeAreKept) {
+    struct Case {
+        const char* number;
+        std::optional<qint64> kept;
+    };
+    const Case cases[] = {
+        {"1", 1},
+        {"-3", -3},
+        {"0", 0},
+        {"9007199254740992", 9007199254740992},
+        {"1e3", 1000},
+        {"1.5", std::nullopt},
+        {"1e300", std::nullopt},
+        {"-1e19", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const QByteArray json =
+            QByteArray(R"({"defaults": {"com.apple.finder": {"CreateDesktop": )") + c.number +
+            "}}}";
+        const auto state = SimulatedHostState::fromJson(json);
+        ASSERT_TRUE(state) << c.number;
+        const auto value = state->value("com.apple.finder", "CreateDesktop");
+        if (c.kept) {
+            ASSERT_TRUE(value) << c.number;
+            EXPECT_EQ(value->toLongLong(), *c.kept) << c.number;
+        } else {
+            EXPECT_FALSE(value) << c.number << " must be skipped, not read as another number";
+        }
+    }
+}
+
+TEST(SimulatedHostStateNumbers, RestartCountsOutsideAnIntAreSkipped) {
+    const auto state = SimulatedHostState::fromJson(
+        R"({"restarts": {"Finder": 3000000000, "Dock": 2.5, "WindowManager": 4}})");
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->restarts, (std::map<std::string, int>{{"WindowManager", 4}}));
+}
+
+}  // namespace
+}  // namespace swivlo
