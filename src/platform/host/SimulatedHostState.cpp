@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cmath>
+#include <limits>
 
 namespace swivlo {
 
@@ -20,6 +20,16 @@ QJsonValue toJsonValue(const QVariant& v) {
     }
 }
 
+// The integer a number spells exactly. A fraction or a number out of range is none: reading it
+// as some other integer (toInteger's default) would change a hand-edited setting's meaning.
+std::optional<qint64> exactInteger(const QJsonValue& v) {
+    if (!v.isDouble()) {
+        return std::nullopt;
+    }
+    const qint64 n = v.toInteger(0);
+    return n == v.toInteger(1) ? std::optional<qint64>(n) : std::nullopt;
+}
+
 std::optional<QVariant> fromJsonValue(const QJsonValue& v) {
     if (v.isBool()) {
         return QVariant(v.toBool());
@@ -27,8 +37,8 @@ std::optional<QVariant> fromJsonValue(const QJsonValue& v) {
     if (v.isString()) {
         return QVariant(v.toString());
     }
-    if (v.isDouble() && std::trunc(v.toDouble()) == v.toDouble()) {
-        return QVariant(static_cast<qint64>(v.toInteger()));
+    if (const auto n = exactInteger(v)) {
+        return QVariant(*n);
     }
     return std::nullopt;
 }
@@ -103,8 +113,9 @@ std::optional<SimulatedHostState> SimulatedHostState::fromJson(const QByteArray&
     }
     const QJsonObject restarts = root.value("restarts").toObject();
     for (auto r = restarts.begin(); r != restarts.end(); ++r) {
-        if (r.value().isDouble()) {
-            state.restarts[r.key().toStdString()] = r.value().toInt();
+        const auto n = exactInteger(r.value());
+        if (n && *n >= std::numeric_limits<int>::min() && *n <= std::numeric_limits<int>::max()) {
+            state.restarts[r.key().toStdString()] = static_cast<int>(*n);
         }
     }
     return state;
