@@ -145,15 +145,19 @@ void AppDelegate::handleSuspendEventMonitor() {
 
 void AppDelegate::registerHotkey() {
     unregisterHotkey();
-    if (!Preferences::hotkeyEnabled()) {
-        return;
-    }
+    // All three are read even when the shortcut is off, so unreadable values are reported at
+    // start whatever the switch says.
+    const bool enabled = Preferences::hotkeyEnabled();
     const std::int64_t keyCode = Preferences::hotkeyKeyCode();
-    if (keyCode < 0 || keyCode > maxKeyCode) {
-        return;
-    }
     const std::int64_t flags = Preferences::hotkeyModifierFlags();
+    // -1 is the stored form of "no shortcut"; anything else outside 16 bits is not a key.
+    if (keyCode < -1 || keyCode > maxKeyCode) {
+        preferences().reportIgnored(PreferencesKey::hotkeyKeyCode, "not a key code");
+    }
     if (flags < 0) {
+        preferences().reportIgnored(PreferencesKey::hotkeyModifierFlags, "not modifier flags");
+    }
+    if (!enabled || keyCode < 0 || keyCode > maxKeyCode || flags < 0) {
         return;
     }
     const auto storedFlags = static_cast<std::uint64_t>(flags);

@@ -1,36 +1,62 @@
 #include "app/PreferencesKeys.h"
 #include "platform/PreferencesStore.h"
 
+#include <optional>
+
 namespace swivlo::Preferences {
 
 namespace K = PreferencesKey;
 
+namespace {
+
+// A stored value of the wrong type gives the default, and the log says so.
+template <class T>
+T readOr(const std::string& key, std::optional<T> value, T fallback, const char* typeName) {
+    if (!value) {
+        preferences().reportIgnored(key, std::string("not ") + typeName + ", using the default");
+        return fallback;
+    }
+    return *value;
+}
+
+bool boolOr(const std::string& key, bool fallback) {
+    return readOr(key, preferences().boolValue(key), fallback, "a boolean");
+}
+std::int64_t integerOr(const std::string& key, std::int64_t fallback) {
+    return readOr(key, preferences().integerValue(key), fallback, "an integer");
+}
+std::string stringOr(const std::string& key) {
+    return readOr(key, preferences().stringValue(key), std::string(), "a string");
+}
+
+}  // namespace
+
 bool launchAtLogin() {
-    return preferences().boolValue(K::launchAtLogin).value_or(false);
+    return boolOr(K::launchAtLogin, false);
 }
 bool autoClosePanel() {
-    return preferences().boolValue(K::autoClosePanel).value_or(false);
+    return boolOr(K::autoClosePanel, false);
 }
 std::string hiddenSwitchIDs() {
-    return preferences().stringValue(K::hiddenSwitchIDs).value_or("");
+    return stringOr(K::hiddenSwitchIDs);
 }
 std::string panelItemsOrder() {
-    return preferences().stringValue(K::panelItemsOrder).value_or("");
+    return stringOr(K::panelItemsOrder);
 }
 bool hotkeyEnabled() {
-    return preferences().boolValue(K::hotkeyEnabled).value_or(false);
+    return boolOr(K::hotkeyEnabled, false);
 }
 
 std::int64_t hotkeyModifierFlags() {
-    return preferences().integerValue(K::hotkeyModifierFlags).value_or(0);
+    return integerOr(K::hotkeyModifierFlags, 0);
 }
 
 std::int64_t hotkeyKeyCode() {
-    return preferences().integerValue(K::hotkeyKeyCode).value_or(-1);
+    return integerOr(K::hotkeyKeyCode, -1);
 }
 
 std::string hotkeyKeyDisplayString() {
-    return preferences().stringValue(K::hotkeyKeyDisplayString).value_or("");
+    return stringOr(K::hotkeyKeyDisplayString);
 }
 
 void setShortcut(std::int64_t modifierFlags, std::int64_t keyCode, const std::string& display) {

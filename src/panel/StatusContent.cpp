@@ -27,6 +27,9 @@ StatusContent::StatusContent(SceneManager& sceneManager, Openers openers, QObjec
             emit changed();
         });
     connect(&sceneManager_, &SceneManager::scenesChanged, this, &StatusContent::changed);
+    // Read now, though used only after an action, so a stored value the panel cannot use is
+    // reported when the panel is first built at start.
+    autoClosePanel();
 }
 
 StatusContent::~StatusContent() {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <algorithm>
 
+#include "platform/LogOutput.h"
+
 namespace swivlo {
 
 namespace {
@@ -75,6 +77,21 @@ std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) co
         return std::nullopt;
     }
     return v->toByteArray();
+}
+
+void PreferencesStore::reportIgnored(const std::string& key, const std::string& reason) const {
+    const auto stored = object(key);
+    if (!stored) {
+        return;
+    }
+    const auto [it, first] = reportedIgnored_.try_emplace(key, *stored);
+    if (!first) {
+        if (it->second == *stored) {
+            return;
+        }
+        it->second = *stored;
+    }
+    logLine("⚠️ Ignored preference \"" + key + "\": " + reason);
 }
 
 std::string PreferencesStore::preferencesDirectory() const {

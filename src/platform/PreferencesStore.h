@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,11 @@ public:
     // configuration folder ($XDG_CONFIG_HOME, else ~/.config).
     virtual std::string preferencesDirectory() const;
 
+    // For the owner that reads `key` and ignores what is stored there (wrong type, out of
+    // range): logs one line naming the key and `reason`, once per stored value, so a bad value
+    // is reported at start and again only when a different bad value is stored.
+    void reportIgnored(const std::string& key, const std::string& reason) const;
+
     // Called on the main thread after every change, the program's own writes included.
     ObserverToken addChangeObserver(std::function<void()> handler);
     void removeChangeObserver(ObserverToken token);
@@ -54,6 +60,7 @@ protected:
 
 private:
     std::vector<std::pair<ObserverToken, std::function<void()>>> observers_;
+    mutable std::map<std::string, QVariant> reportedIgnored_;
     ObserverToken nextToken_ = 1;
 };
 

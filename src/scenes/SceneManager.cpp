@@ -45,6 +45,7 @@ void SceneManager::loadScenes() {
                        ? decodeScenes(std::string_view(bytes.constData(), bytes.size()))
                        : std::nullopt;
     if (!decoded) {
+        preferences().reportIgnored(saveKey, "not a scenes list; kept until a backup is made");
         unreadableValue_ = bytes;
         return;
     }

@@ -168,14 +168,17 @@ TEST_P(SceneManagerUnreadable, IsBackedUpBeforeTheFirstSaveReplacesIt) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), GetParam().bytes);
     EXPECT_EQ(storedScenes(), std::vector<Scene>{a});
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_TRUE(log.lines[0].starts_with("⚠️ ")) << log.lines[0];
-    EXPECT_NE(log.lines[0].find(path.toStdString()), std::string::npos) << log.lines[0];
+    // One line when the load ignores the value, one naming the backup.
+    ASSERT_EQ(log.lines.size(), 2u);
+    EXPECT_TRUE(log.lines[0].starts_with("⚠️ Ignored preference \"SwivloScenes\""))
+        << log.lines[0];
+    EXPECT_TRUE(log.lines[1].starts_with("⚠️ ")) << log.lines[1];
+    EXPECT_NE(log.lines[1].find(path.toStdString()), std::string::npos) << log.lines[1];
 
     manager.addOrUpdateScene(scene("B"));
     manager.deleteScene(a.id);
     EXPECT_EQ(backups().size(), 1) << "only the unreadable value is kept";
-    EXPECT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(log.lines.size(), 2u);
 }
 
 const QByteArray kGarbage("\x00[{\"id\xff not json", 17);
@@ -193,14 +196,14 @@ TEST_F(SceneManagerTest, AnUnreadableValueStaysWhenItCannotBeBackedUp) {
     store(QByteArray("garbage"));
     SceneManager manager;
     manager.addOrUpdateScene(scene("A"));
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_TRUE(log.lines[0].starts_with("⚠️ ")) << log.lines[0];
+    ASSERT_EQ(log.lines.size(), 2u);
+    EXPECT_TRUE(log.lines[1].starts_with("⚠️ ")) << log.lines[1];
     EXPECT_EQ(stored()->toByteArray(), "garbage");
 
     platform.preferences.directory = folder.path().toStdString();
     manager.saveScenes();
     EXPECT_EQ(backups().size(), 1);
-    EXPECT_EQ(log.lines.size(), 2u);
+    EXPECT_EQ(log.lines.size(), 3u);
     EXPECT_EQ(storedScenes()->size(), 1u);
 }
 
