@@ -67,7 +67,6 @@ void CustomIconButton::showPicker() {
                                 }
                             }};
     QWidget* picker = SymbolPicker::present(this, std::move(symbol), allSymbolCategories());
-    connect(picker, &QObject::destroyed, this, [this] { picker_ = nullptr; });
     picker_ = picker;
 }
 
@@ -141,7 +140,6 @@ void CustomColorButton::showPicker() {
             onColorChange_(color);
         }
     });
-    connect(popover, &QObject::destroyed, this, [this] { picker_ = nullptr; });
     picker_ = popover;
     popover->adjustSize();
     popover->move(mapToGlobal(QPoint(width() + 8, -popover->height() / 2 + height() / 2)));

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -36,14 +37,16 @@ public:
     CustomIconButton(QString icon, bool isSelected, std::function<void()> onSelect,
                      std::function<void(const std::string&)> onIconChange,
                      QWidget* parent = nullptr);
-    bool showingPicker() const { return picker_ != nullptr; }
-    QWidget* picker() const { return picker_; }
+    bool showingPicker() const { return !picker_.isNull(); }
+    QWidget* picker() const { return picker_.data(); }
 
 private:
     void showPicker();
 
     std::function<void(const std::string&)> onIconChange_;
-    QWidget* picker_ = nullptr;
+    // Cleared by Qt when the picker goes, also while this button is being destroyed (a slot on
+    // `destroyed` would then run on a half-destroyed button).
+    QPointer<QWidget> picker_;
 };
 
 // A 40-point colour swatch with a white ring when selected.
@@ -75,14 +78,16 @@ class CustomColorButton : public ColorButton {
 public:
     CustomColorButton(QColor color, bool isSelected, std::function<void()> onSelect,
                       std::function<void(const QColor&)> onColorChange, QWidget* parent = nullptr);
-    bool showingPicker() const { return picker_ != nullptr; }
-    QWidget* picker() const { return picker_; }
+    bool showingPicker() const { return !picker_.isNull(); }
+    QWidget* picker() const { return picker_.data(); }
 
 private:
     void showPicker();
 
     std::function<void(const QColor&)> onColorChange_;
-    QWidget* picker_ = nullptr;
+    // Cleared by Qt when the picker goes, also while this button is being destroyed (a slot on
+    // `destroyed` would then run on a half-destroyed button).
+    QPointer<QWidget> picker_;
 };
 
 }  // namespace swivlo
