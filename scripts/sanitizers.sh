@@ -13,7 +13,7 @@ unset sanitize
 # scripts/lsan.supp (never our own code).
 swivlo_sanitizer_environment() {
     local root=$1
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0:strict_string_checks=1:check_initialization_order=1
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0:check_initialization_order=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0
 }
