@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QPixmap pixmap(22, 22);
     pixmap.fill(Qt::black);
-    QSystemTrayIcon icon(QIcon(pixmap));
+    QSystemTrayIcon icon{QIcon(pixmap)};
     icon.show();
     return QApplication::exec();
 }

@@ -1,8 +1,10 @@
 // tray-timer SECONDS PROGRAM [ARGS...]: starts PROGRAM, waits until a window of its process (by
-// _NET_WM_PID) of tray-icon size is viewable, then idles until SECONDS after that and prints
+// _NET_WM_PID) of tray-icon size is viewable (its standard output discarded), then idles until
+// SECONDS after that and prints
 // "<milliseconds from exec to icon mapped> <resident kB>", and ends the program.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -39,9 +41,10 @@ long windowPid(Display* display, Window window, Atom pidAtom) {
 
 bool hasViewableIcon(Display* display, Window window, Atom pidAtom, long pid) {
     XWindowAttributes attributes;
-    if (windowPid(display, window, pidAtom) == pid && XGetWindowAttributes(display, window, &attributes) &&
-        attributes.map_state == IsViewable && attributes.width > 1 && attributes.width <= 48 &&
-        attributes.height > 1 && attributes.height <= 48) {
+    if (windowPid(display, window, pidAtom) == pid &&
+        XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable &&
+        attributes.width > 1 && attributes.width <= 48 && attributes.height > 1 &&
+        attributes.height <= 48) {
         return true;
     }
     Window root = 0;
@@ -90,16 +93,20 @@ int main(int argc, char** argv) {
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[2], nullptr, nullptr, argv + 2, environ) != 0) {
+    // The program's own output would mix with the figures.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid, argv[2], &quiet, nullptr, argv + 2, environ) != 0) {
         std::perror("tray-timer: spawn");
         return 1;
     }
     double mappedMs = -1;
     while (std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) {
         if (hasViewableIcon(display, DefaultRootWindow(display), pidAtom, pid)) {
-            mappedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                                 start)
-                           .count();
+            mappedMs =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
