@@ -12,6 +12,7 @@
 
 #include "app/PanelItems.h"
 #include "app/PreferencesKeys.h"
+#include "platform/LogOutput.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
 #include "shortcut/ShortcutDisplay.h"
 
@@ -26,6 +27,12 @@ void check(bool condition) {
 }
 
 QTemporaryDir* folder = nullptr;
+
+// Ignored values are reported once per value; the lines themselves do not matter here.
+class DiscardedLog : public swivlo::LogOutput {
+public:
+    void writeLine(const std::string&) override {}
+};
 
 const std::string* const allKeys[] = {
     &K::launchAtLogin,   &K::autoClosePanel,         &K::hiddenSwitchIDs,
@@ -51,6 +58,8 @@ Reading readAll() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
+    static DiscardedLog log;
+    swivlo::Service<swivlo::LogOutput>::install(&log);
     folder = new QTemporaryDir;
     return 0;
 }
