@@ -1,0 +1,139 @@
+#pragma once
+
+// Driving the real app on an X server with a tray host, as the user and as "another
+// application" would: xdotool for input, xwininfo to see what is on screen.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <functional>
+#include <optional>
+
+namespace swivlo::testing::x11 {
+
+inline QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+inline void xdotool(const QStringList& args) {
+    run(QStringLiteral("xdotool"), args);
+}
+
+// Polls another process's state until it holds or the deadline passes.
+inline bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (condition()) {
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return condition();
+}
+
+// A viewable top-level or embedded window of the app whose width lies in [minWidth, maxWidth],
+// with its absolute geometry.
+inline std::optional<QRect> swivloWindow(int minWidth, int maxWidth) {
+    static const QRegularExpression line(QStringLiteral(
+        R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))"));
+    const QString tree = run(QStringLiteral("xwininfo"), {"-root", "-tree"});
+    for (const QString& text : tree.split('\n')) {
+        const auto m = line.match(text);
+        const int width = m.captured(2).toInt();
+        if (m.hasMatch() && width >= minWidth && width <= maxWidth &&
+            run(QStringLiteral("xwininfo"), {"-id", m.captured(1)})
+                .contains(QStringLiteral("IsViewable"))) {
+            return QRect(m.captured(4).toInt(), m.captured(5).toInt(), width,
+                         m.captured(3).toInt());
+        }
+    }
+    return std::nullopt;
+}
+
+inline std::optional<QRect> trayIcon() {
+    return swivloWindow(2, 48);
+}
+inline std::optional<QRect> shownPanel() {
+    return swivloWindow(300, 300);
+}
+
+inline void clickAt(QPoint p) {
+    xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+// One Swivlo process with preferences, state and runtime folders of its own.
+class SwivloProcess {
+public:
+    SwivloProcess() {
+        QDir(home.path()).mkpath(QStringLiteral("config/Swivlo"));
+        QDir(home.path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(
+            home.filePath(QStringLiteral("runtime")),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    ~SwivloProcess() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    SwivloProcess(const SwivloProcess&) = delete;
+    SwivloProcess& operator=(const SwivloProcess&) = delete;
+
+    QString preferencesPath() const {
+        return home.filePath(QStringLiteral("config/Swivlo/Swivlo.conf"));
+    }
+
+    bool writePreferences(const QByteArray& contents) const {
+        QFile file(preferencesPath());
+        return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+    }
+
+    QProcessEnvironment environment() const {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), home.filePath(QStringLiteral("state")));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        return env;
+    }
+
+    // Starts the app and waits for its tray icon; nothing when it never appears.
+    std::optional<QRect> start() {
+        process.setProcessEnvironment(environment());
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(SWIVLO_BINARY), {});
+        if (!process.waitForStarted()) {
+            return std::nullopt;
+        }
+        std::optional<QRect> icon;
+        eventually([&] { return (icon = trayIcon()).has_value(); }, 10000);
+        return icon;
+    }
+
+    // Clicks the tray icon until the panel shows: a click that lands while the app is still
+    // busy starting can be missed, so the pointer enters the icon afresh for each try.
+    bool openPanelFromTray(QRect icon) {
+        return eventually(
+            [&] {
+                xdotool({"mousemove", "0", "400"});
+                clickAt(icon.center());
+                return eventually([] { return shownPanel().has_value(); }, 2000);
+            },
+            12000);
+    }
+
+    QTemporaryDir home;
+    QProcess process;
+};
+
+}  // namespace swivlo::testing::x11
