@@ -94,14 +94,6 @@ void PreferencesStore::reportIgnored(const std::string& key, const std::string& 
     logLine("⚠️ Ignored preference \"" + key + "\": " + reason);
 }
 
-std::string PreferencesStore::preferencesDirectory() const {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty()) {
-        base = QDir::homePath() + QStringLiteral("/.config");
-    }
-    return (base + QStringLiteral("/Swivlo")).toStdString();
-}
-
 PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler) {
     const ObserverToken token = nextToken_++;
     observers_.emplace_back(token, std::move(handler));

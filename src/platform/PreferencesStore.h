@@ -42,9 +42,7 @@ public:
 
     // The folder that holds the preferences file, so files that belong with the preferences
     // (a backup of a value that could not be read) can go beside it. Empty: there is none.
-    // The default is the folder of an INI store's "Swivlo/Swivlo.conf" under the user's
-    // configuration folder ($XDG_CONFIG_HOME, else ~/.config).
-    virtual std::string preferencesDirectory() const;
+    virtual std::string preferencesDirectory() const = 0;
 
     // For the owner that reads `key` and ignores what is stored there (wrong type, out of
     // range): logs one line naming the key and `reason`, once per stored value, so a bad value

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PreferencesKeys.h"
 #include "scenes/Scene.h"
 
 namespace swivlo {
@@ -24,7 +25,7 @@ public:
     explicit SceneManager(QObject* parent = nullptr);
 
     // The preferences key of the stored list (a data value holding JSON).
-    static inline const std::string saveKey = "SwivloScenes";
+    static inline const std::string& saveKey = PreferencesKey::swivloScenes;
 
     const std::vector<Scene>& scenes() const { return scenes_; }
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/XdgDirectories.h"
+
 namespace swivlo::desktop {
 
 namespace {
@@ -16,11 +18,7 @@ QByteArray readAll(const QString& path) {
 }  // namespace
 
 QString SettingsPreferencesStore::defaultPath() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config)) {
-        config = QDir::homePath() + QStringLiteral("/.config");
-    }
-    return config + QStringLiteral("/Swivlo/Swivlo.conf");
+    return xdgConfigHome() + QStringLiteral("/Swivlo/Swivlo.conf");
 }
 
 SettingsPreferencesStore::SettingsPreferencesStore(const QString& path)

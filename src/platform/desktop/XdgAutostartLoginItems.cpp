@@ -5,17 +5,14 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "platform/XdgDirectories.h"
+
 namespace swivlo::desktop {
 
 namespace {
 
 QString defaultDirectory() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // XDG base directories must be absolute: a relative one is ignored.
-    if (config.isEmpty() || QDir::isRelativePath(config)) {
-        config = QDir::homePath() + QStringLiteral("/.config");
-    }
-    return config + QStringLiteral("/autostart");
+    return xdgConfigHome() + QStringLiteral("/autostart");
 }
 
 // Exec quoting of desktop entries: the path in double quotes with ", `, $ and

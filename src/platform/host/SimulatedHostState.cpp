@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <limits>
 
+#include "platform/XdgDirectories.h"
+
 namespace swivlo {
 
 namespace {
@@ -122,11 +124,7 @@ std::optional<SimulatedHostState> SimulatedHostState::fromJson(const QByteArray&
 }
 
 QString simulatedHostStatePath() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + "/.local/state";
-    }
-    return base + "/swivlo/simulated-host.json";
+    return xdgStateHome() + "/swivlo/simulated-host.json";
 }
 
 }  // namespace swivlo
