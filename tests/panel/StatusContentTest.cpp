@@ -52,6 +52,15 @@ const Strings builtInOrder = {"hide_desktop",  "hide_widgets",     "auto_hide_do
                               "stage_manager", "hide_all_windows", "dark_mode",
                               "keep_awake",    "screen_cleaner"};
 
+// What reading the switch states sends to the host, in order (dark mode and keep awake start
+// nothing).
+const Strings stateReadings = {
+    "shell: defaults read com.apple.finder CreateDesktop",
+    "shell: defaults read com.apple.WindowManager StandardHideWidgets",
+    "script: tell application \"System Events\" to get autohide of dock preferences",
+    "shell: defaults read com.apple.WindowManager GloballyEnabled",
+};
+
 TEST_F(StatusContentTest, EmptyStoresGiveEightRowsInBuiltInOrderAndNoSceneSection) {
     EXPECT_EQ(visibleIds(), builtInOrder);
     EXPECT_FALSE(content.hasScenes());
@@ -98,13 +107,7 @@ TEST_F(StatusContentTest, OrderAndHiddenIdsAreReadAtEveryDraw) {
 
 TEST_F(StatusContentTest, LoadingStatesReadsEachSwitchInOrder) {
     content.loadSwitchStates();
-    const Strings expected = {
-        "shell: defaults read com.apple.finder CreateDesktop",
-        "shell: defaults read com.apple.WindowManager StandardHideWidgets",
-        "script: tell application \"System Events\" to get autohide of dock preferences",
-        "shell: defaults read com.apple.WindowManager GloballyEnabled",
-    };
-    EXPECT_EQ(host.timeline(), expected);
+    EXPECT_EQ(host.timeline(), stateReadings);
     EXPECT_FALSE(content.hideDesktop()) << "never written: icons count as visible";
     EXPECT_FALSE(content.keepAwakeEnabled());
 }
@@ -267,13 +270,7 @@ TEST_F(StatusContentTest, TurningOffAnInactiveSceneOnlyRereadsStates) {
     addScene({{"hideDesktop", true}});
     host.clearHistory();
     content.sceneRows().at(0).control.asToggle()->set(false);
-    const Strings expected = {
-        "shell: defaults read com.apple.finder CreateDesktop",
-        "shell: defaults read com.apple.WindowManager StandardHideWidgets",
-        "script: tell application \"System Events\" to get autohide of dock preferences",
-        "shell: defaults read com.apple.WindowManager GloballyEnabled",
-    };
-    EXPECT_EQ(host.timeline(), expected);
+    EXPECT_EQ(host.timeline(), stateReadings);
 }
 
 TEST_F(StatusContentTest, ScenesAreNeitherReorderedNorHiddenByPanelPreferences) {
