@@ -115,16 +115,27 @@ public:
         if (!process.waitForStarted()) {
             return std::nullopt;
         }
+        // The icon is mapped before the tray host has placed it and resized itself around it,
+        // so its position only counts once two readings a moment apart agree.
         std::optional<QRect> icon;
-        eventually([&] { return (icon = trayIcon()).has_value(); }, 10000);
+        eventually(
+            [&] {
+                const auto before = trayIcon();
+                QThread::msleep(200);
+                icon = trayIcon();
+                return icon && icon == before;
+            },
+            10000);
         return icon;
     }
 
     // Clicks the tray icon until the panel shows: a click that lands while the app is still
-    // busy starting can be missed, so the pointer enters the icon afresh for each try.
+    // busy starting can be missed, so the pointer enters the icon afresh for each try, wherever
+    // the tray host has put it by then.
     bool openPanelFromTray(QRect icon) {
         return eventually(
             [&] {
+                icon = trayIcon().value_or(icon);
                 xdotool({"mousemove", "0", "400"});
                 clickAt(icon.center());
                 return eventually([] { return shownPanel().has_value(); }, 2000);
