@@ -53,6 +53,12 @@ bool SceneListReader::skipContainer() {
     return true;
 }
 
+// A container where a member's or a feature's value belongs makes that value invalid, and its
+// contents are skipped; anywhere else the document is not a scene list.
+bool SceneListReader::unexpectedContainer() {
+    return other() && skipContainer();
+}
+
 bool SceneListReader::boolean(bool value) {
     if (skipDepth_ > 0) {
         return true;
@@ -102,28 +108,20 @@ bool SceneListReader::start_object(std::size_t) {
     if (skipDepth_ > 0) {
         return skipContainer();
     }
-    switch (level_) {
-        case Level::List:
-            level_ = Level::Scene;
-            scene_ = Scene{};
-            validMembers_ = 0;
-            member_ = Unknown;
-            return true;
-        case Level::Scene:
-            if (member_ == Features) {
-                level_ = Level::Features;
-                scene_.features.clear();
-                invalidFeatures_.clear();
-                return true;
-            }
-            setValid(false);
-            return skipContainer();
-        case Level::Features:
-            setFeature(std::nullopt);
-            return skipContainer();
-        default:
-            return false;
+    if (level_ == Level::List) {
+        level_ = Level::Scene;
+        scene_ = Scene{};
+        validMembers_ = 0;
+        member_ = Unknown;
+        return true;
     }
+    if (level_ == Level::Scene && member_ == Features) {
+        level_ = Level::Features;
+        scene_.features.clear();
+        invalidFeatures_.clear();
+        return true;
+    }
+    return unexpectedContainer();
 }
 
 bool SceneListReader::key(string_t& name) {
@@ -167,19 +165,11 @@ bool SceneListReader::start_array(std::size_t) {
     if (skipDepth_ > 0) {
         return skipContainer();
     }
-    switch (level_) {
-        case Level::Top:
-            level_ = Level::List;
-            return true;
-        case Level::Scene:
-            setValid(false);
-            return skipContainer();
-        case Level::Features:
-            setFeature(std::nullopt);
-            return skipContainer();
-        default:
-            return false;
+    if (level_ == Level::Top) {
+        level_ = Level::List;
+        return true;
     }
+    return unexpectedContainer();
 }
 
 bool SceneListReader::end_array() {

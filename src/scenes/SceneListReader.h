@@ -51,6 +51,7 @@ private:
     bool other();
     // Enters a container whose contents do not matter.
     bool skipContainer();
+    bool unexpectedContainer();
     // The current feature's value: a bool, or none for any other value.
     void setFeature(std::optional<bool> value);
     void setValid(bool valid);
