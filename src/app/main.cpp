@@ -2,12 +2,12 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <cstdio>
 #include <memory>
 
 #include "app/AppDelegate.h"
 #include "app/HostAppearance.h"
 #include "panel/StatusContentView.h"
+#include "platform/LogOutput.h"
 #include "platform/desktop/DesktopPlatform.h"
 #include "platform/desktop/PanelPopover.h"
 #include "platform/host/DesktopHost.h"
@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
 
     QLockFile lock(lockPath());
     if (anotherInstanceRuns(lock)) {
-        std::printf("Swivlo is already running.\n");
-        std::fflush(stdout);
+        swivlo::logLine("Swivlo is already running.");
         return 0;
     }
 

@@ -3,9 +3,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QWindow>
-#include <cstdio>
 
+#include "platform/LogOutput.h"
 #include "platform/desktop/X11InputObserver.h"
 #include "shortcut/KeyTranslation.h"
 #include "shortcut/QtKeyEvents.h"
@@ -70,9 +69,7 @@ std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask,
         if (!observer_) {
             if (!unavailableReported_) {
                 unavailableReported_ = true;
-                std::printf("Global shortcut and outside clicks are unavailable: %s\n",
-                            whyNot.c_str());
-                std::fflush(stdout);
+                logLine("Global shortcut and outside clicks are unavailable: " + whyNot);
             }
             return std::nullopt;
         }
