@@ -32,7 +32,7 @@ PanelPalette PanelPalette::forScheme(ColorScheme scheme) {
             .controlBackground = QColor(30, 30, 30),
             .panelBackground = QColor(40, 40, 42),
             .separator = QColor(255, 255, 255, 26),
-            .accent = QColor(10, 132, 255),
+            .accent = SystemColors::color("blue", true),
             .switchTrackOff = QColor(255, 255, 255, 41),
             .switchKnob = QColor(236, 236, 236),
             .focusRing = QColor(26, 169, 255, 128),
@@ -46,7 +46,7 @@ PanelPalette PanelPalette::forScheme(ColorScheme scheme) {
         .controlBackground = QColor(255, 255, 255),
         .panelBackground = QColor(246, 246, 246),
         .separator = QColor(0, 0, 0, 26),
-        .accent = QColor(0, 122, 255),
+        .accent = SystemColors::color("blue", false),
         .switchTrackOff = QColor(0, 0, 0, 26),
         .switchKnob = QColor(255, 255, 255),
         .focusRing = QColor(0, 103, 244, 102),
@@ -71,8 +71,7 @@ void Appearance::setColorScheme(ColorScheme scheme) {
 }
 
 QColor Appearance::namedColor(const QString& name, ColorScheme scheme) {
-    const auto rgb = SystemColors::rgb(name.toLatin1().toStdString(), scheme == ColorScheme::dark);
-    return rgb ? QColor::fromRgb(static_cast<QRgb>(*rgb)) : QColor();
+    return SystemColors::color(name.toLatin1().toStdString(), scheme == ColorScheme::dark);
 }
 
 QFont Appearance::font(qreal pointSize, QFont::Weight weight) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -38,6 +40,12 @@ constexpr std::optional<std::uint32_t> rgb(std::string_view name, bool dark) {
         }
     }
     return std::nullopt;
+}
+
+// The same as an opaque colour; an invalid colour for an unknown name.
+inline QColor color(std::string_view name, bool dark) {
+    const auto value = rgb(name, dark);
+    return value ? QColor::fromRgb(static_cast<QRgb>(*value)) : QColor();
 }
 
 }  // namespace swivlo::SystemColors

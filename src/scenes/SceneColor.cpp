@@ -17,10 +17,6 @@ constexpr std::array<std::string_view, 10> kNames = {
     "blue", "green", "orange", "purple", "pink", "red", "yellow", "cyan", "indigo", "teal",
 };
 
-QColor systemColor(std::string_view name, bool isDark) {
-    return QColor::fromRgb(static_cast<QRgb>(*SystemColors::rgb(name, isDark)));
-}
-
 int channel(float component) {
     // Extended-range colours can lie outside 0-1; the stored form has one byte per channel.
     const long rounded = std::lround(static_cast<double>(component) * 255.0);
@@ -35,12 +31,12 @@ std::span<const std::string_view> sceneColorNames() {
 
 QColor resolveSceneColor(std::string_view text, bool isDark) {
     if (std::find(kNames.begin(), kNames.end(), text) != kNames.end()) {
-        return systemColor(text, isDark);
+        return SystemColors::color(text, isDark);
     }
     if (auto custom = parseCustomColor(text)) {
         return *custom;
     }
-    return systemColor("blue", isDark);
+    return SystemColors::color("blue", isDark);
 }
 
 std::optional<QColor> parseCustomColor(std::string_view text) {
@@ -68,7 +64,7 @@ std::optional<QColor> parseCustomColor(std::string_view text) {
 }
 
 std::string customColorString(const QColor& colour) {
-    const QColor rgb = colour.isValid() ? colour.toRgb() : systemColor("blue", false);
+    const QColor rgb = colour.isValid() ? colour.toRgb() : SystemColors::color("blue", false);
     char text[16];
     std::snprintf(text, sizeof text, "custom:%02X%02X%02X", channel(rgb.redF()),
                   channel(rgb.greenF()), channel(rgb.blueF()));
