@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QVariant>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "platform/ObserverList.h"
 #include "platform/Service.h"
 
 namespace swivlo {
@@ -15,7 +14,7 @@ namespace swivlo {
 // Reading starts no process.
 class GlobalDomain {
 public:
-    using ObserverToken = std::uint64_t;
+    using ObserverToken = ObserverList::Token;
 
     virtual ~GlobalDomain() = default;
     // The stored value, or none when the domain or the key is absent.
@@ -30,8 +29,7 @@ protected:
     void notifyAppearanceChanged();
 
 private:
-    std::vector<std::pair<ObserverToken, std::function<void()>>> observers_;
-    ObserverToken nextToken_ = 1;
+    ObserverList observers_;
 };
 
 inline GlobalDomain& globalDomain() {

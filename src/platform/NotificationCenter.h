@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "platform/ObserverList.h"
 
 namespace swivlo {
 
@@ -11,7 +11,7 @@ namespace swivlo {
 // Posting is synchronous; observers run in registration order on the posting (main) thread.
 class NotificationCenter {
 public:
-    using Token = std::uint64_t;
+    using Token = ObserverList::Token;
 
     static NotificationCenter& defaultCenter();
 
@@ -20,13 +20,7 @@ public:
     void post(const std::string& name);
 
 private:
-    struct Observer {
-        Token token;
-        std::string name;
-        std::function<void()> handler;
-    };
-    std::vector<Observer> observers_;
-    Token nextToken_ = 1;
+    ObserverList observers_;
 };
 
 }  // namespace swivlo

@@ -1,8 +1,5 @@
 #include "platform/PreferencesStore.h"
 
-#include <QDir>
-#include <algorithm>
-
 #include "platform/LogOutput.h"
 
 namespace swivlo {
@@ -95,25 +92,15 @@ void PreferencesStore::reportIgnored(const std::string& key, const std::string& 
 }
 
 PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler) {
-    const ObserverToken token = nextToken_++;
-    observers_.emplace_back(token, std::move(handler));
-    return token;
+    return observers_.add(std::move(handler));
 }
 
 void PreferencesStore::removeChangeObserver(ObserverToken token) {
-    std::erase_if(observers_, [token](const auto& o) { return o.first == token; });
+    observers_.remove(token);
 }
 
 void PreferencesStore::notifyChanged() {
-    const auto snapshot = observers_;
-    for (const auto& [token, handler] : snapshot) {
-        const bool stillObserving =
-            std::any_of(observers_.begin(), observers_.end(),
-                        [t = token](const auto& o) { return o.first == t; });
-        if (stillObserving) {
-            handler();
-        }
-    }
+    observers_.notify();
 }
 
 }  // namespace swivlo

@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "platform/ObserverList.h"
 #include "platform/Service.h"
 
 namespace swivlo {
@@ -18,7 +18,7 @@ namespace swivlo {
 // absent, and the caller applies its default.
 class PreferencesStore {
 public:
-    using ObserverToken = std::uint64_t;
+    using ObserverToken = ObserverList::Token;
 
     virtual ~PreferencesStore() = default;
 
@@ -57,9 +57,8 @@ protected:
     void notifyChanged();
 
 private:
-    std::vector<std::pair<ObserverToken, std::function<void()>>> observers_;
+    ObserverList observers_;
     mutable std::map<std::string, QVariant> reportedIgnored_;
-    ObserverToken nextToken_ = 1;
 };
 
 inline PreferencesStore& preferences() {
