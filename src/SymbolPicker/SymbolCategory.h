@@ -53,10 +53,6 @@ std::optional<SymbolCategory> symbolCategory(QStringView rawValue);
 // Every category, in declaration order.
 const std::vector<SymbolCategory>& allSymbolCategories();
 
-inline std::size_t qHash(SymbolCategory category, std::size_t seed = 0) noexcept {
-    return static_cast<std::size_t>(category) ^ seed;
-}
-
 // A set of categories. Thirty categories fit one word, so testing whether two sets meet is a
 // single AND, which keeps the picker's per-keystroke filter cheap.
 class SymbolCategorySet {
@@ -79,7 +75,6 @@ public:
     void insert(SymbolCategory c) { bits_ |= bit(c); }
     bool contains(SymbolCategory c) const { return (bits_ & bit(c)) != 0; }
     bool intersects(const SymbolCategorySet& other) const { return (bits_ & other.bits_) != 0; }
-    bool isEmpty() const { return bits_ == 0; }
     int size() const { return __builtin_popcount(bits_); }
     // The members in declaration order.
     std::vector<SymbolCategory> toList() const;

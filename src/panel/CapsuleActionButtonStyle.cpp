@@ -7,16 +7,8 @@
 
 namespace swivlo {
 
-namespace {
-
-PanelPalette paletteFor(ColorScheme scheme) {
-    return PanelPalette::forScheme(scheme);
-}
-
-}  // namespace
-
 QColor CapsuleActionButtonStyle::baseFill() const {
-    const PanelPalette colors = paletteFor(colorScheme);
+    const PanelPalette colors = PanelPalette::forScheme(colorScheme);
     return colorScheme == ColorScheme::dark ? Appearance::withOpacity(colors.windowBackground, 0.7)
                                             : colors.controlBackground;
 }
@@ -27,7 +19,7 @@ QColor CapsuleActionButtonStyle::fill(qreal pressed) const {
 }
 
 QColor CapsuleActionButtonStyle::rim() const {
-    return Appearance::withOpacity(paletteFor(colorScheme).primary, 0.12);
+    return Appearance::withOpacity(PanelPalette::forScheme(colorScheme).primary, 0.12);
 }
 
 QColor CapsuleActionButtonStyle::innerRim() const {
@@ -61,7 +53,7 @@ void CapsuleActionButtonStyle::draw(QPainter& painter, const QRectF& frame, cons
     const QRectF textBox = frame.adjusted(frame.height() / 4, 0, -frame.height() / 4, 0);
     const QString shown = QFontMetricsF(font).elidedText(label, Qt::ElideRight, textBox.width());
     painter.setFont(font);
-    painter.setPen(paletteFor(colorScheme).label);
+    painter.setPen(PanelPalette::forScheme(colorScheme).label);
     painter.drawText(textBox, Qt::AlignCenter, shown);
     painter.restore();
 }

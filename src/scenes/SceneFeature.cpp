@@ -1,7 +1,6 @@
 #include "scenes/SceneFeature.h"
 
 #include <QCoreApplication>
-#include <QHashFunctions>
 #include <QStringList>
 #include <array>
 
@@ -62,15 +61,6 @@ const std::array<Entry, 6> kEntries = {{
      "bolt.fill"},
 }};
 
-const Entry* findEntry(std::string_view id) {
-    for (const Entry& entry : kEntries) {
-        if (entry.id == id) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 const std::vector<SceneFeature>& SceneFeature::allFeatures() {
@@ -92,17 +82,6 @@ const SceneFeature* SceneFeature::find(std::string_view id) {
         }
     }
     return nullptr;
-}
-
-std::size_t qHash(const SceneFeature& feature, std::size_t seed) {
-    return qHashMulti(
-        seed, QByteArrayView(feature.id.data(), qsizetype(feature.id.size())), feature.title,
-        QByteArrayView(feature.icon.data(), qsizetype(feature.icon.size())), feature.defaultValue);
-}
-
-QString sceneFeatureShortLabel(std::string_view id) {
-    const Entry* entry = findEntry(id);
-    return entry ? translated(entry->label) : QString();
 }
 
 QString sceneSummary(const Scene& scene) {

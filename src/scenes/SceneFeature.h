@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,21 +34,9 @@ struct SceneFeature {
     static const SceneFeature* find(std::string_view id);
 };
 
-std::size_t qHash(const SceneFeature& feature, std::size_t seed = 0);
-
-// The short label of a feature in a scene's one-line summary; empty for an unknown id.
-QString sceneFeatureShortLabel(std::string_view id);
-
 // The one-line summary shown under a scene's name: the short labels of the features it sets
 // (whatever the value), in catalogue order, joined by " · "; the "feature_summary_empty" text
 // when it sets none the catalogue knows.
 QString sceneSummary(const Scene& scene);
 
 }  // namespace swivlo
-
-template <>
-struct std::hash<swivlo::SceneFeature> {
-    std::size_t operator()(const swivlo::SceneFeature& feature) const noexcept {
-        return swivlo::qHash(feature);
-    }
-};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>

@@ -30,7 +30,6 @@ public:
     explicit AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent = nullptr);
     ~AboutView() override;
 
-    Updater& updater() const { return *updater_; }
     CheckForUpdatesView* updateButton() const { return button_; }
 
     static inline const char* websiteURL = "https://swivlo.app";

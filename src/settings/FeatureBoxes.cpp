@@ -39,13 +39,12 @@ FeatureItemRow::FeatureItemRow(const SceneFeature& feature, bool isEnabled, Scen
     layout->addWidget(hint);
     if (isEnabled) {
         layout->addSpacing(10 - layout->spacing());
-        switch_ = new SwitchControl(this);
-        switch_->setTint(accentColor());
-        switch_->setAccessibleName(feature.title);
-        switch_->setChecked(model.featureValue(feature.id));
-        connect(switch_, &QAbstractButton::toggled, this,
+        auto* valueSwitch = new SwitchControl(this);
+        valueSwitch->setAccessibleName(feature.title);
+        valueSwitch->setChecked(model.featureValue(feature.id));
+        connect(valueSwitch, &QAbstractButton::toggled, this,
                 [&model, id = feature.id](bool on) { model.setFeatureValue(id, on); });
-        layout->addWidget(switch_);
+        layout->addWidget(valueSwitch);
     }
     setCursor(Qt::OpenHandCursor);
 }

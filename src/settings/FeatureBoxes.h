@@ -11,7 +11,6 @@ class QVBoxLayout;
 namespace swivlo {
 
 class SceneEditorModel;
-class SwitchControl;
 
 // One feature in a box. Drags carry the feature's id as plain text.
 class FeatureItemRow : public QWidget {
@@ -21,7 +20,6 @@ public:
     FeatureItemRow(const SceneFeature& feature, bool isEnabled, SceneEditorModel& model,
                    QWidget* parent = nullptr);
     const SceneFeature& feature() const { return feature_; }
-    SwitchControl* valueSwitch() const { return switch_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,7 +28,6 @@ protected:
 
 private:
     SceneFeature feature_;
-    SwitchControl* switch_ = nullptr;
     std::optional<QPoint> pressPoint_;
 };
 
@@ -41,7 +38,6 @@ class FeatureBox : public QWidget {
 public:
     FeatureBox(bool isEnabledBox, SceneEditorModel& model, QWidget* parent = nullptr);
     void rebuild();
-    bool isEnabledBox() const { return isEnabledBox_; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

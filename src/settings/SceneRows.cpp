@@ -61,7 +61,6 @@ SceneRow::SceneRow(Scene scene, SceneManager& manager, std::function<void()> onE
     const QString name = QCoreApplication::translate("Swivlo", scene_.name.c_str());
     auto* layout = rowLayout(this, scene_, name, sceneSummary(scene_));
     switch_->setChecked(scene_.isActive);
-    switch_->setTint(accentColor());
     switch_->setAccessibleName(name);
     layout->addWidget(switch_);
     connect(switch_, &QAbstractButton::toggled, this, [this](bool on) {

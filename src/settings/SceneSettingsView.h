@@ -27,7 +27,6 @@ public:
     void addPreset(std::size_t index);
     void createScene();
     bool isBreathing() const { return isBreathing_; }
-    QWidget* scenesSection() const { return scenesSection_; }
 
 private:
     void rebuildScenes();

@@ -188,10 +188,10 @@ FormSection::FormSection(const QString& header, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     if (!header.isEmpty()) {
-        header_ = textLabel(header, settings::font(TextStyle::title3, QFont::DemiBold),
-                            labelColor(), this);
-        header_->setContentsMargins(4, 0, 0, 0);
-        layout->addWidget(header_);
+        auto* title = textLabel(header, settings::font(TextStyle::title3, QFont::DemiBold),
+                                labelColor(), this);
+        title->setContentsMargins(4, 0, 0, 0);
+        layout->addWidget(title);
     }
     layout->addWidget(card_);
     cardLayout_->setContentsMargins(12, 2, 12, 2);

@@ -43,7 +43,6 @@ class SymbolView : public QWidget {
 public:
     SymbolView(QString name, int symbolSize, QColor color, QWidget* parent = nullptr);
     void setSymbol(const QString& name);
-    const QString& symbol() const { return name_; }
     void setColor(const QColor& color);
     void setGradient(std::vector<QColor> stops);
     void setFrameWidth(int width);
@@ -78,14 +77,10 @@ public:
     void addRow(QWidget* row);
     // A row laid out edge to edge (a list that draws its own separators).
     void addBareRow(QWidget* row);
-    QWidget* card() const { return card_; }
-    QLabel* headerLabel() const { return header_; }
 
 private:
-    QLabel* header_ = nullptr;
     QWidget* card_;
     QVBoxLayout* cardLayout_;
-    std::vector<QFrame*> separators_;
 };
 
 // The scrollable page of a grouped form: a navigation title and sections stacked top down.
@@ -97,7 +92,6 @@ public:
     void addSection(QWidget* section);
     // Space for a toolbar button beside the title.
     void setTitleAccessory(QWidget* accessory);
-    QVBoxLayout* contentLayout() const { return content_; }
 
 private:
     QScrollArea* scroll_;

@@ -18,7 +18,6 @@ SwitchRow::SwitchRow(const QString& title, bool on, std::function<void(bool)> on
     layout->addStretch(1);
     switch_->setChecked(on);
     switch_->setAccessibleName(title);
-    switch_->setTint(accentColor());
     layout->addWidget(switch_);
     connect(switch_, &QAbstractButton::toggled, this, [onChange = std::move(onChange)](bool value) {
         if (onChange) {

@@ -19,7 +19,6 @@ public:
     ShortcutRecorder::CaptureHandler& onCapture() { return recorder_.onCapture; }
     ShortcutRecorder::ClearHandler& onClear() { return recorder_.onClear; }
     bool isRecording() const { return recorder_.isRecording(); }
-    const std::string& lastDisplayString() const { return recorder_.lastDisplayString(); }
 
     void setDisplayString(const std::string& text);
 

@@ -2,7 +2,6 @@
 
 #include <QFileSystemWatcher>
 #include <QSettings>
-#include <memory>
 
 #include "platform/PreferencesStore.h"
 

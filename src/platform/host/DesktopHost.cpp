@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <memory>
-
 #include "platform/LogOutput.h"
 #include "platform/host/OsascriptRunner.h"
 #include "platform/host/PosixProcessRunner.h"

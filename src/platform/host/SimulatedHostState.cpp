@@ -1,6 +1,5 @@
 #include "platform/host/SimulatedHostState.h"
 
-#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <limits>

@@ -25,7 +25,6 @@ public:
     TapDisposition send(TapEventType type);
     // Taps created and not yet invalidated.
     std::size_t liveTaps() const { return taps_.size(); }
-    std::size_t sourcesOnMainLoop() const { return attached_.size(); }
 
     // When true, the host refuses the tap (missing permission, keyboard held by someone else).
     bool refuseTap = false;
