@@ -2,7 +2,6 @@
 #include "scenes/FeatureActions.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
-#include "switches/HostTexts.h"
 #include "switches/SystemTools.h"
 
 namespace swivlo {
@@ -13,11 +12,9 @@ namespace {
 const FeatureAction kActions[] = {
     {SceneFeatureId::hideDesktop, [](bool v) { SystemTools::shared().setDesktopIconsVisible(!v); }},
     {SceneFeatureId::hideWidgets, [](bool v) { SystemTools::shared().setWidgetsHidden(v); }},
-    {SceneFeatureId::autoHideDock,
-     [](bool v) { SystemTools::shared().runAppleScript(HostTexts::dockScript(v)); }},
+    {SceneFeatureId::autoHideDock, [](bool v) { SystemTools::shared().setDockAutoHide(v); }},
     {SceneFeatureId::stageManager, [](bool v) { SystemTools::shared().setStageManagerEnabled(v); }},
-    {SceneFeatureId::darkMode,
-     [](bool v) { SystemTools::shared().runAppleScript(HostTexts::appearanceScript(v)); }},
+    {SceneFeatureId::darkMode, [](bool v) { SystemTools::shared().setDarkMode(v); }},
     {SceneFeatureId::keepAwake, [](bool v) { SystemTools::shared().setKeepAwake(v); }},
 };
 
@@ -27,21 +24,21 @@ std::span<const FeatureAction> featureActions() {
     return kActions;
 }
 
-void SceneManager::applyFeatures(const Scene& scene) {
+void SceneManager::runFeatures(const Scene& scene, bool inverted) {
     // Catalogue order, so a scene always changes the host in the same order.
     for (const FeatureAction& action : featureActions()) {
         if (const auto it = scene.features.find(action.featureId); it != scene.features.end()) {
-            action.run(it->second);
+            action.run(it->second != inverted);
         }
     }
 }
 
+void SceneManager::applyFeatures(const Scene& scene) {
+    runFeatures(scene, false);
+}
+
 void SceneManager::revertFeatures(const Scene& scene) {
-    for (const FeatureAction& action : featureActions()) {
-        if (const auto it = scene.features.find(action.featureId); it != scene.features.end()) {
-            action.run(!it->second);
-        }
-    }
+    runFeatures(scene, true);
 }
 
 void SceneManager::activateScene(const Scene& scene) {

@@ -56,6 +56,8 @@ signals:
 
 private:
     Scene* findScene(const QUuid& id);
+    // Runs the scene's feature actions with their values, or the opposite values when inverted.
+    void runFeatures(const Scene& scene, bool inverted);
 
     std::vector<Scene> scenes_;
     // The bytes of a stored value that could not be read: kept in a file before the first save

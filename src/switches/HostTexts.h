@@ -4,8 +4,8 @@
 #include <string>
 
 // The exact texts Swivlo sends to the host for each switch, and the rules that read a switch's
-// state from the host's answer. The panel and scene activation build their commands from these,
-// so every caller sends the same bytes.
+// state from the host's answer. SystemTools sends them, so every switch and scene sends the same
+// bytes.
 namespace swivlo::HostTexts {
 
 // Values are sent as literal words: "true"/"false" for -bool settings and scripts, "1"/"0" for

@@ -37,7 +37,7 @@ public:
     bool isStageManagerEnabled();
     bool isDarkModeEnabled();
 
-    // The switches whose texts callers may also build themselves (HostTexts); each is one run.
+    // Each of these is one run of the text HostTexts gives for it.
     bool isWidgetsHidden();
     bool isDockAutoHidden();
     void setDockAutoHide(bool autohide);
