@@ -79,6 +79,11 @@ bool XdgAutostartLoginItems::setEnabled(bool enabled) {
         QFile file(entryPath());
         return !file.exists() || file.remove();
     }
+    const QByteArray text = entryText(executable_);
+    if (QFile current(entryPath());
+        current.open(QIODevice::ReadOnly) && current.readAll() == text) {
+        return true;
+    }
     if (!QDir().mkpath(directory_)) {
         return false;
     }
@@ -86,7 +91,7 @@ bool XdgAutostartLoginItems::setEnabled(bool enabled) {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(entryText(executable_));
+    file.write(text);
     return file.commit();
 }
 
