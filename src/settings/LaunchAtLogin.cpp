@@ -8,18 +8,16 @@ namespace swivlo {
 
 namespace {
 
+// The login item's state after asking for `wanted`: read back only when the host refused.
+bool settle(bool wanted) {
+    return loginItems().setEnabled(wanted) ? wanted : loginItems().isEnabled();
+}
+
 void storeIfChanged(bool enabled) {
-    const auto stored = preferences().boolValue(PreferencesKey::launchAtLogin);
-    if (!stored && preferences().object(PreferencesKey::launchAtLogin)) {
-        // An unreadable value reads as off. While the login item is off too there is nothing to
-        // correct, and rewriting the file would lose whatever else the user wrote by hand.
-        preferences().reportIgnored(PreferencesKey::launchAtLogin, "not a boolean");
-        if (!enabled) {
-            return;
-        }
-    }
-    // A key never written reads as off: leave the file alone rather than write what it means.
-    if (stored.value_or(false) != enabled) {
+    // An unreadable value reads as off (and is reported): while the login item is off too, the
+    // file is left alone rather than losing whatever else the user wrote by hand. A key never
+    // written reads as off as well.
+    if (Preferences::launchAtLogin() != enabled) {
         preferences().setBool(PreferencesKey::launchAtLogin, enabled);
     }
 }
@@ -27,16 +25,13 @@ void storeIfChanged(bool enabled) {
 }  // namespace
 
 void setLaunchAtLogin(bool on) {
-    loginItems().setEnabled(on);
-    preferences().setBool(PreferencesKey::launchAtLogin, loginItems().isEnabled());
+    preferences().setBool(PreferencesKey::launchAtLogin, settle(on));
 }
 
 void reconcileLaunchAtLogin() {
+    // An entry left by an earlier start is registered again, so it names this binary.
     const bool enabled = loginItems().isEnabled();
-    if (enabled) {
-        loginItems().setEnabled(true);
-    }
-    storeIfChanged(loginItems().isEnabled());
+    storeIfChanged(enabled && settle(true));
 }
 
 }  // namespace swivlo
