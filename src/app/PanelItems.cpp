@@ -1,5 +1,7 @@
 #include "app/PanelItems.h"
 
+#include <algorithm>
+
 namespace swivlo::PanelItems {
 
 const std::vector<Item>& builtIn() {
@@ -40,8 +42,29 @@ std::string joinIds(const std::vector<std::string>& ids) {
     return joined;
 }
 
+std::set<std::string> idSet(std::string_view list) {
+    const std::vector<std::string> pieces = splitIds(list);
+    return {pieces.begin(), pieces.end()};
+}
+
 std::vector<Item> orderedItems(std::string_view order) {
-    return ordered(order, builtIn(), [](const Item& item) { return item.id; });
+    const std::vector<std::string> pieces = splitIds(order);
+    const std::vector<Item>& items = builtIn();
+    std::vector<Item> result;
+    std::set<std::string> placed;
+    for (const std::string& piece : pieces) {
+        const auto it = std::find_if(items.begin(), items.end(),
+                                     [&](const Item& item) { return item.id == piece; });
+        if (it != items.end() && placed.insert(piece).second) {
+            result.push_back(*it);
+        }
+    }
+    for (const Item& item : items) {
+        if (!placed.count(item.id)) {
+            result.push_back(item);
+        }
+    }
+    return result;
 }
 
 }  // namespace swivlo::PanelItems

@@ -46,10 +46,8 @@ std::string StatusContent::panelItemsOrder() {
     return Preferences::panelItemsOrder();
 }
 
-Row StatusContent::switchRow(const std::string& id) {
-    const auto& items = PanelItems::builtIn();
-    const auto& item = *std::find_if(items.begin(), items.end(),
-                                     [&](const PanelItems::Item& i) { return i.id == id; });
+Row StatusContent::switchRow(const PanelItems::Item& item) {
+    const std::string& id = item.id;
     Row row;
     row.id = QString::fromStdString(item.id);
     row.title = QString::fromStdString(item.title);
@@ -83,12 +81,11 @@ Row StatusContent::switchRow(const std::string& id) {
 }
 
 std::vector<Row> StatusContent::visibleRows() {
-    const auto hiddenIds = PanelItems::splitIds(hiddenSwitchIDs());
-    const std::set<std::string> hidden(hiddenIds.begin(), hiddenIds.end());
+    const std::set<std::string> hidden = PanelItems::idSet(hiddenSwitchIDs());
     std::vector<Row> rows;
     for (const auto& item : PanelItems::orderedItems(panelItemsOrder())) {
         if (!hidden.count(item.id)) {
-            rows.push_back(switchRow(item.id));
+            rows.push_back(switchRow(item));
         }
     }
     return rows;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PanelItems.h"
 #include "panel/Row.h"
 #include "platform/NotificationCenter.h"
 
@@ -79,7 +80,7 @@ signals:
     void changed();
 
 private:
-    Row switchRow(const std::string& id);
+    Row switchRow(const PanelItems::Item& item);
     void closePanelIfNeeded();
     void setField(bool& field, bool value);
 

@@ -13,23 +13,16 @@ namespace swivlo {
 namespace {
 
 std::set<std::string> hiddenIds() {
-    const auto pieces = PanelItems::splitIds(Preferences::hiddenSwitchIDs());
-    return {pieces.begin(), pieces.end()};
+    return PanelItems::idSet(Preferences::hiddenSwitchIDs());
 }
 
 }  // namespace
 
-std::vector<SwitchItem> defaultSwitchItems() {
-    std::vector<SwitchItem> items;
-    for (const auto& item : PanelItems::builtIn()) {
-        items.push_back({item.id, item.title});
-    }
-    return items;
-}
-
 void GeneralSettings::reload() {
-    orderedSwitches_ = PanelItems::ordered(Preferences::panelItemsOrder(), defaultSwitchItems(),
-                                           [](const SwitchItem& item) { return item.id; });
+    orderedSwitches_.clear();
+    for (const auto& item : PanelItems::orderedItems(Preferences::panelItemsOrder())) {
+        orderedSwitches_.push_back({item.id, item.title});
+    }
 }
 
 void GeneralSettings::moveSwitches(std::vector<int> sources, int destination) {

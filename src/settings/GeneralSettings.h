@@ -16,9 +16,6 @@ struct SwitchItem {
     friend bool operator==(const SwitchItem&, const SwitchItem&) = default;
 };
 
-// The eight panel items in their built-in order.
-std::vector<SwitchItem> defaultSwitchItems();
-
 // The General tab's state and edits. Every edit is written to the preferences store at once;
 // the list order is read from the store by reload(), when the tab comes on screen.
 class GeneralSettings {
