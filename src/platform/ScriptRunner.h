@@ -20,6 +20,8 @@ inline const std::string scriptErrorMessageKey = "NSAppleScriptErrorMessage";
 inline const std::string scriptErrorBriefMessageKey = "NSAppleScriptErrorBriefMessage";
 inline const std::string scriptErrorAppNameKey = "NSAppleScriptErrorAppName";
 inline const std::string scriptErrorRangeKey = "NSAppleScriptErrorRange";
+// The error number of a script the user has not allowed to control another application.
+inline constexpr std::int64_t scriptErrorNotAuthorized = -1743;
 
 // The dictionary as the host prints one: "{\n    Key = value;\n}", keys sorted, text quoted
 // unless it is a plain word.

@@ -1,6 +1,7 @@
 // The switch actions and readings of SystemTools, and the keep-awake child.
 #include "app/Notifications.h"
 #include "platform/GlobalDomain.h"
+#include "platform/HostPaths.h"
 #include "platform/LogOutput.h"
 #include "platform/NotificationCenter.h"
 #include "switches/SystemTools.h"
@@ -66,8 +67,8 @@ void SystemTools::setKeepAwake(bool on) {
             return;
         }
         std::string error;
-        auto child =
-            processRunner().launch({caffeinatePath, {"-d", "-i", "-s", "-u"}, std::nullopt}, error);
+        auto child = processRunner().launch(
+            {HostPaths::caffeinate, {"-d", "-i", "-s", "-u"}, std::nullopt}, error);
         if (!child) {
             logLine("❌ Failed to start caffeinate: " + error);
             return;

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 
 #include "app/Notifications.h"
+#include "platform/HostPaths.h"
 #include "platform/LogOutput.h"
 #include "platform/NotificationCenter.h"
 #include "platform/ScriptRunner.h"
@@ -35,7 +36,7 @@ SystemTools& SystemTools::shared() {
 
 std::optional<std::string> SystemTools::runShellCommand(const std::string& command) {
     const ProcessOutcome outcome =
-        processRunner().run({shellPath, {"-c", command}, std::vector{shellEnvironment}});
+        processRunner().run({HostPaths::shell, {"-c", command}, std::vector{shellEnvironment}});
     if (!outcome.launched) {
         logLine("Shell command execution failed: " + outcome.launchError);
         return std::nullopt;
@@ -62,7 +63,7 @@ std::optional<std::string> SystemTools::runAppleScript(const std::string& source
             const auto number = outcome.error.find(scriptErrorNumberKey);
             if (number != outcome.error.end()) {
                 const auto* value = std::get_if<std::int64_t>(&number->second);
-                if (value && *value == -1743) {
+                if (value && *value == scriptErrorNotAuthorized) {
                     logLine("⚠️ Permission denied");
                     lastPermissionDenied_ = true;
                     NotificationCenter::defaultCenter().post(

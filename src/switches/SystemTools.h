@@ -19,9 +19,7 @@ public:
     SystemTools(const SystemTools&) = delete;
     SystemTools& operator=(const SystemTools&) = delete;
 
-    static inline const std::string shellPath = "/bin/zsh";
     static inline const std::string shellEnvironment = "PATH=/usr/bin:/bin:/usr/sbin:/sbin";
-    static inline const std::string caffeinatePath = "/usr/bin/caffeinate";
 
     // Runs `command` with /bin/zsh -c; the combined, trimmed output, or none when the shell
     // could not be started or the output is not UTF-8.

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "platform/HostPaths.h"
 #include "platform/LogOutput.h"
 #include "platform/host/OsascriptRunner.h"
 #include "platform/host/PosixProcessRunner.h"
@@ -19,8 +20,8 @@ bool executableExists(const std::string& path) {
 }  // namespace
 
 DesktopHostKind chooseDesktopHost(bool (*isExecutable)(const std::string& path)) {
-    const bool real = isExecutable("/bin/zsh") && isExecutable("/usr/bin/defaults") &&
-                      isExecutable(OsascriptRunner::defaultPath);
+    const bool real = isExecutable(HostPaths::shell) && isExecutable(HostPaths::defaults) &&
+                      isExecutable(HostPaths::osascript);
     return real ? DesktopHostKind::Real : DesktopHostKind::Simulated;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/HostPaths.h"
 #include "platform/ProcessRunner.h"
 #include "platform/ScriptRunner.h"
 
@@ -9,11 +10,10 @@ namespace swivlo {
 // ("0:63: execution error: Not authorized ... (-1743)") back into an error dictionary.
 class OsascriptRunner : public ScriptRunner {
 public:
-    explicit OsascriptRunner(ProcessRunner& processes, std::string executable = defaultPath)
+    explicit OsascriptRunner(ProcessRunner& processes,
+                             std::string executable = HostPaths::osascript)
         : processes_(processes), executable_(std::move(executable)) {}
     ScriptOutcome execute(const std::string& source) override;
-
-    static inline const std::string defaultPath = "/usr/bin/osascript";
 
     // The dictionary for one error line of the tool; exposed for tests.
     static ScriptErrorInfo parseErrorLine(const std::string& line);

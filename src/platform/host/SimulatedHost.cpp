@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <regex>
 
+#include "platform/HostPaths.h"
+
 namespace swivlo {
 
 namespace {
@@ -46,7 +48,7 @@ ScriptErrorInfo permissionError() {
     return {{scriptErrorAppNameKey, "System Events"},
             {scriptErrorBriefMessageKey, message},
             {scriptErrorMessageKey, message},
-            {scriptErrorNumberKey, std::int64_t{-1743}}};
+            {scriptErrorNumberKey, scriptErrorNotAuthorized}};
 }
 
 std::string joined(const ProcessRequest& request) {
@@ -65,7 +67,7 @@ public:
         : child_(std::move(child)), events_(std::move(events)) {}
     bool isRunning() override { return child_->isRunning(); }
     void terminate() override {
-        events_->push_back("terminate: " + SimulatedHost::caffeinatePath);
+        events_->push_back("terminate: " + HostPaths::caffeinate);
         child_->terminate();
     }
     std::int64_t pid() const override { return child_->pid(); }
@@ -162,9 +164,10 @@ void SimulatedHost::save() {
 ProcessOutcome SimulatedHost::run(const ProcessRequest& request) {
     syncFromDisk();
     ProcessOutcome outcome;
-    if (request.executable != shellPath || request.arguments.size() != 2 ||
+    if (request.executable != HostPaths::shell || request.arguments.size() != 2 ||
         request.arguments[0] != "-c") {
-        outcome.launchError = "The simulated host runs only \u201c" + shellPath + " -c\u201d";
+        outcome.launchError =
+            "The simulated host runs only \u201c" + HostPaths::shell + " -c\u201d";
         return outcome;
     }
     events_->push_back("shell: " + request.arguments[1]);
@@ -177,7 +180,7 @@ ProcessOutcome SimulatedHost::run(const ProcessRequest& request) {
 
 std::unique_ptr<ChildProcess> SimulatedHost::launch(const ProcessRequest& request,
                                                     std::string& error) {
-    if (request.executable != caffeinatePath || !caffeinateAvailable) {
+    if (request.executable != HostPaths::caffeinate || !caffeinateAvailable) {
         error = "The file \u201c" + request.executable +
                 "\u201d could not be started: No such file or directory";
         return nullptr;

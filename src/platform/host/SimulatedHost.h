@@ -49,9 +49,6 @@ public:
     // When false, the keep-awake tool is missing and cannot be started.
     bool caffeinateAvailable = true;
 
-    static inline const std::string shellPath = "/bin/zsh";
-    static inline const std::string caffeinatePath = "/usr/bin/caffeinate";
-
 private:
     struct ShellResult {
         int status = 0;

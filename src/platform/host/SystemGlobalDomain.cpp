@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QSettings>
 
+#include "platform/HostPaths.h"
+
 namespace swivlo {
 
 std::optional<QVariant> SystemGlobalDomain::persistentValue(const std::string& key) const {
@@ -14,7 +16,7 @@ std::optional<QVariant> SystemGlobalDomain::persistentValue(const std::string& k
 #else
     // Other hosts with a defaults tool keep their own store format: ask the tool.
     const ProcessOutcome outcome =
-        processes_.run({"/usr/bin/defaults", {"read", "-g", key}, std::nullopt});
+        processes_.run({HostPaths::defaults, {"read", "-g", key}, std::nullopt});
     if (!outcome.launched || outcome.exitStatus != 0) {
         return std::nullopt;
     }
