@@ -14,6 +14,10 @@ namespace swivlo {
 namespace {
 
 const std::string appearanceKey = "AppleInterfaceStyle";
+
+std::optional<QVariant> appearance(const SimulatedHostState& state) {
+    return state.value(SimulatedHostState::globalDomain, appearanceKey);
+}
 const std::string dockDomain = "com.apple.dock";
 const std::string dockKey = "autohide";
 
@@ -92,30 +96,29 @@ const SimulatedHostState& SimulatedHost::state() const {
 }
 
 void SimulatedHost::setState(SimulatedHostState state) {
+    syncFromDisk();
     change([&] { state_ = std::move(state); });
 }
 
 void SimulatedHost::setAutomationPermitted(bool permitted) {
+    syncFromDisk();
     change([&] { state_.automationPermitted = permitted; });
 }
 
 void SimulatedHost::change(const std::function<void()>& apply) {
-    syncFromDisk();
-    const auto before = state_.value(SimulatedHostState::globalDomain, appearanceKey);
     const SimulatedHostState old = state_;
     apply();
     if (!(state_ == old)) {
         save();
     }
-    if (state_.value(SimulatedHostState::globalDomain, appearanceKey) != before) {
+    if (appearance(state_) != appearance(old)) {
         notifyAppearanceChanged();
     }
 }
 
 void SimulatedHost::syncFromDisk() {
-    const auto before = state_.value(SimulatedHostState::globalDomain, appearanceKey);
-    if (reloadIfChangedOnDisk() &&
-        state_.value(SimulatedHostState::globalDomain, appearanceKey) != before) {
+    const auto before = appearance(state_);
+    if (reloadIfChangedOnDisk() && appearance(state_) != before) {
         notifyAppearanceChanged();
     }
 }
@@ -229,7 +232,7 @@ std::optional<std::string> SimulatedHost::runSystemEvents(const std::string& nor
         return word;
     }
     if (normalized.find("get dark mode") != std::string::npos) {
-        const auto v = state_.value(SimulatedHostState::globalDomain, appearanceKey);
+        const auto v = appearance(state_);
         return v && v->toString() == "Dark" ? "true" : "false";
     }
     if (normalized.find("set dark mode") != std::string::npos) {

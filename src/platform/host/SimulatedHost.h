@@ -59,7 +59,8 @@ private:
     ShellResult runKillall(const std::vector<std::string>& args);
     std::optional<std::string> runSystemEvents(const std::string& normalized);
 
-    // Applies a change and saves it; reports an appearance change to observers.
+    // Applies a change and saves it; reports an appearance change to observers. Callers have
+    // read the state file first.
     void change(const std::function<void()>& apply);
     // Picks up edits made to the state file while running; true when it was re-read.
     bool reloadIfChangedOnDisk() const;
