@@ -218,6 +218,7 @@ std::vector<SymbolMapping> SymbolProvider::parseTable(const QString& text, QStri
             *errors << QStringLiteral("line %1: %2").arg(line).arg(why);
         }
     };
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"));
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNumber = i + 1;
@@ -226,8 +227,7 @@ std::vector<SymbolMapping> SymbolProvider::parseTable(const QString& text, QStri
         if (hash >= 0) {
             line.truncate(hash);
         }
-        const QStringList fields =
-            line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList fields = line.split(whiteSpace, Qt::SkipEmptyParts);
         if (fields.isEmpty()) {
             continue;
         }
