@@ -5,26 +5,13 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "panel/Appearance.h"
 #include "panel/ContinuousShape.h"
 #include "panel/SymbolProvider.h"
 
 namespace swivlo {
 
 namespace {
-
-// Sizes are in points, as on the host, where a point is one logical pixel.
-QFont systemFont(int size, QFont::Weight weight = QFont::Normal) {
-    QFont font;
-    font.setPixelSize(size);
-    font.setWeight(weight);
-    return font;
-}
-
-QColor white(double opacity) {
-    QColor color(Qt::white);
-    color.setAlphaF(static_cast<float>(opacity));
-    return color;
-}
 
 QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -51,7 +38,7 @@ QLabel* symbolLabel(const QString& name, int pointSize, const QColor& color, QWi
 CleanerExitButton::CleanerExitButton(QWidget* parent) : QAbstractButton(parent) {
     setText(tr("Exit Cleaning Mode"));
     setAccessibleName(text());
-    setFont(systemFont(titleSize, QFont::Medium));
+    setFont(Appearance::font(titleSize, QFont::Medium));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -84,14 +71,16 @@ void CleanerExitButton::paintEvent(QPaintEvent*) {
 ScreenCleanerView::ScreenCleanerView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    auto* symbol = symbolLabel(QStringLiteral("sparkles"), symbolSize, white(0.8), this);
-    title_ = textLabel(tr("Screen Cleaning Mode"), systemFont(titleSize, QFont::Medium), white(0.8),
-                       this);
-    hint_ = textLabel(tr("Keyboard and mouse are locked"), systemFont(hintSize), white(0.5), this);
+    auto* symbol = symbolLabel(QStringLiteral("sparkles"), symbolSize,
+                               Appearance::withOpacity(Qt::white, 0.8), this);
+    title_ = textLabel(tr("Screen Cleaning Mode"), Appearance::font(titleSize, QFont::Medium),
+                       Appearance::withOpacity(Qt::white, 0.8), this);
+    hint_ = textLabel(tr("Keyboard and mouse are locked"), Appearance::font(hintSize),
+                      Appearance::withOpacity(Qt::white, 0.5), this);
 
     exitButton_ = new CleanerExitButton(this);
     auto* glow = new QGraphicsDropShadowEffect(exitButton_);
-    glow->setColor(white(0.3));
+    glow->setColor(Appearance::withOpacity(Qt::white, 0.3));
     glow->setBlurRadius(10);
     glow->setOffset(0, 0);
     exitButton_->setGraphicsEffect(glow);
