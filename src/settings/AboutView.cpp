@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "panel/Appearance.h"
 #include "platform/Application.h"
 #include "platform/BundleInfo.h"
 #include "settings/SettingsStyle.h"
@@ -83,7 +84,8 @@ AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent
 
     auto* nameStack = new QVBoxLayout;
     nameStack->setSpacing(12);
-    auto* name = textLabel(localized("Swivlo"), systemFont(24, QFont::Bold), labelColor(), this);
+    auto* name =
+        textLabel(localized("Swivlo"), Appearance::font(24, QFont::Bold), labelColor(), this);
     nameStack->addWidget(name, 0, Qt::AlignHCenter);
     auto* version =
         textLabel(aboutVersionLine(), settings::font(TextStyle::body), secondaryLabelColor(), this);

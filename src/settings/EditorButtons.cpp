@@ -9,6 +9,7 @@
 
 #include "SymbolPicker/SymbolPicker.h"
 #include "panel/Appearance.h"
+#include "panel/SymbolProvider.h"
 #include "settings/SettingsStyle.h"
 
 namespace swivlo {
@@ -42,7 +43,7 @@ void IconButton::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(QRectF(rect()), 10, 10);
     const QColor symbolColor = isSelected_ ? QColor(Qt::white) : labelColor();
     const QRectF box(14, 14, 24, 24);
-    painter.drawPixmap(box, symbolPixmap(icon_, 24, symbolColor, devicePixelRatioF()), QRectF());
+    SymbolProvider::paint(painter, box, icon_, symbolColor);
 }
 
 CustomIconButton::CustomIconButton(QString icon, bool isSelected, std::function<void()> onSelect,

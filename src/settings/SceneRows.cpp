@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "panel/SwitchControl.h"
+#include "panel/SymbolProvider.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
@@ -92,9 +93,9 @@ void SceneRow::mouseReleaseEvent(QMouseEvent* event) {
 void SceneRow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     const QColor destructive = resolveSceneColor("red");
-    menu.addAction(QIcon(symbolPixmap(QStringLiteral("pencil"), 14, labelColor(), 2.0)),
+    menu.addAction(SymbolProvider::icon(QStringLiteral("pencil"), labelColor()),
                    QCoreApplication::translate("Swivlo", "Edit"), this, &SceneRow::edit);
-    menu.addAction(QIcon(symbolPixmap(QStringLiteral("trash"), 14, destructive, 2.0)),
+    menu.addAction(SymbolProvider::icon(QStringLiteral("trash"), destructive),
                    QCoreApplication::translate("Swivlo", "Delete"), this, &SceneRow::remove);
     menu.exec(event->globalPos());
 }

@@ -9,6 +9,7 @@
 #include <QSequentialAnimationGroup>
 #include <QVBoxLayout>
 
+#include "panel/SymbolProvider.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
 #include "settings/SceneRows.h"
@@ -47,7 +48,7 @@ SceneSettingsView::SceneSettingsView(SceneManager& manager, std::function<void()
     auto* page = new FormPage(localized("Scene"), this);
     layout->addWidget(page);
 
-    auto* add = new QPushButton(QIcon(symbolPixmap(QStringLiteral("plus"), 14, labelColor(), 2.0)),
+    auto* add = new QPushButton(SymbolProvider::icon(QStringLiteral("plus"), labelColor()),
                                 localized("Add Scene"));
     add->setFont(settings::font(TextStyle::body));
     add->setObjectName(QStringLiteral("AddScene"));

@@ -17,28 +17,24 @@ QString localized(const char* key) {
     return QCoreApplication::translate("Swivlo", key);
 }
 
-QFont systemFont(qreal size, QFont::Weight weight) {
-    return Appearance::font(size, weight);
-}
-
 QFont font(TextStyle style, QFont::Weight weight) {
     switch (style) {
         case TextStyle::body:
-            return systemFont(13, weight);
+            return Appearance::font(13, weight);
         case TextStyle::callout:
-            return systemFont(12, weight);
+            return Appearance::font(12, weight);
         case TextStyle::headline:
-            return systemFont(13, weight == QFont::Normal ? QFont::Bold : weight);
+            return Appearance::font(13, weight == QFont::Normal ? QFont::Bold : weight);
         case TextStyle::subheadline:
-            return systemFont(11, weight);
+            return Appearance::font(11, weight);
         case TextStyle::caption:
-            return systemFont(10, weight);
+            return Appearance::font(10, weight);
         case TextStyle::title2:
-            return systemFont(17, weight);
+            return Appearance::font(17, weight);
         case TextStyle::title3:
-            return systemFont(15, weight);
+            return Appearance::font(15, weight);
     }
-    return systemFont(13, weight);
+    return Appearance::font(13, weight);
 }
 
 QColor labelColor() {
@@ -58,10 +54,6 @@ QColor controlBackgroundColor() {
 }
 QColor accentColor() {
     return Appearance::shared().palette().accent;
-}
-
-QPixmap symbolPixmap(const QString& name, int size, const QColor& color, qreal devicePixelRatio) {
-    return SymbolProvider::pixmap(name, size, color, devicePixelRatio);
 }
 
 SymbolView::SymbolView(QString name, int symbolSize, QColor color, QWidget* parent)
@@ -113,12 +105,12 @@ void SymbolView::paintEvent(QPaintEvent*) {
                      symbolSize_);
     const qreal dpr = devicePixelRatioF();
     if (gradient_.empty()) {
-        painter.drawPixmap(box, symbolPixmap(name_, symbolSize_, color_, dpr), QRectF());
+        SymbolProvider::paint(painter, box, name_, color_);
         return;
     }
     // A gradient symbol: the symbol's shape as a mask over a gradient from top-leading to
     // bottom-trailing.
-    QPixmap mask = symbolPixmap(name_, symbolSize_, Qt::black, dpr);
+    QPixmap mask = SymbolProvider::pixmap(name_, symbolSize_, Qt::black, dpr);
     QPixmap painted(mask.size());
     painted.setDevicePixelRatio(dpr);
     painted.fill(Qt::transparent);
@@ -224,7 +216,7 @@ FormPage::FormPage(const QString& title, QWidget* parent)
 
     auto* titleLayout = new QHBoxLayout(titleBar_);
     titleLayout->setContentsMargins(24, 16, 20, 8);
-    auto* titleLabel = textLabel(title, systemFont(20, QFont::Bold), labelColor(), titleBar_);
+    auto* titleLabel = textLabel(title, Appearance::font(20, QFont::Bold), labelColor(), titleBar_);
     titleLabel->setObjectName(QStringLiteral("navigationTitle"));
     titleLayout->addWidget(titleLabel);
     titleLayout->addStretch(1);

@@ -21,7 +21,6 @@ QString localized(const char* key);
 // The host's text styles, in points (one point is one device-independent pixel here).
 enum class TextStyle { body, callout, headline, subheadline, caption, title2, title3 };
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
-QFont systemFont(qreal size, QFont::Weight weight = QFont::Normal);
 
 QColor labelColor();
 QColor secondaryLabelColor();
@@ -29,9 +28,6 @@ QColor separatorColor();
 QColor windowBackgroundColor();
 QColor controlBackgroundColor();
 QColor accentColor();
-
-// Every symbol the settings window draws comes through here.
-QPixmap symbolPixmap(const QString& name, int size, const QColor& color, qreal devicePixelRatio);
 
 // A symbol drawn in a fixed frame, in a colour or a brush (a gradient across the frame), with
 // an opacity and scale the breathing effect changes.

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "panel/Appearance.h"
+#include "panel/SymbolProvider.h"
 #include "settings/AboutView.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/SceneEditorView.h"
@@ -51,7 +52,7 @@ void styleSidebar(QListWidget* list) {
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem* item = list->item(row);
         const auto tab = static_cast<SettingsTab>(item->data(Qt::UserRole).toInt());
-        item->setIcon(QIcon(symbolPixmap(symbolName(tab), 16, accentColor(), 2.0)));
+        item->setIcon(SymbolProvider::icon(symbolName(tab), accentColor()));
     }
 }
 
