@@ -10,7 +10,7 @@ namespace swivlo {
 
 // A scene's colour is stored as one of the named colours ("blue") or as "custom:RRGGBB".
 
-// The ten names, in the order an editor offers them.
+// The ten names, in the order an editor offers them (it offers the first eight as swatches).
 std::span<const std::string_view> sceneColorNames();
 
 // The colour a view draws for a stored value: a named colour (exact, case-sensitive), else a

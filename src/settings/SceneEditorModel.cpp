@@ -45,8 +45,11 @@ const std::vector<std::string>& SceneEditorModel::offeredIcons() {
 }
 
 const std::vector<std::string>& SceneEditorModel::offeredColors() {
-    static const std::vector<std::string> colors = {"blue", "green", "orange", "purple",
-                                                    "pink", "red",   "yellow", "cyan"};
+    // Indigo and teal are kept when a scene has them, but not offered.
+    static const std::vector<std::string> colors = [] {
+        const auto offered = sceneColorNames().first(8);
+        return std::vector<std::string>(offered.begin(), offered.end());
+    }();
     return colors;
 }
 
@@ -78,24 +81,22 @@ void SceneEditorModel::changeCustomColor(const QColor& color) {
     selectedColor_ = customColorString(customColor_);
 }
 
-std::vector<SceneFeature> SceneEditorModel::enabledFeatures() const {
+std::vector<SceneFeature> SceneEditorModel::featuresWhere(bool enabled) const {
     std::vector<SceneFeature> list;
     for (const auto& feature : SceneFeature::allFeatures()) {
-        if (featureConfigs_.count(feature.id)) {
+        if (featureConfigs_.count(feature.id) == (enabled ? 1u : 0u)) {
             list.push_back(feature);
         }
     }
     return list;
 }
 
+std::vector<SceneFeature> SceneEditorModel::enabledFeatures() const {
+    return featuresWhere(true);
+}
+
 std::vector<SceneFeature> SceneEditorModel::disabledFeatures() const {
-    std::vector<SceneFeature> list;
-    for (const auto& feature : SceneFeature::allFeatures()) {
-        if (!featureConfigs_.count(feature.id)) {
-            list.push_back(feature);
-        }
-    }
-    return list;
+    return featuresWhere(false);
 }
 
 bool SceneEditorModel::featureValue(const std::string& id) const {

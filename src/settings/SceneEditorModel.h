@@ -82,6 +82,9 @@ public:
     void save(SceneManager& manager) const;
 
 private:
+    // The catalogue's features that the scene sets (enabled) or leaves alone, in catalogue order.
+    std::vector<SceneFeature> featuresWhere(bool enabled) const;
+
     std::optional<Scene> scene_;
     std::string selectedIcon_ = "wand.and.stars";
     std::string customIcon_ = "sparkles";

@@ -46,32 +46,26 @@ SettingsWindowController::~SettingsWindowController() {
 }
 
 void SettingsWindowController::showSettings() {
-    if (window_) {
-        window_->show();
-        window_->raise();
-        window_->activateWindow();
-        application().activateIgnoringOtherApps();
-        return;
+    if (!window_) {
+        auto* window = new SettingsWindow(*this);
+        window->setWindowTitle(QCoreApplication::translate("Swivlo", "Settings"));
+        window->setObjectName(QStringLiteral("SettingsWindow"));
+        auto* layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(new SettingsView(manager_ ? *manager_ : SceneManager::shared(),
+                                           updaterFactory, window));
+        window->setMinimumSize(contentSize);
+        window->resize(contentSize);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), contentSize);
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
+        window_ = window;
     }
-    auto* window = new SettingsWindow(*this);
-    window->setWindowTitle(QCoreApplication::translate("Swivlo", "Settings"));
-    window->setObjectName(QStringLiteral("SettingsWindow"));
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(
-        new SettingsView(manager_ ? *manager_ : SceneManager::shared(), updaterFactory, window));
-    window->setMinimumSize(contentSize);
-    window->resize(contentSize);
-    window_ = window;
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), contentSize);
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
     application().activateIgnoringOtherApps();
 }
 
