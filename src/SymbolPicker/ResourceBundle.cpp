@@ -89,20 +89,24 @@ std::optional<QString> ResourceBundle::pathForResource(const QString& name,
 }
 
 QString ResourceBundle::localizedString(const QString& key) const {
-    QStringList languages;
-    const QLocale locale;
-    languages << locale.name() << locale.name().section(QLatin1Char('_'), 0, 0)
-              << QStringLiteral("en");
-    for (const QString& language : languages) {
-        const QString file =
-            QDir(path_).filePath(language + QStringLiteral(".lproj/Localizable.strings"));
-        const QHash<QString, QString> strings = readStrings(file);
-        const auto it = strings.constFind(key);
-        if (it != strings.cend()) {
-            return *it;
+    if (!strings_) {
+        // The locale's own texts first, then its language's, then English.
+        const QLocale locale;
+        QStringList languages{locale.name(), locale.name().section(QLatin1Char('_'), 0, 0),
+                              QStringLiteral("en")};
+        languages.removeDuplicates();
+        strings_.emplace();
+        for (const QString& language : languages) {
+            const QHash<QString, QString> table = readStrings(
+                QDir(path_).filePath(language + QStringLiteral(".lproj/Localizable.strings")));
+            for (auto it = table.cbegin(); it != table.cend(); ++it) {
+                if (!strings_->contains(it.key())) {
+                    strings_->insert(it.key(), it.value());
+                }
+            }
         }
     }
-    return key;
+    return strings_->value(key, key);
 }
 
 QString pickerLocalizedString(const QString& key) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -34,11 +35,13 @@ public:
     std::optional<QString> pathForResource(const QString& name, const QString& type) const;
 
     // The text for `key` in the user's language ("<language>.lproj/Localizable.strings"),
-    // falling back to English and then to the key itself.
+    // falling back to English and then to the key itself. The files are read at the first
+    // lookup.
     QString localizedString(const QString& key) const;
 
 private:
     QString path_;
+    mutable std::optional<QHash<QString, QString>> strings_;
 };
 
 // The text for `key` from the shared bundle; the key itself when there is no bundle.
