@@ -76,6 +76,7 @@ std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask,
     }
     const MonitorToken token = next_++;
     global_[token] = {mask, std::move(handler)};
+    updateWantedTypes();
     return token;
 }
 
@@ -90,10 +91,20 @@ std::optional<MonitorToken> X11EventMonitors::addLocalMonitor(EventMask mask,
 }
 
 void X11EventMonitors::removeMonitor(MonitorToken token) {
-    global_.erase(token);
+    if (global_.erase(token)) {
+        updateWantedTypes();
+    }
     if (local_.erase(token) && local_.empty()) {
         QCoreApplication::instance()->removeEventFilter(this);
     }
+}
+
+void X11EventMonitors::updateWantedTypes() {
+    EventMask wanted = 0;
+    for (const auto& [token, entry] : global_) {
+        wanted |= entry.first;
+    }
+    observer_->setWantedTypes(wanted);
 }
 
 void X11EventMonitors::deliverGlobal(const Event& event) {

@@ -29,6 +29,7 @@ protected:
 
 private:
     void deliverGlobal(const Event& event);
+    void updateWantedTypes();
 
     std::unique_ptr<X11InputObserver> observer_;
     bool unavailableReported_ = false;

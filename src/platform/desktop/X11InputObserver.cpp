@@ -144,7 +144,7 @@ void X11InputObserver::drain() {
 
 void X11InputObserver::handleRawKey(unsigned keycode) {
     const auto keyCode = keys::keyCodeFromX11(keycode);
-    if (!keyCode || focusIsOurs()) {
+    if (!(wanted_ & eventMask(EventType::KeyDown)) || !keyCode || focusIsOurs()) {
         return;
     }
     Event event;
@@ -174,7 +174,7 @@ void X11InputObserver::handleRawButton(unsigned button) {
             event.type = EventType::OtherMouseDown;
             break;
     }
-    if (pointerIsOverOurs()) {
+    if (!(wanted_ & eventMask(event.type)) || pointerIsOverOurs()) {
         return;
     }
     event.modifierFlags = keys::modifierFlagsFromX11(modifierState_);

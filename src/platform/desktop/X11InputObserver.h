@@ -23,6 +23,10 @@ public:
     static std::unique_ptr<X11InputObserver> open(Sink sink, std::string& whyNot);
     ~X11InputObserver() override;
 
+    // The event types anyone listens for; others are dropped before asking the X server
+    // whose window they were aimed at.
+    void setWantedTypes(EventMask types) { wanted_ = types; }
+
 private:
     X11InputObserver(void* display, int xiOpcode, Sink sink);
     void drain();
@@ -35,6 +39,7 @@ private:
     int xiOpcode_;
     int xkbEventBase_ = 0;
     unsigned modifierState_ = 0;
+    EventMask wanted_ = 0;
     Sink sink_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
