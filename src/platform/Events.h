@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -72,6 +73,38 @@ public:
     virtual std::optional<MonitorToken> addLocalMonitor(EventMask mask, LocalHandler handler) = 0;
     virtual void removeMonitor(MonitorToken token) = 0;
 };
+
+// The monitors an implementation holds, by token (so in the order they were added), with the
+// delivery rules every implementation follows. Handlers may add or remove monitors while they
+// run: one removed before its turn is skipped, one added waits for the next event.
+using GlobalMonitorMap = std::map<MonitorToken, std::pair<EventMask, EventMonitors::GlobalHandler>>;
+using LocalMonitorMap = std::map<MonitorToken, std::pair<EventMask, EventMonitors::LocalHandler>>;
+
+inline void deliverToGlobalMonitors(const GlobalMonitorMap& monitors, const Event& event) {
+    const auto snapshot = monitors;
+    for (const auto& [token, entry] : snapshot) {
+        if ((entry.first & eventMask(event.type)) && monitors.count(token)) {
+            entry.second(event);
+        }
+    }
+}
+
+// The event as the local monitors leave it, each seeing what the one before let through;
+// nothing once one discards it.
+inline std::optional<Event> deliverToLocalMonitors(const LocalMonitorMap& monitors,
+                                                   const Event& event) {
+    std::optional<Event> current = event;
+    const auto snapshot = monitors;
+    for (const auto& [token, entry] : snapshot) {
+        if (monitors.count(token) && (entry.first & eventMask(current->type))) {
+            current = entry.second(*current);
+            if (!current) {
+                break;
+            }
+        }
+    }
+    return current;
+}
 
 inline EventMonitors& eventMonitors() {
     return Service<EventMonitors>::get();

@@ -65,7 +65,8 @@ std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask,
                                                                GlobalHandler handler) {
     if (!observer_) {
         std::string whyNot;
-        observer_ = X11InputObserver::open([this](const Event& e) { deliverGlobal(e); }, whyNot);
+        observer_ = X11InputObserver::open(
+            [this](const Event& e) { deliverToGlobalMonitors(global_, e); }, whyNot);
         if (!observer_) {
             if (!unavailableReported_) {
                 unavailableReported_ = true;
@@ -107,16 +108,6 @@ void X11EventMonitors::updateWantedTypes() {
     observer_->setWantedTypes(wanted);
 }
 
-void X11EventMonitors::deliverGlobal(const Event& event) {
-    // Handlers may add or remove monitors while they run.
-    const auto snapshot = global_;
-    for (const auto& [token, entry] : snapshot) {
-        if ((entry.first & eventMask(event.type)) && global_.count(token)) {
-            entry.second(event);
-        }
-    }
-}
-
 bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
     // Each input event reaches its window first and its widgets after: look at it once.
     if (!watched->isWindowType()) {
@@ -126,18 +117,7 @@ bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
     if (!converted) {
         return false;
     }
-    std::optional<Event> current = converted;
-    const auto snapshot = local_;
-    for (const auto& [token, entry] : snapshot) {
-        if (!local_.count(token) || !(entry.first & eventMask(current->type))) {
-            continue;
-        }
-        current = entry.second(*current);
-        if (!current) {
-            return true;
-        }
-    }
-    return false;
+    return !deliverToLocalMonitors(local_, *converted).has_value();
 }
 
 }  // namespace swivlo::desktop

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <map>
 #include <memory>
 
 #include "platform/Events.h"
@@ -28,13 +27,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void deliverGlobal(const Event& event);
     void updateWantedTypes();
 
     std::unique_ptr<X11InputObserver> observer_;
     bool unavailableReported_ = false;
-    std::map<MonitorToken, std::pair<EventMask, GlobalHandler>> global_;
-    std::map<MonitorToken, std::pair<EventMask, LocalHandler>> local_;
+    GlobalMonitorMap global_;
+    LocalMonitorMap local_;
     MonitorToken next_ = 1;
 };
 

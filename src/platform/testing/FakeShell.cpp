@@ -103,27 +103,11 @@ void FakeEventMonitors::removeMonitor(MonitorToken token) {
 }
 
 void FakeEventMonitors::sendGlobal(const Event& event) {
-    // Handlers may add or remove monitors: deliver to a snapshot.
-    const auto snapshot = global_;
-    for (const auto& [token, entry] : snapshot) {
-        if ((entry.first & eventMask(event.type)) && global_.count(token)) {
-            entry.second(event);
-        }
-    }
+    deliverToGlobalMonitors(global_, event);
 }
 
 std::optional<Event> FakeEventMonitors::sendLocal(const Event& event) {
-    std::optional<Event> current = event;
-    const auto snapshot = local_;
-    for (const auto& [token, entry] : snapshot) {
-        if (!current) {
-            break;
-        }
-        if (entry.first & eventMask(current->type)) {
-            current = entry.second(*current);
-        }
-    }
-    return current;
+    return deliverToLocalMonitors(local_, event);
 }
 
 }  // namespace swivlo::testing

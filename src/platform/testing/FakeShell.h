@@ -93,8 +93,8 @@ public:
 
 private:
     CallLog& log_;
-    std::map<MonitorToken, std::pair<EventMask, GlobalHandler>> global_;
-    std::map<MonitorToken, std::pair<EventMask, LocalHandler>> local_;
+    GlobalMonitorMap global_;
+    LocalMonitorMap local_;
     MonitorToken next_ = 1;
 };
 
