@@ -21,6 +21,13 @@ enum class TapEventType : std::uint32_t {
 
 enum class TapDisposition { Pass, Drop };
 
+// Whether a tap made with `mask` asked for `type`. The "disabled" notices lie beyond any mask
+// bit; the host reports them to every tap regardless.
+constexpr bool tapMaskContains(EventMask mask, TapEventType type) {
+    const auto bit = static_cast<std::uint32_t>(type);
+    return bit < 64 && (mask & (EventMask{1} << bit)) != 0;
+}
+
 using TapCallback = std::function<TapDisposition(TapEventType)>;
 using TapPort = std::uint64_t;
 using TapSource = std::uint64_t;

@@ -19,10 +19,6 @@ Display* dpy(void* display) {
 // Sources are numbered apart from ports so a mix-up cannot silently work.
 constexpr std::uint64_t sourceBit = std::uint64_t{1} << 63;
 
-bool wants(EventMask mask, TapEventType type) {
-    return mask & (EventMask{1} << static_cast<int>(type));
-}
-
 }  // namespace
 
 X11KeyboardTap::X11KeyboardTap() {
@@ -185,7 +181,7 @@ void X11KeyboardTap::drain(TapPort port) {
             type = IsModifierKey(sym)       ? TapEventType::FlagsChanged
                    : event.type == KeyPress ? TapEventType::KeyDown
                                             : TapEventType::KeyUp;
-            if (!wants(tap.mask, type)) {
+            if (!tapMaskContains(tap.mask, type)) {
                 continue;
             }
         } else if (event.type == FocusOut && event.xfocus.mode == NotifyUngrab && tap.grabbed) {

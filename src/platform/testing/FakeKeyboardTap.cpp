@@ -67,8 +67,7 @@ TapDisposition FakeKeyboardTap::send(TapEventType type) {
         // The host reports its own "disabled" notices to every tap, whatever the mask.
         const bool disabledNotice = type == TapEventType::TapDisabledByTimeout ||
                                     type == TapEventType::TapDisabledByUserInput;
-        const bool inMask = static_cast<std::uint32_t>(type) < 64 &&
-                            (tap->second.mask & (EventMask{1} << static_cast<int>(type)));
+        const bool inMask = tapMaskContains(tap->second.mask, type);
         if ((disabledNotice || (inMask && tap->second.enabled)) && tap->second.callback) {
             result = tap->second.callback(type);
         }
