@@ -16,12 +16,8 @@ using Strings = std::vector<std::string>;
 
 class StatusContentTest : public ::testing::Test {
 protected:
-    StatusContentTest() {
-        closeRequests = NotificationCenter::defaultCenter().addObserver(
-            Notification::requestClosePopover, [this] { ++closeRequestCount; });
-    }
-    ~StatusContentTest() override {
-        NotificationCenter::defaultCenter().removeObserver(closeRequests);
+    int closeRequestCount() const {
+        return host.notificationCount(Notification::requestClosePopover);
     }
 
     std::vector<std::string> visibleIds() {
@@ -44,8 +40,6 @@ protected:
     SceneManager scenes;
     int opened = 0;
     StatusContent content{scenes, {[this] { opened |= 1; }, [this] { opened |= 2; }}};
-    NotificationCenter::Token closeRequests = 0;
-    int closeRequestCount = 0;
 };
 
 const Strings builtInOrder = {"hide_desktop",  "hide_widgets",     "auto_hide_dock",
@@ -145,9 +139,9 @@ TEST_P(StatusContentActionTest, SendsExactlyTheSwitchTextsAndAsksToCloseOnceWhen
     GetParam().act(content);
     EXPECT_EQ(host.timeline(), GetParam().timeline);
     platform.mainQueue.advance(0.149);
-    EXPECT_EQ(closeRequestCount, 0);
+    EXPECT_EQ(closeRequestCount(), 0);
     platform.mainQueue.advance(0.001);
-    EXPECT_EQ(closeRequestCount, 1);
+    EXPECT_EQ(closeRequestCount(), 1);
     content.setKeepAwake(false);
 }
 
@@ -203,7 +197,7 @@ TEST_F(StatusContentTest, RefusedScriptKeepsTheSwitchShowsTheAlertAndStillAsksTo
     content.setDarkMode(true);
     EXPECT_FALSE(content.darkModeEnabled());
     platform.mainQueue.advance(0.15);
-    EXPECT_EQ(closeRequestCount, 2);
+    EXPECT_EQ(closeRequestCount(), 2);
 
     content.dismissPermissionAlert(true);
     EXPECT_FALSE(content.showPermissionAlert());
@@ -226,7 +220,7 @@ TEST_F(StatusContentTest, WithoutAutoCloseNothingIsPosted) {
     content.setHideWidgets(true);
     content.hideAllWindows();
     platform.mainQueue.advance(1);
-    EXPECT_EQ(closeRequestCount, 0);
+    EXPECT_EQ(closeRequestCount(), 0);
 }
 
 TEST_F(StatusContentTest, FooterAndButtonsReachTheirOwners) {
@@ -263,7 +257,7 @@ TEST_F(StatusContentTest, SceneTogglesActivateAndRereadButNeverAskToClose) {
     EXPECT_FALSE(row.control.asToggle()->get());
     EXPECT_FALSE(content.darkModeEnabled());
     platform.mainQueue.advance(1);
-    EXPECT_EQ(closeRequestCount, 0);
+    EXPECT_EQ(closeRequestCount(), 0);
 }
 
 TEST_F(StatusContentTest, TurningOffAnInactiveSceneOnlyRereadsStates) {
