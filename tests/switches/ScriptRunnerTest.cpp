@@ -56,11 +56,23 @@ TEST(ScriptRunner, ASyntaxErrorLogsTheDictionaryAndTheScriptAndPostsNothing) {
     EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 0);
 }
 
-// A runner that answers with a prepared outcome, for error dictionaries no host gives easily.
+// A runner that answers with a prepared outcome, for error dictionaries no host gives easily;
+// installed in place of the fixture's host for its lifetime.
 class CannedScripts : public ScriptRunner {
 public:
+    explicit CannedScripts(ScriptOutcome::Kind kind) : previous_(&Service<ScriptRunner>::get()) {
+        outcome.kind = kind;
+        Service<ScriptRunner>::install(this);
+    }
+    ~CannedScripts() override { Service<ScriptRunner>::install(previous_); }
+    CannedScripts(const CannedScripts&) = delete;
+    CannedScripts& operator=(const CannedScripts&) = delete;
+
     ScriptOutcome execute(const std::string&) override { return outcome; }
     ScriptOutcome outcome;
+
+private:
+    ScriptRunner* previous_;
 };
 
 TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
@@ -77,9 +89,7 @@ TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
     };
     for (const auto& c : cases) {
         SimulatedHostFixture host;
-        CannedScripts scripts;
-        Service<ScriptRunner>::install(&scripts);
-        scripts.outcome.kind = ScriptOutcome::Kind::Failed;
+        CannedScripts scripts(ScriptOutcome::Kind::Failed);
         if (c.number) {
             scripts.outcome.error[scriptErrorNumberKey] = *c.number;
         }
@@ -93,18 +103,14 @@ TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
 
 TEST(ScriptRunner, AScriptThatCannotBeCreatedGivesNoneSilently) {
     SimulatedHostFixture host;
-    CannedScripts scripts;
-    Service<ScriptRunner>::install(&scripts);
-    scripts.outcome.kind = ScriptOutcome::Kind::NotCreated;
+    CannedScripts scripts(ScriptOutcome::Kind::NotCreated);
     EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt);
     EXPECT_TRUE(host.log.lines.empty());
 }
 
 TEST(ScriptRunner, ASuccessWithoutAStringValueIsNone) {
     SimulatedHostFixture host;
-    CannedScripts scripts;
-    Service<ScriptRunner>::install(&scripts);
-    scripts.outcome.kind = ScriptOutcome::Kind::Succeeded;
+    CannedScripts scripts(ScriptOutcome::Kind::Succeeded);
     EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt);
     EXPECT_EQ(host.log.lines, (Lines{"✅ AppleScript success: x"}));
 }
