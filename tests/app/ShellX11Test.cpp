@@ -29,7 +29,7 @@ protected:
         return icon.value_or(QRect());
     }
 
-    void focusOther() { xdotool({"windowfocus", "--sync", QString::number(other.winId())}); }
+    void focusOther() { focusWindow(other.winId()); }
 
     SwivloProcess app;
     QWidget other;

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "X11App.h"
 #include "app/Notifications.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
@@ -27,10 +28,7 @@ constexpr int waitMs = 10000;
 constexpr const char* childVariable = "SWIVLO_CLEANER_CHILD";
 
 void xdotool(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), args);
-    ASSERT_TRUE(process.waitForFinished(waitMs)) << args.join(' ').toStdString();
-    ASSERT_EQ(process.exitCode(), 0) << args.join(' ').toStdString();
+    ASSERT_TRUE(testing::x11::xdotool(args)) << args.join(' ').toStdString();
 }
 
 // Another application's window that counts the keys it is given.
@@ -45,7 +43,7 @@ public:
     // Takes the focus the way the user would, by clicking it... without a click, which the
     // cleaner would be in the way of: the server is told directly.
     void focus() {
-        xdotool({"windowfocus", "--sync", QString::number(winId())});
+        ASSERT_TRUE(testing::x11::focusWindow(winId()));
         ASSERT_TRUE(QTest::qWaitForWindowActive(this, waitMs));
     }
 
@@ -133,7 +131,7 @@ TEST_F(ScreenCleanerX11Test, OtherWindowGetsNoKeysUntilTheExitButtonIsClicked) {
 
     const QWidget* button = window.view()->exitButton();
     const QPoint centre = button->mapToGlobal(button->rect().center());
-    xdotool({"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1"});
+    ASSERT_TRUE(testing::x11::clickAt(centre));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, waitMs));
     EXPECT_FALSE(window.keyboardBlocker().isRunning());
 

@@ -23,8 +23,11 @@ inline QString run(const QString& program, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-inline void xdotool(const QStringList& args) {
-    run(QStringLiteral("xdotool"), args);
+// Sends input or window commands; false when xdotool failed.
+inline bool xdotool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), args);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 // Polls another process's state until it holds or the deadline passes.
@@ -66,8 +69,13 @@ inline std::optional<QRect> shownPanel() {
     return swivloWindow(300, 300);
 }
 
-inline void clickAt(QPoint p) {
-    xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+inline bool clickAt(QPoint p) {
+    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+// Gives a window the input focus directly, as a window manager would.
+inline bool focusWindow(unsigned long long windowId) {
+    return xdotool({"windowfocus", "--sync", QString::number(windowId)});
 }
 
 // One Swivlo process with preferences, state and runtime folders of its own.
