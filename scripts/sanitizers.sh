@@ -6,6 +6,8 @@ swivlo_sanitizer_cmake_args=(
     "-DCMAKE_CXX_FLAGS=$sanitize"
     "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
     "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined"
+    # Benchmarks are not tests, and their figures mean nothing in this build.
+    "-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON"
 )
 unset sanitize
 
