@@ -6,21 +6,14 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "SymbolPicker/Symbol.h"
 #include "platform/LogOutput.h"
 
 namespace {
 
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-class DiscardedLog : public swivlo::LogOutput {
-public:
-    void writeLine(const std::string&) override {}
-};
+using swivlo::fuzz::check;
+using swivlo::fuzz::DiscardedLog;
 
 std::optional<swivlo::Symbol> referenceLine(const QString& line) {
     const QStringList fields = line.split(u',');

@@ -9,17 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "app/PanelItems.h"
 
 namespace {
 
-using swivlo::PanelItems::Item;
+using swivlo::fuzz::check;
 
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using swivlo::PanelItems::Item;
 
 std::vector<std::string> referenceSplit(std::string_view list) {
     std::vector<std::string> pieces;

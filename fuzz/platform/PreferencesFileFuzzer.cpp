@@ -10,6 +10,7 @@
 #include <limits>
 #include <set>
 
+#include "FuzzSupport.h"
 #include "app/PanelItems.h"
 #include "app/PreferencesKeys.h"
 #include "platform/LogOutput.h"
@@ -18,21 +19,12 @@
 
 namespace {
 
+using swivlo::fuzz::check;
+using swivlo::fuzz::DiscardedLog;
+
 namespace K = swivlo::PreferencesKey;
 
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 QTemporaryDir* folder = nullptr;
-
-// Ignored values are reported once per value; the lines themselves do not matter here.
-class DiscardedLog : public swivlo::LogOutput {
-public:
-    void writeLine(const std::string&) override {}
-};
 
 const std::string* const allKeys[] = {
     &K::launchAtLogin,   &K::autoClosePanel,         &K::hiddenSwitchIDs,

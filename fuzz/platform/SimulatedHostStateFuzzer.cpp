@@ -11,16 +11,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "platform/host/SimulatedHost.h"
 #include "switches/HostTexts.h"
 
 namespace {
 
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using swivlo::fuzz::check;
 
 QTemporaryDir* folder = nullptr;
 

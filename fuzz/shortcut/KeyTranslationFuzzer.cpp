@@ -9,19 +9,16 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "platform/Events.h"
 #include "shortcut/KeyTranslation.h"
 #include "shortcut/ShortcutDisplay.h"
 
 namespace {
 
-namespace Flag = swivlo::ModifierFlag;
+using swivlo::fuzz::check;
 
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+namespace Flag = swivlo::ModifierFlag;
 
 template <class T>
 T take(const std::uint8_t*& data, std::size_t& size) {

@@ -13,7 +13,7 @@
 namespace swivlo {
 
 class SceneManager;
-class Scene;
+struct Scene;
 
 // What the menu bar panel shows and does: the switch rows in the user's order, their on/off
 // state as read from the host, the row actions, the scene rows, the footer and the permission
