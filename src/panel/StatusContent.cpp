@@ -1,12 +1,12 @@
 #include "panel/StatusContent.h"
 
-#include <QCoreApplication>
 #include <set>
 
 #include "app/Notifications.h"
 #include "app/PanelItems.h"
 #include "app/PreferencesKeys.h"
 #include "panel/Appearance.h"
+#include "panel/PanelText.h"
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
 #include "scenes/SceneColor.h"
@@ -67,14 +67,14 @@ Row StatusContent::switchRow(const PanelItems::Item& item) {
     } else if (id == "stage_manager") {
         row.control = toggle(stageManagerEnabled_, &StatusContent::setStageManager);
     } else if (id == "hide_all_windows") {
-        row.control = RowControl::button(QCoreApplication::translate("StatusContent", "Hide"),
-                                         [this] { hideAllWindows(); });
+        row.control =
+            RowControl::button(localizedText(QStringLiteral("Hide")), [this] { hideAllWindows(); });
     } else if (id == "dark_mode") {
         row.control = toggle(darkModeEnabled_, &StatusContent::setDarkMode);
     } else if (id == "keep_awake") {
         row.control = toggle(keepAwakeEnabled_, &StatusContent::setKeepAwake);
     } else {
-        row.control = RowControl::button(QCoreApplication::translate("StatusContent", "Start"),
+        row.control = RowControl::button(localizedText(QStringLiteral("Start")),
                                          [this] { startScreenCleaner(); });
     }
     return row;

@@ -1,7 +1,6 @@
 #include "settings/PanelItemsList.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "panel/Appearance.h"
+#include "panel/PanelText.h"
 #include "panel/SwitchControl.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsStyle.h"
@@ -33,7 +33,7 @@ void PanelItemsList::rebuild() {
     const auto& items = model_.orderedSwitches();
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string id = items[i].id;
-        const QString title = QCoreApplication::translate("Swivlo", items[i].title.c_str());
+        const QString title = localizedText(QString::fromStdString(items[i].title));
         auto* row = new SwitchRow(
             title, model_.isShown(id), [this, id](bool) { model_.toggleVisibility(id); }, this);
         row->setObjectName(QString::fromStdString(id));

@@ -1,6 +1,5 @@
 #include "settings/SettingsStyle.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
@@ -9,12 +8,13 @@
 #include <QVBoxLayout>
 
 #include "panel/Appearance.h"
+#include "panel/PanelText.h"
 #include "panel/SymbolProvider.h"
 
 namespace swivlo::settings {
 
 QString localized(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
+    return localizedText(QString::fromUtf8(key));
 }
 
 QFont font(TextStyle style, QFont::Weight weight) {
