@@ -1,6 +1,7 @@
 #include "shortcut/KeyTranslation.h"
 
 #include <Qt>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -87,12 +88,14 @@ std::uint64_t modifierFlagsFromX11(unsigned x11State) {
     return flags;
 }
 
+// F1 to F20.
+constexpr std::array<std::uint16_t, 20> functionKeys = {
+    122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
+
 std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey) {
     static constexpr std::uint16_t letters[26] = {0,  11, 8,  2,  14, 3, 5,  4,  34, 38, 40, 37, 46,
                                                   45, 31, 35, 12, 15, 1, 17, 32, 9,  13, 7,  16, 6};
     static constexpr std::uint16_t digits[10] = {29, 18, 19, 20, 21, 23, 22, 26, 28, 25};
-    static constexpr std::uint16_t functionKeys[20] = {
-        122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
         return letters[qtKey - Qt::Key_A];
     }
@@ -120,15 +123,15 @@ std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey) {
             return KeyCode::forwardDelete;
         case Qt::Key_Insert:
         case Qt::Key_Help:
-            return 114;
+            return KeyCode::help;
         case Qt::Key_Home:
-            return 115;
+            return KeyCode::home;
         case Qt::Key_End:
-            return 119;
+            return KeyCode::end;
         case Qt::Key_PageUp:
-            return 116;
+            return KeyCode::pageUp;
         case Qt::Key_PageDown:
-            return 121;
+            return KeyCode::pageDown;
         case Qt::Key_Left:
             return KeyCode::leftArrow;
         case Qt::Key_Right:
@@ -218,35 +221,18 @@ std::uint64_t keyFlags(std::uint16_t keyCode) {
         case KeyCode::downArrow:
         case KeyCode::upArrow:
             return ModifierFlag::function | ModifierFlag::numericPad;
-        case 114:
-        case 115:
-        case 116:
-        case 117:
-        case 119:
-        case 121:  // Help Home PgUp FwdDel End PgDn
-        case 122:
-        case 120:
-        case 99:
-        case 118:
-        case 96:
-        case 97:
-        case 98:
-        case 100:  // F1..F8
-        case 101:
-        case 109:
-        case 103:
-        case 111:
-        case 105:
-        case 107:
-        case 113:  // F9..F15
-        case 106:
-        case 64:
-        case 79:
-        case 80:
-        case 90:  // F16..F20
+        case KeyCode::help:
+        case KeyCode::home:
+        case KeyCode::pageUp:
+        case KeyCode::forwardDelete:
+        case KeyCode::end:
+        case KeyCode::pageDown:
             return ModifierFlag::function;
         default:
-            return 0;
+            return std::find(functionKeys.begin(), functionKeys.end(), keyCode) !=
+                           functionKeys.end()
+                       ? ModifierFlag::function
+                       : 0;
     }
 }
 

@@ -36,11 +36,18 @@ inline constexpr std::uint16_t space = 49;
 inline constexpr std::uint16_t deleteKey = 51;
 inline constexpr std::uint16_t escape = 53;
 inline constexpr std::uint16_t f5 = 96;
+inline constexpr std::uint16_t help = 114;
+inline constexpr std::uint16_t home = 115;
+inline constexpr std::uint16_t pageUp = 116;
 inline constexpr std::uint16_t forwardDelete = 117;
+inline constexpr std::uint16_t end = 119;
+inline constexpr std::uint16_t pageDown = 121;
 inline constexpr std::uint16_t leftArrow = 123;
 inline constexpr std::uint16_t rightArrow = 124;
 inline constexpr std::uint16_t downArrow = 125;
 inline constexpr std::uint16_t upArrow = 126;
+// What a key event carries when its key has no code.
+inline constexpr std::uint16_t unknown = 0xFFFF;
 }  // namespace KeyCode
 
 }  // namespace swivlo::keys

@@ -53,7 +53,7 @@ std::optional<Event> hostKeyEvent(const QKeyEvent& key) {
     if (!code) {
         code = keyCodeFromQtKey(key.key());
     }
-    out.keyCode = code.value_or(0xFFFF);
+    out.keyCode = code.value_or(KeyCode::unknown);
     // On X11 the native modifiers are the server's state mask, Caps Lock included.
     out.modifierFlags = key.nativeScanCode() != 0 ? modifierFlagsFromX11(key.nativeModifiers())
                                                   : modifierFlagsFromQt(key.modifiers());

@@ -16,10 +16,10 @@ constexpr std::array<std::pair<std::uint16_t, const char*>, 11> namedKeys = {{
     {KeyCode::returnKey, "↩"},
     {KeyCode::tab, "⇥"},
     {KeyCode::space, "Space"},
-    {115, "↖"},  // Home
-    {116, "⇞"},  // Page Up
-    {119, "↘"},  // End
-    {121, "⇟"},  // Page Down
+    {KeyCode::home, "↖"},
+    {KeyCode::pageUp, "⇞"},
+    {KeyCode::end, "↘"},
+    {KeyCode::pageDown, "⇟"},
     {KeyCode::leftArrow, "←"},
     {KeyCode::rightArrow, "→"},
     {KeyCode::downArrow, "↓"},

@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::uint64_t commandKeys =
     ModifierFlag::control | ModifierFlag::option | ModifierFlag::command;
-constexpr std::uint16_t unknownKeyCode = 0xFFFF;
 
 }  // namespace
 
@@ -76,7 +75,7 @@ bool ShortcutRecorder::keyDown(const Event& event) {
     }
     // Shift alone is not enough, and a key the translation table does not know could not be
     // told apart from any other unknown key by the trigger.
-    if ((event.modifierFlags & commandKeys) == 0 || event.keyCode == unknownKeyCode) {
+    if ((event.modifierFlags & commandKeys) == 0 || event.keyCode == keys::KeyCode::unknown) {
         return true;
     }
     const std::uint64_t flags = event.modifierFlags & ModifierFlag::deviceIndependentMask;
