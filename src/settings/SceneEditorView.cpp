@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "panel/Appearance.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
 #include "settings/EditorButtons.h"
@@ -130,7 +131,8 @@ QWidget* SceneEditorView::colorRow() {
     auto* row = new QWidget;
     auto* layout = choiceRow(row);
     for (const std::string& color : SceneEditorModel::offeredColors()) {
-        auto* button = new ColorButton(resolveSceneColor(color), false, row);
+        auto* button =
+            new ColorButton(resolveSceneColor(color, Appearance::shared().isDark()), false, row);
         button->setAccessibleName(QString::fromStdString(color));
         connect(button, &QAbstractButton::clicked, this, [this, color] {
             model_.selectColor(color);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "panel/Appearance.h"
 #include "panel/SwitchControl.h"
 #include "panel/SymbolProvider.h"
 #include "scenes/SceneColor.h"
@@ -29,7 +30,7 @@ QHBoxLayout* rowLayout(QWidget* row, const Scene& scene, const QString& name,
     layout->setContentsMargins(0, 8, 0, 8);
     layout->setSpacing(8);
     auto* icon = new SymbolView(QString::fromStdString(scene.icon), title2SymbolSize,
-                                resolveSceneColor(scene.color), row);
+                                resolveSceneColor(scene.color, Appearance::shared().isDark()), row);
     icon->setFrameWidth(40);
     layout->addWidget(icon);
     auto* texts = new QVBoxLayout;
@@ -92,7 +93,7 @@ void SceneRow::mouseReleaseEvent(QMouseEvent* event) {
 
 void SceneRow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    const QColor destructive = resolveSceneColor("red");
+    const QColor destructive = resolveSceneColor("red", Appearance::shared().isDark());
     menu.addAction(SymbolProvider::icon(QStringLiteral("pencil"), labelColor()),
                    QCoreApplication::translate("Swivlo", "Edit"), this, &SceneRow::edit);
     menu.addAction(SymbolProvider::icon(QStringLiteral("trash"), destructive),

@@ -9,6 +9,7 @@
 #include <QSequentialAnimationGroup>
 #include <QVBoxLayout>
 
+#include "panel/Appearance.h"
 #include "panel/SymbolProvider.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
@@ -114,8 +115,9 @@ QWidget* SceneSettingsView::emptyState() {
     layout->setContentsMargins(0, 40, 0, 40);
     layout->setSpacing(16);
     auto* symbol = new SymbolView(QStringLiteral("wand.and.rays"), 60, Qt::black, box);
-    symbol->setGradient(
-        {resolveSceneColor("blue"), resolveSceneColor("purple"), resolveSceneColor("pink")});
+    const bool dark = Appearance::shared().isDark();
+    symbol->setGradient({resolveSceneColor("blue", dark), resolveSceneColor("purple", dark),
+                         resolveSceneColor("pink", dark)});
     layout->addWidget(symbol, 0, Qt::AlignHCenter);
     layout->addWidget(textLabel(localized("No Scenes Yet"),
                                 settings::font(TextStyle::title2, QFont::DemiBold), labelColor()),

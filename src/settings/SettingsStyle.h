@@ -40,6 +40,7 @@ public:
     SymbolView(QString name, int symbolSize, QColor color, QWidget* parent = nullptr);
     void setSymbol(const QString& name);
     void setColor(const QColor& color);
+    const QColor& color() const { return color_; }
     void setGradient(std::vector<QColor> stops);
     void setFrameWidth(int width);
 

@@ -5,11 +5,14 @@
 #include <QTest>
 
 #include "SettingsFixture.h"
+#include "panel/Appearance.h"
 #include "panel/SwitchControl.h"
+#include "scenes/SceneColor.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
 #include "settings/SceneRows.h"
 #include "settings/SceneSettingsView.h"
+#include "settings/SettingsStyle.h"
 #include "switches/HostTexts.h"
 
 namespace swivlo {
@@ -113,6 +116,17 @@ TEST_F(SceneTabTest, TheRowShowsTheSceneSummary) {
     const auto* detail = rows().at(0)->findChild<QLabel*>(QStringLiteral("detail"));
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->text(), sceneSummary(manager.scenes()[0]));
+}
+
+TEST_F(SceneTabTest, TheRowIconTakesTheSceneColourOfTheCurrentAppearance) {
+    for (const bool dark : {false, true}) {
+        Appearance::shared().setColorScheme(dark ? ColorScheme::dark : ColorScheme::light);
+        manager.addOrUpdateScene(sceneNamed(dark ? "Night" : "Day", false));
+        const auto* icon = rows().back()->findChild<settings::SymbolView*>();
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(icon->color(), resolveSceneColor("red", dark)) << dark;
+    }
+    Appearance::shared().setColorScheme(ColorScheme::light);
 }
 
 }  // namespace
