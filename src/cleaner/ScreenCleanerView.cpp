@@ -16,9 +16,7 @@ namespace {
 QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    Appearance::setTextColor(*label, color);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

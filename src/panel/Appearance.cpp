@@ -1,6 +1,7 @@
 #include "panel/Appearance.h"
 
 #include <QFontDatabase>
+#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -83,6 +84,12 @@ QFont Appearance::font(qreal pointSize, QFont::Weight weight) {
     font.setPixelSize(qRound(pointSize));
     font.setWeight(weight);
     return font;
+}
+
+void Appearance::setTextColor(QWidget& widget, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget.setPalette(palette);
 }
 
 QColor Appearance::withOpacity(QColor color, qreal opacity) {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 namespace swivlo {
 
 enum class ColorScheme { light, dark };
@@ -52,6 +54,8 @@ public:
 
     // `color` with its own opacity multiplied by `opacity`.
     static QColor withOpacity(QColor color, qreal opacity);
+    // Gives a widget's text (a label's, say) this colour, leaving the rest of its palette.
+    static void setTextColor(QWidget& widget, const QColor& color);
 
 signals:
     void changed();

@@ -55,9 +55,7 @@ SectionHeader::SectionHeader(const QString& title, int extraTopPadding, QWidget*
 }
 
 void SectionHeader::restyle() {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, Appearance::shared().palette().secondaryLabel);
-    setPalette(p);
+    Appearance::setTextColor(*this, Appearance::shared().palette().secondaryLabel);
 }
 
 PanelDivider::PanelDivider(QWidget* parent) : QWidget(parent) {

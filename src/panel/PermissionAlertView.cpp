@@ -171,9 +171,7 @@ void PermissionAlertView::layoutBox() {
 void PermissionAlertView::restyle() {
     const PanelPalette& colors = Appearance::shared().palette();
     for (QLabel* label : {title_, message_}) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, colors.label);
-        label->setPalette(p);
+        Appearance::setTextColor(*label, colors.label);
     }
     update();
 }

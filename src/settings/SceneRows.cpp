@@ -39,9 +39,7 @@ QHBoxLayout* rowLayout(QWidget* row, const Scene& scene, const QString& name,
         textLabel(name, settings::font(TextStyle::headline, QFont::Medium), labelColor(), row));
     auto* second = new ElidedLabel(detail, row);
     second->setFont(settings::font(TextStyle::subheadline));
-    QPalette palette = second->palette();
-    palette.setColor(QPalette::WindowText, secondaryLabelColor());
-    second->setPalette(palette);
+    Appearance::setTextColor(*second, secondaryLabelColor());
     second->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     second->setObjectName(QStringLiteral("detail"));
     texts->addWidget(second);

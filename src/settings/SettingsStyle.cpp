@@ -131,9 +131,7 @@ void SymbolView::paintEvent(QPaintEvent*) {
 QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
+    Appearance::setTextColor(*label, color);
     return label;
 }
 
