@@ -105,17 +105,12 @@ std::vector<Row> StatusContent::sceneRows() {
         row.title = QString::fromStdString(scene.name);
         row.systemImage = QString::fromStdString(scene.icon);
         row.tint = resolveSceneColor(scene.color, dark);
-        const QString rowId = row.id;
         row.control = RowControl::toggle(
             [this, id] {
-                for (const Scene& stored : sceneManager_.scenes()) {
-                    if (stored.id == id) {
-                        return stored.isActive;
-                    }
-                }
-                return false;
+                const Scene* stored = sceneManager_.findScene(id);
+                return stored && stored->isActive;
             },
-            [this, rowId](bool on) { setSceneActive(rowId, on); });
+            [this, id](bool on) { setSceneActive(id, on); });
         rows.push_back(std::move(row));
     }
     return rows;
@@ -188,15 +183,13 @@ void StatusContent::startScreenCleaner() {
     closePanelIfNeeded();
 }
 
-void StatusContent::setSceneActive(const QString& sceneRowId, bool active) {
-    const auto& scenes = sceneManager_.scenes();
-    const auto it = std::find_if(scenes.begin(), scenes.end(), [&](const Scene& scene) {
-        return sceneRowPrefix + QString::fromStdString(sceneIdString(scene.id)) == sceneRowId;
-    });
-    if (it == scenes.end()) {
+void StatusContent::setSceneActive(const QUuid& sceneId, bool active) {
+    const Scene* found = sceneManager_.findScene(sceneId);
+    if (!found) {
         return;
     }
-    const Scene stored = *it;
+    // A copy: activating rewrites the stored list.
+    const Scene stored = *found;
     if (active) {
         sceneManager_.activateScene(stored);
     } else if (stored.isActive) {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUuid>
 #include <functional>
 #include <string>
 #include <vector>
@@ -67,7 +68,7 @@ public:
     void setDarkMode(bool on);
     void setKeepAwake(bool on);
     void startScreenCleaner();
-    void setSceneActive(const QString& sceneRowId, bool active);
+    void setSceneActive(const QUuid& sceneId, bool active);
 
     void openSettings();
     void quit();

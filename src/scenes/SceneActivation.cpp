@@ -48,14 +48,14 @@ void SceneManager::activateScene(const Scene& scene) {
             continue;
         }
         revertFeatures(other);
-        if (Scene* current = findScene(other.id)) {
+        if (Scene* current = storedScene(other.id)) {
             current->isActive = false;
         }
     }
     Scene active = scene;
     active.isActive = true;
     // A scene that is not in the list (a preset never added) is applied but not added.
-    if (Scene* current = findScene(active.id)) {
+    if (Scene* current = storedScene(active.id)) {
         *current = active;
     }
     applyFeatures(active);
@@ -65,7 +65,7 @@ void SceneManager::activateScene(const Scene& scene) {
 
 void SceneManager::deactivateScene(const Scene& scene) {
     revertFeatures(scene);
-    Scene* current = findScene(scene.id);
+    Scene* current = storedScene(scene.id);
     if (current) {
         current->isActive = false;
     }

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <utility>
 
 #include "platform/PreferencesStore.h"
 #include "scenes/SceneCodec.h"
@@ -70,14 +71,18 @@ void SceneManager::saveScenes() {
     preferences().setData(saveKey, QByteArray(encoded->data(), qsizetype(encoded->size())));
 }
 
-Scene* SceneManager::findScene(const QUuid& id) {
+const Scene* SceneManager::findScene(const QUuid& id) const {
     const auto it =
         std::find_if(scenes_.begin(), scenes_.end(), [&](const Scene& s) { return s.id == id; });
     return it == scenes_.end() ? nullptr : &*it;
 }
 
+Scene* SceneManager::storedScene(const QUuid& id) {
+    return const_cast<Scene*>(std::as_const(*this).findScene(id));
+}
+
 void SceneManager::addOrUpdateScene(const Scene& scene) {
-    if (Scene* existing = findScene(scene.id)) {
+    if (Scene* existing = storedScene(scene.id)) {
         *existing = scene;
     } else {
         scenes_.push_back(scene);

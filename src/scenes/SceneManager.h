@@ -28,6 +28,8 @@ public:
     static inline const std::string& saveKey = PreferencesKey::swivloScenes;
 
     const std::vector<Scene>& scenes() const { return scenes_; }
+    // The first stored scene with this id, or null.
+    const Scene* findScene(const QUuid& id) const;
 
     // Replaces the list with the stored one; a missing or unreadable value changes nothing.
     void loadScenes();
@@ -55,7 +57,7 @@ signals:
     void scenesChanged();
 
 private:
-    Scene* findScene(const QUuid& id);
+    Scene* storedScene(const QUuid& id);
     // Runs the scene's feature actions with their values, or the opposite values when inverted.
     void runFeatures(const Scene& scene, bool inverted);
 
