@@ -61,11 +61,12 @@ std::optional<std::string> PreferencesStore::stringValue(const std::string& key)
     if (!v || (v->typeId() != QMetaType::QString && v->typeId() != QMetaType::QStringList)) {
         return std::nullopt;
     }
-    // An INI value with an unquoted comma reads back as a list: join it as written.
-    if (v->typeId() == QMetaType::QStringList) {
-        return v->toStringList().join(u',').toStdString();
-    }
-    return v->toString().toStdString();
+    return writtenText(*v).toStdString();
+}
+
+QString PreferencesStore::writtenText(const QVariant& value) {
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
+                                                    : value.toString();
 }
 
 std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) const {

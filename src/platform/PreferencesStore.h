@@ -31,6 +31,10 @@ public:
     std::optional<std::string> stringValue(const std::string& key) const;
     std::optional<QByteArray> dataValue(const std::string& key) const;
 
+    // A stored value as the text it was written as: an INI value with an unquoted comma reads
+    // back as a list, which is joined again here.
+    static QString writtenText(const QVariant& value);
+
     void setBool(const std::string& key, bool value) { setObject(key, QVariant(value)); }
     void setInteger(const std::string& key, std::int64_t value) {
         setObject(key, QVariant(qint64(value)));

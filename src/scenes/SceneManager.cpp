@@ -15,14 +15,8 @@ namespace {
 // The bytes of whatever is stored under the key, whatever its type (an INI file edited by hand
 // can hand back text).
 QByteArray storedBytes(const QVariant& value) {
-    if (value.typeId() == QMetaType::QByteArray) {
-        return value.toByteArray();
-    }
-    // An unquoted comma makes an INI value read back as a list: join it as it was written.
-    if (value.typeId() == QMetaType::QStringList) {
-        return value.toStringList().join(u',').toUtf8();
-    }
-    return value.toString().toUtf8();
+    return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
+                                                   : PreferencesStore::writtenText(value).toUtf8();
 }
 
 }  // namespace
