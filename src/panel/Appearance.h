@@ -54,6 +54,12 @@ public:
 
     // `color` with its own opacity multiplied by `opacity`.
     static QColor withOpacity(QColor color, qreal opacity);
+    // Whether focus gained this way shows a focus ring: only keyboard navigation does, not a
+    // click, a window becoming active or the program moving focus itself.
+    static bool showsFocusRing(Qt::FocusReason reason) {
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+               reason == Qt::ShortcutFocusReason;
+    }
     // Gives a widget's text (a label's, say) this colour, leaving the rest of its palette.
     static void setTextColor(QWidget& widget, const QColor& color);
 

@@ -30,7 +30,7 @@ qreal CapsuleButton::pressDepth() const {
 }
 
 void CapsuleButton::focusInEvent(QFocusEvent* event) {
-    keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
+    keyboardFocus_ = Appearance::showsFocusRing(event->reason());
     QAbstractButton::focusInEvent(event);
 }
 

@@ -65,7 +65,7 @@ void HoverableFooterButton::leaveEvent(QEvent* event) {
 }
 
 void HoverableFooterButton::focusInEvent(QFocusEvent* event) {
-    keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
+    keyboardFocus_ = Appearance::showsFocusRing(event->reason());
     QAbstractButton::focusInEvent(event);
 }
 

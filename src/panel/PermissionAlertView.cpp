@@ -40,9 +40,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
-        const Qt::FocusReason r = event->reason();
-        ring_ =
-            r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::ShortcutFocusReason;
+        ring_ = Appearance::showsFocusRing(event->reason());
         QAbstractButton::focusInEvent(event);
     }
     void focusOutEvent(QFocusEvent* event) override {

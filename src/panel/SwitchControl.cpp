@@ -14,11 +14,6 @@ namespace {
 // Room around the track for the keyboard focus ring.
 constexpr qreal kRingMargin = 2;
 
-bool isKeyboardReason(Qt::FocusReason reason) {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-           reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason;
-}
-
 }  // namespace
 
 SwitchControl::SwitchControl(QWidget* parent)
@@ -64,7 +59,7 @@ void SwitchControl::showEvent(QShowEvent* event) {
 }
 
 void SwitchControl::focusInEvent(QFocusEvent* event) {
-    keyboardFocus_ = isKeyboardReason(event->reason());
+    keyboardFocus_ = Appearance::showsFocusRing(event->reason());
     QAbstractButton::focusInEvent(event);
 }
 
