@@ -9,13 +9,7 @@ namespace swivlo {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr const char* kId = "id";
-constexpr const char* kName = "name";
-constexpr const char* kIcon = "icon";
-constexpr const char* kColor = "color";
-constexpr const char* kIsActive = "isActive";
-constexpr const char* kFeatures = "features";
+using Member = SceneListReader::Member;
 
 }  // namespace
 
@@ -23,24 +17,23 @@ std::optional<std::string> encodeScenes(const std::vector<Scene>& scenes) {
     // One object serves every scene: its members stay in the written order and keep their
     // storage, so a long list costs little more than the text itself.
     Json object = Json::object();
-    for (const char* name : {kId, kName, kIcon, kColor}) {
+    for (const char* name : SceneListReader::memberNames) {
         object[name] = std::string();
     }
-    object[kIsActive] = false;
-    object[kFeatures] = Json::object();
     // The object is a vector of members underneath: reach them by position.
     using Members = Json::object_t::Container;
     auto& members = static_cast<Members&>(object.get_ref<Json::object_t&>());
-    Json& features = members[5].second;
+    Json& features = members[Member::Features].second;
+    features = Json::object();
 
     std::string text = "[";
     try {
         for (const Scene& scene : scenes) {
-            members[0].second.get_ref<std::string&>() = sceneIdString(scene.id);
-            members[1].second.get_ref<std::string&>() = scene.name;
-            members[2].second.get_ref<std::string&>() = scene.icon;
-            members[3].second.get_ref<std::string&>() = scene.color;
-            members[4].second = scene.isActive;
+            members[Member::Id].second.get_ref<std::string&>() = sceneIdString(scene.id);
+            members[Member::Name].second.get_ref<std::string&>() = scene.name;
+            members[Member::Icon].second.get_ref<std::string&>() = scene.icon;
+            members[Member::Color].second.get_ref<std::string&>() = scene.color;
+            members[Member::IsActive].second = scene.isActive;
             // The names are unique already, so they are appended without a look-up.
             auto& list = static_cast<Members&>(features.get_ref<Json::object_t&>());
             list.clear();

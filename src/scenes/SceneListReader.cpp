@@ -4,13 +4,6 @@
 
 namespace swivlo {
 
-namespace {
-
-SceneListReader::Json::string_t memberNames[] = {"id",    "name",     "icon",
-                                                 "color", "isActive", "features"};
-
-}  // namespace
-
 void SceneListReader::setValid(bool valid) {
     if (member_ == Unknown) {
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -22,6 +23,11 @@ public:
     using string_t = Json::string_t;
     using binary_t = Json::binary_t;
 
+    // The members of a stored scene, in the order they are written.
+    enum Member : unsigned { Id, Name, Icon, Color, IsActive, Features, Unknown };
+    static constexpr std::array<const char*, Unknown> memberNames = {
+        "id", "name", "icon", "color", "isActive", "features"};
+
     // The scenes, once the parser has accepted the whole text.
     std::vector<Scene>& scenes() { return scenes_; }
 
@@ -43,7 +49,6 @@ public:
 
 private:
     enum class Level { Top, List, Scene, Features, Done };
-    enum Member : unsigned { Id, Name, Icon, Color, IsActive, Features, Unknown };
     static constexpr unsigned kAllMembers = (1u << Unknown) - 1;
 
     // A value that no member of a scene takes: wrong for a known member, ignored otherwise.
