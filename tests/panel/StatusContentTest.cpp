@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "HostTimelines.h"
 #include "app/Notifications.h"
 #include "app/PreferencesKeys.h"
 #include "panel/StatusContent.h"
@@ -13,6 +14,7 @@ namespace swivlo {
 namespace {
 
 using Strings = std::vector<std::string>;
+using namespace testing::timelines;
 
 class StatusContentTest : public ::testing::Test {
 protected:
@@ -148,34 +150,16 @@ TEST_P(StatusContentActionTest, SendsExactlyTheSwitchTextsAndAsksToCloseOnceWhen
 INSTANTIATE_TEST_SUITE_P(
     Rows, StatusContentActionTest,
     ::testing::Values(
-        ActionCase{"HideDesktop",
-                   [](StatusContent& c) { c.setHideDesktop(true); },
-                   {"notification: SuspendEventMonitor",
-                    "shell: defaults write com.apple.finder CreateDesktop -bool false",
-                    "shell: killall Finder", "restart: Finder"}},
-        ActionCase{"HideWidgets",
-                   [](StatusContent& c) { c.setHideWidgets(true); },
-                   {"shell: defaults write com.apple.WindowManager StandardHideWidgets -int 1",
-                    "shell: killall WindowManager", "restart: WindowManager"}},
-        ActionCase{"AutoHideDock",
-                   [](StatusContent& c) { c.setAutoHideDock(false); },
-                   {"script: tell application \"System Events\" to set autohide of dock "
-                    "preferences to false"}},
-        ActionCase{"StageManager",
-                   [](StatusContent& c) { c.setStageManager(false); },
-                   {"shell: defaults write com.apple.WindowManager GloballyEnabled -bool false",
-                    "shell: killall WindowManager", "restart: WindowManager"}},
-        ActionCase{"HideAllWindows",
-                   [](StatusContent& c) { c.hideAllWindows(); },
-                   {"script: tell application \"System Events\"\n  set visible of every process "
-                    "to false\nend tell"}},
-        ActionCase{"DarkMode",
-                   [](StatusContent& c) { c.setDarkMode(true); },
-                   {"script: tell application \"System Events\"\n  tell appearance preferences\n "
-                    "   set dark mode to true\n  end tell\nend tell"}},
-        ActionCase{"KeepAwake",
-                   [](StatusContent& c) { c.setKeepAwake(true); },
-                   {"launch: /usr/bin/caffeinate -d -i -s -u"}},
+        ActionCase{"HideDesktop", [](StatusContent& c) { c.setHideDesktop(true); },
+                   suspendMonitor + desktopVisible(false)},
+        ActionCase{"HideWidgets", [](StatusContent& c) { c.setHideWidgets(true); },
+                   widgetsHidden(true)},
+        ActionCase{"AutoHideDock", [](StatusContent& c) { c.setAutoHideDock(false); }, dock(false)},
+        ActionCase{"StageManager", [](StatusContent& c) { c.setStageManager(false); },
+                   stageManager(false)},
+        ActionCase{"HideAllWindows", [](StatusContent& c) { c.hideAllWindows(); }, hideWindows},
+        ActionCase{"DarkMode", [](StatusContent& c) { c.setDarkMode(true); }, darkMode(true)},
+        ActionCase{"KeepAwake", [](StatusContent& c) { c.setKeepAwake(true); }, keepAwakeOn},
         ActionCase{"ScreenCleaner", [](StatusContent& c) { c.startScreenCleaner(); }, {}}),
     [](const auto& info) { return info.param.name; });
 

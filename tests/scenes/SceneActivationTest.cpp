@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "HostTimelines.h"
 #include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/FeatureActions.h"
@@ -12,43 +13,7 @@
 namespace swivlo {
 namespace {
 
-using Texts = std::vector<std::string>;
-
-Texts operator+(Texts a, const Texts& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-std::string word(bool v) {
-    return v ? "true" : "false";
-}
-
-// What the simulated host sees for each switch change.
-Texts desktopVisible(bool v) {
-    return {"shell: defaults write com.apple.finder CreateDesktop -bool " + word(v),
-            "shell: killall Finder", "restart: Finder"};
-}
-Texts widgetsHidden(bool v) {
-    return {std::string("shell: defaults write com.apple.WindowManager StandardHideWidgets -int ") +
-                (v ? "1" : "0"),
-            "shell: killall WindowManager", "restart: WindowManager"};
-}
-Texts stageManager(bool v) {
-    return {"shell: defaults write com.apple.WindowManager GloballyEnabled -bool " + word(v),
-            "shell: killall WindowManager", "restart: WindowManager"};
-}
-Texts dock(bool v) {
-    return {"script: tell application \"System Events\" to set autohide of dock preferences to " +
-            word(v)};
-}
-Texts darkMode(bool v) {
-    return {
-        "script: tell application \"System Events\"\n  tell appearance preferences\n    set "
-        "dark mode to " +
-        word(v) + "\n  end tell\nend tell"};
-}
-const Texts keepAwakeOn = {"launch: /usr/bin/caffeinate -d -i -s -u"};
-const Texts keepAwakeOff = {"terminate: /usr/bin/caffeinate"};
+using namespace testing::timelines;
 
 Scene scene(const char* name, SceneFeatures features, bool active = false) {
     return Scene{QUuid::createUuid(), name, "tv", "blue", active, std::move(features)};

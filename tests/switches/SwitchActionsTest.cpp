@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "HostTimelines.h"
 #include "platform/testing/SimulatedHostFixture.h"
 #include "switches/SystemTools.h"
 
@@ -10,6 +11,7 @@ namespace {
 
 using testing::SimulatedHostFixture;
 using Texts = std::vector<std::string>;
+using namespace testing::timelines;
 
 TEST(HostTexts, HaveTheirExactLengths) {
     struct Case {
@@ -45,59 +47,29 @@ TEST_P(SwitchActions, SendExactlyTheseTextsInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     EverySwitch, SwitchActions,
     ::testing::Values(
-        ActionCase{"HideDesktopOn",
-                   [](SystemTools& t) { t.setDesktopIconsVisible(false); },
-                   {"shell: defaults write com.apple.finder CreateDesktop -bool false",
-                    "shell: killall Finder", "restart: Finder"}},
-        ActionCase{"HideDesktopOff",
-                   [](SystemTools& t) { t.setDesktopIconsVisible(true); },
-                   {"shell: defaults write com.apple.finder CreateDesktop -bool true",
-                    "shell: killall Finder", "restart: Finder"}},
-        ActionCase{"HideWidgetsOn",
-                   [](SystemTools& t) { t.setWidgetsHidden(true); },
-                   {"shell: defaults write com.apple.WindowManager StandardHideWidgets -int 1",
-                    "shell: killall WindowManager", "restart: WindowManager"}},
-        ActionCase{"HideWidgetsOff",
-                   [](SystemTools& t) { t.setWidgetsHidden(false); },
-                   {"shell: defaults write com.apple.WindowManager StandardHideWidgets -int 0",
-                    "shell: killall WindowManager", "restart: WindowManager"}},
-        ActionCase{"StageManagerOn",
-                   [](SystemTools& t) { t.setStageManagerEnabled(true); },
-                   {"shell: defaults write com.apple.WindowManager GloballyEnabled -bool true",
-                    "shell: killall WindowManager", "restart: WindowManager"}},
-        ActionCase{"StageManagerOff",
-                   [](SystemTools& t) { t.setStageManagerEnabled(false); },
-                   {"shell: defaults write com.apple.WindowManager GloballyEnabled -bool false",
-                    "shell: killall WindowManager", "restart: WindowManager"}},
-        ActionCase{"DockOn",
-                   [](SystemTools& t) { t.setDockAutoHide(true); },
-                   {"script: tell application \"System Events\" to set autohide of dock "
-                    "preferences to true"}},
-        ActionCase{"DockOff",
-                   [](SystemTools& t) { t.setDockAutoHide(false); },
-                   {"script: tell application \"System Events\" to set autohide of dock "
-                    "preferences to false"}},
-        ActionCase{"DarkModeOn",
-                   [](SystemTools& t) { t.setDarkMode(true); },
-                   {"script: tell application \"System Events\"\n  tell appearance "
-                    "preferences\n    set dark mode to true\n  end tell\nend tell"}},
-        ActionCase{"DarkModeOff",
-                   [](SystemTools& t) { t.setDarkMode(false); },
-                   {"script: tell application \"System Events\"\n  tell appearance "
-                    "preferences\n    set dark mode to false\n  end tell\nend tell"}},
-        ActionCase{"HideAllWindows",
-                   [](SystemTools& t) { t.hideAllWindows(); },
-                   {"script: tell application \"System Events\"\n  set visible of every "
-                    "process to false\nend tell"}}),
+        ActionCase{"HideDesktopOn", [](SystemTools& t) { t.setDesktopIconsVisible(false); },
+                   desktopVisible(false)},
+        ActionCase{"HideDesktopOff", [](SystemTools& t) { t.setDesktopIconsVisible(true); },
+                   desktopVisible(true)},
+        ActionCase{"HideWidgetsOn", [](SystemTools& t) { t.setWidgetsHidden(true); },
+                   widgetsHidden(true)},
+        ActionCase{"HideWidgetsOff", [](SystemTools& t) { t.setWidgetsHidden(false); },
+                   widgetsHidden(false)},
+        ActionCase{"StageManagerOn", [](SystemTools& t) { t.setStageManagerEnabled(true); },
+                   stageManager(true)},
+        ActionCase{"StageManagerOff", [](SystemTools& t) { t.setStageManagerEnabled(false); },
+                   stageManager(false)},
+        ActionCase{"DockOn", [](SystemTools& t) { t.setDockAutoHide(true); }, dock(true)},
+        ActionCase{"DockOff", [](SystemTools& t) { t.setDockAutoHide(false); }, dock(false)},
+        ActionCase{"DarkModeOn", [](SystemTools& t) { t.setDarkMode(true); }, darkMode(true)},
+        ActionCase{"DarkModeOff", [](SystemTools& t) { t.setDarkMode(false); }, darkMode(false)},
+        ActionCase{"HideAllWindows", [](SystemTools& t) { t.hideAllWindows(); }, hideWindows}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SwitchActions, HideDesktopSuspendsTheMonitorBeforeItsCommands) {
     SimulatedHostFixture host;
     SystemTools::shared().setDesktopIconsVisible(false);
-    EXPECT_EQ(host.timeline(),
-              (Texts{"notification: SuspendEventMonitor",
-                     "shell: defaults write com.apple.finder CreateDesktop -bool false",
-                     "shell: killall Finder", "restart: Finder"}));
+    EXPECT_EQ(host.timeline(), suspendMonitor + desktopVisible(false));
 }
 
 TEST(SwitchActions, OtherChangesPostNothing) {
