@@ -26,12 +26,6 @@ namespace K = swivlo::PreferencesKey;
 
 QTemporaryDir* folder = nullptr;
 
-const std::string* const allKeys[] = {
-    &K::launchAtLogin,   &K::autoClosePanel,         &K::hiddenSwitchIDs,
-    &K::panelItemsOrder, &K::hotkeyEnabled,          &K::hotkeyModifierFlags,
-    &K::hotkeyKeyCode,   &K::hotkeyKeyDisplayString, &K::swivloScenes,
-};
-
 struct Reading {
     bool launchAtLogin, autoClosePanel, hotkeyEnabled;
     std::string hidden, order, display;
@@ -84,14 +78,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Writing the panel order (what the General tab does) keeps every other key as it was.
     std::vector<std::optional<QVariant>> before;
-    for (const std::string* key : allKeys) {
+    for (const std::string* key : K::all) {
         before.push_back(store.object(*key));
     }
     store.setString(K::panelItemsOrder,
                     swivlo::PanelItems::joinIds(swivlo::PanelItems::splitIds(first.order)));
-    for (std::size_t i = 0; i < std::size(allKeys); ++i) {
-        if (*allKeys[i] != K::panelItemsOrder) {
-            check(store.object(*allKeys[i]) == before[i]);
+    for (std::size_t i = 0; i < std::size(K::all); ++i) {
+        if (*K::all[i] != K::panelItemsOrder) {
+            check(store.object(*K::all[i]) == before[i]);
         }
     }
     Reading expected = first;

@@ -17,6 +17,12 @@ inline const std::string hotkeyModifierFlags = "hotkeyModifierFlags";
 inline const std::string hotkeyKeyCode = "hotkeyKeyCode";
 inline const std::string hotkeyKeyDisplayString = "hotkeyKeyDisplayString";
 inline const std::string swivloScenes = "SwivloScenes";
+
+inline const std::string* const all[] = {
+    &launchAtLogin,   &autoClosePanel,         &hiddenSwitchIDs,
+    &panelItemsOrder, &hotkeyEnabled,          &hotkeyModifierFlags,
+    &hotkeyKeyCode,   &hotkeyKeyDisplayString, &swivloScenes,
+};
 }  // namespace PreferencesKey
 
 class PreferencesStore;

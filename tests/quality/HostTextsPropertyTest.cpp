@@ -102,10 +102,9 @@ QVariant randomValue(Random& random) {
 }
 
 void storeRandomPreferences(Random& random, PreferencesStore& store) {
-    for (const std::string* key : {&K::launchAtLogin, &K::autoClosePanel, &K::hiddenSwitchIDs,
-                                   &K::panelItemsOrder, &K::hotkeyEnabled, &K::hotkeyModifierFlags,
-                                   &K::hotkeyKeyCode, &K::hotkeyKeyDisplayString}) {
-        if (random.coin()) {
+    for (const std::string* key : K::all) {
+        // Scenes are stored below, as a list that can be read.
+        if (key != &K::swivloScenes && random.coin()) {
             store.setObject(*key, randomValue(random));
         }
     }
