@@ -10,14 +10,7 @@ namespace {
 
 using testing::TestPlatform;
 
-class FixedContent : public PanelController {
-public:
-    explicit FixedContent(double height) : height_(height) {}
-    double fittingHeight(double) override { return height_; }
-
-private:
-    double height_;
-};
+using testing::FixedContent;
 
 constexpr std::uint64_t controlOption = ModifierFlag::control | ModifierFlag::option;
 constexpr std::uint16_t keyS = 1;

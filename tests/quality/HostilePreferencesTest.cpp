@@ -25,10 +25,7 @@ namespace {
 
 using testing::HostileFile;
 
-class FixedContent : public PanelController {
-public:
-    double fittingHeight(double) override { return 200; }
-};
+using testing::FixedContent;
 
 QByteArray readFile(const QString& path) {
     QFile file(path);

@@ -41,6 +41,16 @@ private:
     CallLog& log_;
 };
 
+// Panel content of a fixed height, for tests that look at the panel and not at what it shows.
+class FixedContent : public PanelController {
+public:
+    explicit FixedContent(double height = 200) : height_(height) {}
+    double fittingHeight(double) override { return height_; }
+
+private:
+    double height_;
+};
+
 class FakePopover : public Popover {
 public:
     explicit FakePopover(CallLog& log) : log_(log) {}
