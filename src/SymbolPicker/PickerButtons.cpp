@@ -50,13 +50,13 @@ RemoveSymbolButton::RemoveSymbolButton(const QString& title, QWidget* parent)
     setAttribute(Qt::WA_Hover);
 }
 
+SymbolTitleLabel RemoveSymbolButton::label() const {
+    return {QStringLiteral("trash"), text(), font(), SymbolProvider::sizeForFont(kRemoveFontSize),
+            kRemoveSymbolGap};
+}
+
 QSize RemoveSymbolButton::sizeHint() const {
-    const QFontMetrics metrics(font());
-    const int symbol = SymbolProvider::sizeForFont(kRemoveFontSize);
-    const int width =
-        2 * kRemovePaddingX + symbol + kRemoveSymbolGap + metrics.horizontalAdvance(text());
-    const int height = 2 * kRemovePaddingY + std::max(symbol, metrics.height());
-    return {width, height};
+    return label().size() + QSize(2 * kRemovePaddingX, 2 * kRemovePaddingY);
 }
 
 void RemoveSymbolButton::paintEvent(QPaintEvent*) {
@@ -68,14 +68,7 @@ void RemoveSymbolButton::paintEvent(QPaintEvent*) {
         painter.setBrush(Appearance::withOpacity(red, isDown() ? 0.2 : 0.1));
         painter.drawRoundedRect(QRectF(rect()), 12, 12);
     }
-    const int symbol = SymbolProvider::sizeForFont(kRemoveFontSize);
-    const QRectF symbolBox(kRemovePaddingX, (height() - symbol) / 2.0, symbol, symbol);
-    SymbolProvider::paint(painter, symbolBox, QStringLiteral("trash"), red);
-    painter.setPen(red);
-    painter.setFont(font());
-    const QRectF textBox(symbolBox.right() + kRemoveSymbolGap, 0,
-                         width() - symbolBox.right() - kRemoveSymbolGap, height());
-    painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, text());
+    label().paint(painter, QRectF(rect()).adjusted(kRemovePaddingX, 0, 0, 0), red, red);
 }
 
 }  // namespace swivlo

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QPushButton>
 
+#include "panel/SymbolProvider.h"
+
 namespace swivlo {
 
 // A borderless button drawn as one symbol in a square frame, in the secondary label colour.
@@ -33,6 +35,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    SymbolTitleLabel label() const;
 };
 
 }  // namespace swivlo

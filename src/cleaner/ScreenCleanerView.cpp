@@ -41,12 +41,13 @@ CleanerExitButton::CleanerExitButton(QWidget* parent) : QAbstractButton(parent) 
     setFocusPolicy(Qt::NoFocus);
 }
 
+SymbolTitleLabel CleanerExitButton::label() const {
+    return {QStringLiteral("xmark.circle.fill"), text(), font(),
+            SymbolProvider::sizeForFont(symbolSize), spacing};
+}
+
 QSize CleanerExitButton::sizeHint() const {
-    const QFontMetrics metrics(font());
-    const int side = SymbolProvider::sizeForFont(symbolSize);
-    const int width = side + spacing + metrics.horizontalAdvance(text());
-    const int height = std::max(side, metrics.height());
-    return {width + 2 * horizontalPadding, height + 2 * verticalPadding};
+    return label().size() + QSize(2 * horizontalPadding, 2 * verticalPadding);
 }
 
 void CleanerExitButton::paintEvent(QPaintEvent*) {
@@ -54,16 +55,7 @@ void CleanerExitButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(continuousRoundedRect(QRectF(rect()), cornerRadius), Qt::white);
 
-    const QFontMetrics metrics(font());
-    const int side = SymbolProvider::sizeForFont(symbolSize);
-    const int contentWidth = side + spacing + metrics.horizontalAdvance(text());
-    const int left = (width() - contentWidth) / 2;
-    const QRect symbolRect(left, (height() - side) / 2, side, side);
-    SymbolProvider::paint(painter, symbolRect, QStringLiteral("xmark.circle.fill"), Qt::black);
-    const QRect textRect(symbolRect.right() + 1 + spacing, 0, width(), height());
-    painter.setPen(Qt::black);
-    painter.setFont(font());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
+    label().paint(painter, QRectF(rect()), Qt::black, Qt::black, true);
 }
 
 ScreenCleanerView::ScreenCleanerView(QWidget* parent) : QWidget(parent) {

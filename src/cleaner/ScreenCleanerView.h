@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QWidget>
+
 #include <functional>
+#include "panel/SymbolProvider.h"
 
 class QLabel;
 
@@ -26,6 +28,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    SymbolTitleLabel label() const;
 };
 
 // What the cleaner window shows: black, with a centred column of a symbol, the title, the hint

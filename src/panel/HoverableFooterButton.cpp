@@ -40,13 +40,13 @@ HoverableFooterButton::HoverableFooterButton(const QString& title, const QString
     connect(&Appearance::shared(), &Appearance::changed, this, qOverload<>(&QWidget::update));
 }
 
+SymbolTitleLabel HoverableFooterButton::label() const {
+    return {systemImage_, text(), Appearance::font(kTextSize),
+            SymbolProvider::sizeForFont(kTextSize), kIconSpacing};
+}
+
 QSize HoverableFooterButton::sizeHint() const {
-    const QFontMetrics metrics(Appearance::font(kTextSize));
-    const int symbol = SymbolProvider::sizeForFont(kTextSize);
-    const int width = kHorizontalPadding + symbol + kIconSpacing +
-                      metrics.horizontalAdvance(text()) + kHorizontalPadding;
-    const int height = kVerticalPadding + std::max(symbol, metrics.height()) + kVerticalPadding;
-    return {width, height};
+    return label().size() + QSize(2 * kHorizontalPadding, 2 * kVerticalPadding);
 }
 
 void HoverableFooterButton::setHovered(bool hovered) {
@@ -92,15 +92,8 @@ void HoverableFooterButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         painter.setOpacity(0.6);
     }
-    const QFont font = Appearance::font(kTextSize);
-    const int symbol = SymbolProvider::sizeForFont(kTextSize);
-    const QRectF symbolBox(kHorizontalPadding, (height() - symbol) / 2.0, symbol, symbol);
-    SymbolProvider::paint(painter, symbolBox, systemImage_, colors.secondaryLabel);
-    painter.setFont(font);
-    painter.setPen(colors.secondaryLabel);
-    const QRectF textBox(symbolBox.right() + kIconSpacing, 0,
-                         width() - symbolBox.right() - kIconSpacing - kHorizontalPadding, height());
-    painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, text());
+    label().paint(painter, area.adjusted(kHorizontalPadding, 0, -kHorizontalPadding, 0),
+                  colors.secondaryLabel, colors.secondaryLabel);
 }
 
 }  // namespace swivlo

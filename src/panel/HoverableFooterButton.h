@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QAbstractButton>
-
 #include <functional>
+
+#include "panel/SymbolProvider.h"
 
 namespace swivlo {
 
@@ -32,6 +33,7 @@ protected:
 
 private:
     void setHovered(bool hovered);
+    SymbolTitleLabel label() const;
 
     QString systemImage_;
     std::function<void()> action_;

@@ -1,6 +1,7 @@
 #include "panel/SymbolProvider.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QtDebug>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -260,6 +262,26 @@ std::vector<SymbolMapping> SymbolProvider::parseTable(const QString& text, QStri
         out.push_back(std::move(m));
     }
     return out;
+}
+
+QSize SymbolTitleLabel::size() const {
+    const QFontMetrics metrics(font);
+    return {symbolSide + gap + metrics.horizontalAdvance(text),
+            std::max(symbolSide, metrics.height())};
+}
+
+void SymbolTitleLabel::paint(QPainter& painter, const QRectF& area, const QColor& symbolColor,
+                             const QColor& textColor, bool centred) const {
+    const qreal left =
+        centred ? area.left() + std::floor((area.width() - size().width()) / 2) : area.left();
+    const QRectF symbolBox(left, area.top() + (area.height() - symbolSide) / 2.0, symbolSide,
+                           symbolSide);
+    SymbolProvider::paint(painter, symbolBox, symbol, symbolColor);
+    painter.setPen(textColor);
+    painter.setFont(font);
+    const QRectF textBox(symbolBox.right() + gap, area.top(),
+                         area.right() - symbolBox.right() - gap, area.height());
+    painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 }  // namespace swivlo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -51,6 +52,22 @@ public:
     // names are skipped and described in `errors`.
     static std::vector<SymbolMapping> parseTable(const QString& text,
                                                  QStringList* errors = nullptr);
+};
+
+// A button's label of a symbol before a text (the host's standard icon-and-title label): the
+// symbol in a square of `symbolSide`, `gap`, then the text in `font`.
+struct SymbolTitleLabel {
+    QString symbol;
+    QString text;
+    QFont font;
+    int symbolSide = 0;
+    int gap = 0;
+
+    // Without any padding around it.
+    QSize size() const;
+    // Draws it in `area`, from its leading edge or centred, vertically centred.
+    void paint(QPainter& painter, const QRectF& area, const QColor& symbolColor,
+               const QColor& textColor, bool centred = false) const;
 };
 
 }  // namespace swivlo
