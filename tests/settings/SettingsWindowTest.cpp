@@ -104,12 +104,13 @@ TEST_F(SettingsWindowTest, SidebarListsTheTabsAndSelectingOneBuildsItsView) {
     EXPECT_NE(qobject_cast<AboutView*>(view()->detailView()), nullptr);
 }
 
+// A scene whose icon and colour are not among those the editor offers.
+Scene eveningScene() {
+    return Scene{QUuid::createUuid(), "Evening", "tv", "indigo", false, {}};
+}
+
 TEST_F(SettingsWindowTest, CreateAndEditOpenTheSheetWithoutAndWithTheScene) {
-    Scene scene;
-    scene.id = QUuid::createUuid();
-    scene.name = "Evening";
-    scene.icon = "tv";
-    scene.color = "indigo";
+    const Scene scene = eveningScene();
     manager.addOrUpdateScene(scene);
     controller->showSettings();
     view()->setSelectedTab(SettingsTab::scene);
@@ -135,11 +136,7 @@ TEST_F(SettingsWindowTest, CreateAndEditOpenTheSheetWithoutAndWithTheScene) {
 }
 
 TEST_F(SettingsWindowTest, EditorShowsTheCustomIconAndSwatchAndSaveFollowsTheName) {
-    Scene scene;
-    scene.id = QUuid::createUuid();
-    scene.name = "Evening";
-    scene.icon = "tv";
-    scene.color = "indigo";
+    const Scene scene = eveningScene();
     SceneEditorView editor(manager, scene);
     EXPECT_TRUE(editor.customIconButton()->isSelected());
     EXPECT_EQ(editor.customIconButton()->icon(), QStringLiteral("tv"));
