@@ -7,6 +7,7 @@
 
 #include "SymbolPicker/SymbolGridView.h"
 #include "SymbolPicker/SymbolPicker.h"
+#include "TestSymbols.h"
 
 namespace swivlo {
 namespace {
@@ -14,15 +15,8 @@ namespace {
 using C = SymbolCategory;
 
 SymbolList smallCatalogue() {
-    SymbolList list;
-    auto add = [&](const char* name, SymbolCategorySet categories) {
-        list.push_back(std::make_shared<const Symbol>(QString::fromLatin1(name), categories));
-    };
-    add("moon", {C::weather});
-    add("house", {C::home});
-    add("plain", {});
-    add("house.fill", {C::home});
-    return list;
+    return testing::symbolList(
+        {{"moon", {C::weather}}, {"house", {C::home}}, {"plain", {}}, {"house.fill", {C::home}}});
 }
 
 // The caller's side of a binding: its value and every write it received.

@@ -2,6 +2,7 @@
 #include <QStringList>
 
 #include "SymbolPicker/SymbolVisibility.h"
+#include "TestSymbols.h"
 
 namespace swivlo {
 namespace {
@@ -9,17 +10,12 @@ namespace {
 using C = SymbolCategory;
 
 SymbolList catalogue() {
-    SymbolList list;
-    auto add = [&](const char* name, SymbolCategorySet categories) {
-        list.push_back(std::make_shared<const Symbol>(QString::fromUtf8(name), categories));
-    };
-    add("bare", {});
-    add("map.fill", {C::maps});
-    add("car", {C::transportation, C::automotive});
-    add("two words", {C::textformatting});
-    add("Café", {C::home});
-    add("two", {C::textformatting});
-    return list;
+    return testing::symbolList({{"bare", {}},
+                                {"map.fill", {C::maps}},
+                                {"car", {C::transportation, C::automotive}},
+                                {"two words", {C::textformatting}},
+                                {"Café", {C::home}},
+                                {"two", {C::textformatting}}});
 }
 
 QStringList names(const SymbolList& symbols) {
