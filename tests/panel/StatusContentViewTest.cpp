@@ -18,8 +18,7 @@ namespace {
 class StatusContentViewTest : public ::testing::Test {
 protected:
     // The height the panel gets for a freshly built content, as the shell measures it.
-    double panelHeight()
-    {
+    double panelHeight() {
         desktop::WidgetPanelController controller(
             std::make_unique<StatusContentView>(scenes, StatusContent::Openers{}));
         return controller.fittingHeight(300);
@@ -30,8 +29,7 @@ protected:
     SceneManager scenes;
 };
 
-TEST_F(StatusContentViewTest, HeightFollowsTheVisibleRowsAndScenesAtAFixedWidth)
-{
+TEST_F(StatusContentViewTest, HeightFollowsTheVisibleRowsAndScenesAtAFixedWidth) {
     const double full = panelHeight();
     platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, "keep_awake,dark_mode");
     const double twoHidden = panelHeight();
@@ -46,8 +44,7 @@ TEST_F(StatusContentViewTest, HeightFollowsTheVisibleRowsAndScenesAtAFixedWidth)
     EXPECT_EQ(view.rowViews().size(), 9u);
 }
 
-TEST_F(StatusContentViewTest, RowsShowTheStatesReadWhenThePanelAppears)
-{
+TEST_F(StatusContentViewTest, RowsShowTheStatesReadWhenThePanelAppears) {
     SystemTools::shared().setStageManagerEnabled(true);
     StatusContentView view(scenes, {});
     view.show();
@@ -57,8 +54,7 @@ TEST_F(StatusContentViewTest, RowsShowTheStatesReadWhenThePanelAppears)
     EXPECT_FALSE(rows[0]->control()->isChecked()) << "Hide Desktop";
 }
 
-TEST_F(StatusContentViewTest, RefusedScriptPresentsTheAlertOverThePanel)
-{
+TEST_F(StatusContentViewTest, RefusedScriptPresentsTheAlertOverThePanel) {
     host.host.setAutomationPermitted(false);
     StatusContentView view(scenes, {});
     view.show();

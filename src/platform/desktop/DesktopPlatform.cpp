@@ -4,8 +4,12 @@
 
 namespace swivlo::desktop {
 
-DesktopPlatform::DesktopPlatform() { installShellServices(this); }
+DesktopPlatform::DesktopPlatform() {
+    installShellServices(this);
+}
 
-DesktopPlatform::~DesktopPlatform() { installShellServices<DesktopPlatform>(nullptr); }
+DesktopPlatform::~DesktopPlatform() {
+    installShellServices<DesktopPlatform>(nullptr);
+}
 
 }  // namespace swivlo::desktop

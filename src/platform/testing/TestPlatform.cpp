@@ -4,8 +4,12 @@
 
 namespace swivlo::testing {
 
-TestPlatform::TestPlatform() { installShellServices(this); }
+TestPlatform::TestPlatform() {
+    installShellServices(this);
+}
 
-TestPlatform::~TestPlatform() { installShellServices<TestPlatform>(nullptr); }
+TestPlatform::~TestPlatform() {
+    installShellServices<TestPlatform>(nullptr);
+}
 
 }  // namespace swivlo::testing
