@@ -51,7 +51,7 @@ SymbolGridView::SymbolGridView(QWidget* parent) : QListView(parent) {
     setLayoutMode(QListView::Batched);
     setGridSize(
         QSize(SymbolCellDelegate::kCellSize + kSpacing, SymbolCellDelegate::kCellSize + kSpacing));
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -74,6 +74,24 @@ SymbolGridView::SymbolGridView(QWidget* parent) : QListView(parent) {
     setAccessibleName(QStringLiteral("Symbols"));
     // A release on the cell that was pressed.
     connect(this, &QAbstractItemView::clicked, this, &SymbolGridView::cellChosen);
+}
+
+void SymbolGridView::setSelectionModel(QItemSelectionModel* selectionModel) {
+    QListView::setSelectionModel(selectionModel);
+    connect(selectionModel, &QItemSelectionModel::selectionChanged, this,
+            [this, selectionModel](const QItemSelection& added) {
+                if (added.indexes().isEmpty()) {
+                    return;
+                }
+                const QModelIndex chosen = added.indexes().first();
+                selectionModel->clearSelection();
+                emit cellChosen(chosen);
+            });
+}
+
+QItemSelectionModel::SelectionFlags SymbolGridView::selectionCommand(const QModelIndex&,
+                                                                     const QEvent*) const {
+    return QItemSelectionModel::NoUpdate;
 }
 
 int SymbolGridView::columnsFor(int width) {

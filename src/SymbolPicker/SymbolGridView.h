@@ -21,7 +21,9 @@ public:
 };
 
 // The scrolling grid: as many 48-wide columns as fit, centred, built lazily by the list view.
-// A click or Return on a cell reports it through cellChosen.
+// A click or Return on a cell reports it through cellChosen, and so does selecting it through
+// the accessibility interface (a screen reader's "Toggle" on a cell); the choice is drawn from
+// the model, so the view's own selection stays empty.
 class SymbolGridView : public QListView {
     Q_OBJECT
 
@@ -34,12 +36,17 @@ public:
     // The number of columns that fit in `width` pixels of viewport.
     static int columnsFor(int width);
 
+    void setSelectionModel(QItemSelectionModel* selectionModel) override;
+
 signals:
     void cellChosen(const QModelIndex& index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Pointer and keys never select: they choose through clicked and keyPressEvent.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     void centreColumns();

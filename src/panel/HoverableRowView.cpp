@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 #include "panel/AnimatedValue.h"
 #include "panel/Appearance.h"
@@ -64,7 +65,9 @@ HoverableRowView::HoverableRowView(Row row, QWidget* parent)
         auto* switchControl = new SwitchControl(surface_);
         switchControl->setTint(row_.tint);
         switchControl->setChecked(toggle->get && toggle->get());
-        connect(switchControl, &QAbstractButton::clicked, this, &HoverableRowView::onToggleClicked);
+        // toggled rather than clicked: a screen reader's "Toggle" flips the switch without a
+        // click, and must reach the owner all the same.
+        connect(switchControl, &QAbstractButton::toggled, this, &HoverableRowView::onToggled);
         control_ = switchControl;
     } else if (const RowControl::Button* button = row_.control.asButton()) {
         auto* capsuleButton = new CapsuleButton(button->title, surface_);
@@ -84,9 +87,10 @@ HoverableRowView::HoverableRowView(Row row, QWidget* parent)
     connect(&Appearance::shared(), &Appearance::changed, surface_, qOverload<>(&QWidget::update));
 }
 
-void HoverableRowView::onToggleClicked(bool on) {
+void HoverableRowView::onToggled(bool on) {
     const RowControl::Toggle* toggle = row_.control.asToggle();
-    if (!toggle) {
+    // Showing the owner's value flips the switch too: that is no request.
+    if (!toggle || refreshing_) {
         return;
     }
     if (toggle->set) {
@@ -99,6 +103,7 @@ void HoverableRowView::onToggleClicked(bool on) {
 void HoverableRowView::refresh() {
     const RowControl::Toggle* toggle = row_.control.asToggle();
     if (toggle && toggle->get) {
+        const QScopedValueRollback guard(refreshing_, true);
         control_->setChecked(toggle->get());
     }
 }

@@ -38,7 +38,7 @@ private:
     friend class RowSurface;
     void setHovered(bool hovered);
     void paintSurface(QPainter& painter, const QRect& area) const;
-    void onToggleClicked(bool on);
+    void onToggled(bool on);
 
     Row row_;
     QString title_;
@@ -46,6 +46,7 @@ private:
     QAbstractButton* control_ = nullptr;
     AnimatedValue* highlight_ = nullptr;
     bool hovered_ = false;
+    bool refreshing_ = false;
 };
 
 }  // namespace swivlo

@@ -1,10 +1,10 @@
 #include "settings/SceneRows.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "panel/Appearance.h"
@@ -50,9 +50,16 @@ QHBoxLayout* rowLayout(QWidget* row, const Scene& scene, const QString& name,
 
 }  // namespace
 
+ClickableRow::ClickableRow(QWidget* parent) : QAbstractButton(parent) {
+    // Keyboard users reach what the row does through its own controls and the menus.
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+}
+
 SceneRow::SceneRow(Scene scene, SceneManager& manager, std::function<void()> onEdit,
                    QWidget* parent)
-    : QWidget(parent),
+    : ClickableRow(parent),
       scene_(std::move(scene)),
       manager_(manager),
       onEdit_(std::move(onEdit)),
@@ -62,6 +69,8 @@ SceneRow::SceneRow(Scene scene, SceneManager& manager, std::function<void()> onE
     auto* layout = rowLayout(this, scene_, name, sceneSummary(scene_));
     switch_->setChecked(scene_.isActive);
     switch_->setAccessibleName(name);
+    setAccessibleName(name);
+    setAccessibleDescription(sceneSummary(scene_));
     layout->addWidget(switch_);
     connect(switch_, &QAbstractButton::toggled, this, [this](bool on) {
         if (on) {
@@ -70,7 +79,7 @@ SceneRow::SceneRow(Scene scene, SceneManager& manager, std::function<void()> onE
             manager_.deactivateActiveScene();
         }
     });
-    setCursor(Qt::PointingHandCursor);
+    connect(this, &QAbstractButton::clicked, this, &SceneRow::edit);
 }
 
 void SceneRow::edit() {
@@ -81,12 +90,6 @@ void SceneRow::edit() {
 
 void SceneRow::remove() {
     manager_.deleteScene(scene_.id);
-}
-
-void SceneRow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        edit();
-    }
 }
 
 void SceneRow::contextMenuEvent(QContextMenuEvent* event) {
@@ -101,18 +104,14 @@ void SceneRow::contextMenuEvent(QContextMenuEvent* event) {
 
 PresetSceneRow::PresetSceneRow(const Scene& scene, const QString& description,
                                std::function<void()> onAdd, QWidget* parent)
-    : QWidget(parent), onAdd_(std::move(onAdd)) {
+    : ClickableRow(parent) {
     auto* layout = rowLayout(this, scene, QString::fromStdString(scene.name), description);
     layout->addWidget(
         new SymbolView(QStringLiteral("plus.circle"), 18, secondaryLabelColor(), this));
-    setCursor(Qt::PointingHandCursor);
     setAccessibleName(QString::fromStdString(scene.name));
-}
-
-void PresetSceneRow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        onAdd_) {
-        onAdd_();
+    setAccessibleDescription(description);
+    if (onAdd) {
+        connect(this, &QAbstractButton::clicked, this, std::move(onAdd));
     }
 }
 

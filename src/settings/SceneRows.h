@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QString>
-#include <QWidget>
 #include <functional>
 
 #include "scenes/Scene.h"
@@ -11,9 +11,22 @@ namespace swivlo {
 class SceneManager;
 class SwitchControl;
 
+// A row that acts on a click. A button to the accessibility interface, named by its title, so a
+// screen reader's "Press" does what the click does.
+class ClickableRow : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit ClickableRow(QWidget* parent = nullptr);
+
+protected:
+    // The row's children draw it.
+    void paintEvent(QPaintEvent*) override {}
+};
+
 // One of the user's scenes: icon in its colour, name, summary and the on/off switch. A click
 // outside the switch edits it; the context menu edits or deletes it.
-class SceneRow : public QWidget {
+class SceneRow : public ClickableRow {
     Q_OBJECT
 
 public:
@@ -26,7 +39,6 @@ public:
     void remove();
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -37,18 +49,12 @@ private:
 };
 
 // A preset: a click adds a new scene made from it.
-class PresetSceneRow : public QWidget {
+class PresetSceneRow : public ClickableRow {
     Q_OBJECT
 
 public:
     PresetSceneRow(const Scene& scene, const QString& description, std::function<void()> onAdd,
                    QWidget* parent = nullptr);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    std::function<void()> onAdd_;
 };
 
 }  // namespace swivlo

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -85,6 +86,20 @@ SettingsView::SettingsView(SceneManager& manager, UpdaterFactory updaterFactory,
             setSelectedTab(allSettingsTabs[row]);
         }
     });
+    // A screen reader's "Toggle" on a tab only selects or deselects it, leaving the current row
+    // alone: follow the selection as a click does, and keep the shown tab selected.
+    connect(sidebar_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& added) {
+                for (const QModelIndex& index : added.indexes()) {
+                    if (index.row() != sidebar_->currentRow()) {
+                        sidebar_->setCurrentRow(index.row());
+                        return;
+                    }
+                }
+                if (!sidebar_->selectionModel()->hasSelection()) {
+                    sidebar_->setCurrentRow(sidebar_->currentRow());
+                }
+            });
     showDetail();
 }
 

@@ -44,14 +44,27 @@ void HotkeyTextField::setDisplayString(const std::string& text) {
     refresh();
 }
 
-void HotkeyTextField::mousePressEvent(QMouseEvent* event) {
-    event->accept();
+void HotkeyTextField::startRecording() {
     if (recorder_.startRecording()) {
         refresh();
-        // Only a field in a window can take the keyboard focus.
-        if (window() && window()->isVisible()) {
-            setFocus(Qt::MouseFocusReason);
-        }
+    }
+}
+
+void HotkeyTextField::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    startRecording();
+    // Only a field in a window can take the keyboard focus.
+    if (recorder_.isRecording() && window() && window()->isVisible()) {
+        setFocus(Qt::MouseFocusReason);
+    }
+}
+
+void HotkeyTextField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // The field takes the focus only from a click or from a screen reader's "SetFocus" (the
+    // one focus set without a reason); the latter must start recording as the click does.
+    if (event->reason() == Qt::OtherFocusReason) {
+        startRecording();
     }
 }
 

@@ -28,6 +28,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -35,6 +36,7 @@ protected:
 private:
     void configureAppearance();
     void refresh();
+    void startRecording();
 
     ShortcutRecorder recorder_;
 };
