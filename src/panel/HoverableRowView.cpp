@@ -1,6 +1,7 @@
 #include "panel/HoverableRowView.h"
 
 #include <QBoxLayout>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -68,6 +69,12 @@ HoverableRowView::HoverableRowView(Row row, QWidget* parent)
         // toggled rather than clicked: a screen reader's "Toggle" flips the switch without a
         // click, and must reach the owner all the same.
         connect(switchControl, &QAbstractButton::toggled, this, &HoverableRowView::onToggled);
+        // The switch keeps room for its focus ring beside the track; that room overhangs the
+        // padding so the track ends where a capsule button does.
+        const int ringRoom =
+            (switchControl->sizeHint().width() - qRound(SwitchControl::kTrackSize.width())) / 2;
+        content->setContentsMargins(kHorizontalPadding, kVerticalPadding,
+                                    kHorizontalPadding - ringRoom, kVerticalPadding);
         control_ = switchControl;
     } else if (const RowControl::Button* button = row_.control.asButton()) {
         auto* capsuleButton = new CapsuleButton(button->title, surface_);
@@ -80,11 +87,19 @@ HoverableRowView::HoverableRowView(Row row, QWidget* parent)
         control_ = capsuleButton;
     }
     control_->setAccessibleName(title_);
+    control_->installEventFilter(this);
     content->addWidget(control_, 0, Qt::AlignVCenter);
 
     setMinimumHeight(kBadgeSize + 2 * kVerticalPadding);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(&Appearance::shared(), &Appearance::changed, surface_, qOverload<>(&QWidget::update));
+}
+
+bool HoverableRowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == control_ && event->type() == QEvent::FocusIn) {
+        focusReason_ = static_cast<QFocusEvent*>(event)->reason();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HoverableRowView::onToggled(bool on) {

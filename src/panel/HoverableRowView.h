@@ -29,6 +29,9 @@ public:
     // Reads the toggle's getter again, e.g. after the owner re-read the host's state.
     void refresh();
 
+    // How the control last took the focus, so a rebuilt row can take it back the same way.
+    Qt::FocusReason focusReason() const { return focusReason_; }
+
     static constexpr int kBadgeSize = 28;
 
 signals:
@@ -39,6 +42,7 @@ private:
     void setHovered(bool hovered);
     void paintSurface(QPainter& painter, const QRect& area) const;
     void onToggled(bool on);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Row row_;
     QString title_;
@@ -47,6 +51,7 @@ private:
     AnimatedValue* highlight_ = nullptr;
     bool hovered_ = false;
     bool refreshing_ = false;
+    Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
 };
 
 }  // namespace swivlo

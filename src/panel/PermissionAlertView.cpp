@@ -1,6 +1,7 @@
 #include "panel/PermissionAlertView.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,6 +21,8 @@ constexpr qreal kBoxRadius = 12;
 constexpr int kBoxPadding = 16;
 constexpr int kButtonHeight = 28;
 constexpr int kIconSize = 36;
+// Between the box and the panel's edges.
+constexpr int kCoverMargin = 20;
 
 // A push button of the alert; the default one is filled with the accent colour.
 class AlertButton : public QAbstractButton {
@@ -152,17 +155,35 @@ void PermissionAlertView::dismiss() {
     if (isHidden()) {
         return;
     }
+    // The panel gets the focus back with nothing focused, as when it opened, rather than
+    // whichever control follows the alert's buttons.
+    if (isAncestorOf(QApplication::focusWidget()) && parentWidget()) {
+        parentWidget()->window()->setFocus(Qt::OtherFocusReason);
+    }
     hide();
     emit dismissed();
+}
+
+int PermissionAlertView::boxWidth() const {
+    const int room = parentWidget() ? parentWidget()->width() : width();
+    return std::min(kBoxWidth, std::max(0, room - 2 * kCoverMargin));
+}
+
+int PermissionAlertView::boxHeight(int width) const {
+    return box_->layout()->hasHeightForWidth() ? box_->layout()->heightForWidth(width)
+                                               : box_->sizeHint().height();
+}
+
+int PermissionAlertView::fittingHeight() const {
+    return boxHeight(boxWidth()) + 2 * kCoverMargin;
 }
 
 void PermissionAlertView::layoutBox() {
     if (parentWidget()) {
         setGeometry(parentWidget()->rect());
     }
-    const int width = std::min(kBoxWidth, std::max(0, this->width() - 32));
-    const int height = box_->layout()->hasHeightForWidth() ? box_->layout()->heightForWidth(width)
-                                                           : box_->sizeHint().height();
+    const int width = boxWidth();
+    const int height = boxHeight(width);
     box_->setGeometry((this->width() - width) / 2, (this->height() - height) / 2, width, height);
 }
 

@@ -10,6 +10,7 @@ namespace swivlo {
 // The alert asking for the accessibility permission, drawn over the whole panel (its parent)
 // with the panel dimmed behind it. It only reports the user's choice: the owner opens the
 // settings page. Either button dismisses it; Escape means "Ignore", Return "Open Settings".
+// While it shows it keeps the keyboard focus: Tab moves between its two buttons only.
 class PermissionAlertView : public QWidget {
     Q_OBJECT
 public:
@@ -17,7 +18,9 @@ public:
 
     void present();
     void dismiss();
-    bool isPresented() const { return isVisible(); }
+    bool isPresented() const { return !isHidden(); }
+    // The panel height that shows the whole alert box with a margin around it.
+    int fittingHeight() const;
 
     QString title() const;
     QString message() const;
@@ -43,6 +46,8 @@ protected:
 
 private:
     void layoutBox();
+    int boxWidth() const;
+    int boxHeight(int width) const;
     void restyle();
 
     QWidget* box_;

@@ -1,5 +1,9 @@
 #include "panel/StatusContentView.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "panel/Appearance.h"
@@ -12,9 +16,34 @@
 namespace swivlo {
 
 namespace {
+
 constexpr int verticalPadding = 10;
-constexpr int footerTopPadding = 10;
 constexpr int sceneHeaderExtraPadding = 4;
+// Room kept around a row that takes the focus, so Tab scrolls it fully into view.
+constexpr int focusScrollMargin = 8;
+
+// A scroll area that asks for all the room its rows need: the panel is only shorter than
+// that when the screen is.
+class RowsScrollArea : public QScrollArea {
+public:
+    explicit RowsScrollArea(QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFocusPolicy(Qt::NoFocus);
+        viewport()->setAutoFillBackground(false);
+        verticalScrollBar()->setStyleSheet(QStringLiteral(
+            "QScrollBar:vertical { width: 8px; background: transparent; margin: 2px 2px 2px 0; }"
+            "QScrollBar::handle:vertical { min-height: 24px; border-radius: 3px;"
+            " background: rgba(128, 128, 128, 140); }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+    }
+
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QSize(); }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+};
+
 }  // namespace
 
 StatusContentView::StatusContentView(SceneManager& sceneManager, StatusContent::Openers openers,
@@ -25,16 +54,16 @@ StatusContentView::StatusContentView(SceneManager& sceneManager, StatusContent::
     root->setSpacing(0);
     root->setContentsMargins(0, verticalPadding, 0, verticalPadding);
 
-    area_ = new QVBoxLayout;
+    scroll_ = new RowsScrollArea(this);
+    auto* rowsArea = new QWidget;
+    area_ = new QVBoxLayout(rowsArea);
     area_->setSpacing(0);
     area_->setContentsMargins(0, 0, 0, 0);
-    root->addLayout(area_);
-    root->addSpacing(footerTopPadding);
-
-    auto* footer = new PanelFooter(this);
-    root->addWidget(footer);
-    connect(footer, &PanelFooter::settingsRequested, this, [this] { content_.openSettings(); });
-    connect(footer, &PanelFooter::quitRequested, this, [this] { content_.quit(); });
+    // Rows stay at the top when the panel is taller than they need (while the alert shows).
+    area_->addStretch(1);
+    scroll_->setWidget(rowsArea);
+    rowsArea->setAutoFillBackground(false);
+    root->addWidget(scroll_, 1);
 
     alert_ = new PermissionAlertView(this);
     connect(alert_, &PermissionAlertView::ignoreRequested, this,
@@ -48,17 +77,41 @@ StatusContentView::StatusContentView(SceneManager& sceneManager, StatusContent::
             Qt::QueuedConnection);
     connect(&Appearance::shared(), &Appearance::changed, this, &StatusContentView::rebuildRows,
             Qt::QueuedConnection);
+    // A row reached with Tab scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && scroll_->widget()->isAncestorOf(now)) {
+            scroll_->ensureWidgetVisible(now, 0, focusScrollMargin);
+        }
+    });
     rebuildRows();
 }
 
-void StatusContentView::rebuildRows() {
-    if (rowsHolder_) {
-        area_->removeWidget(rowsHolder_);
-        rowsHolder_->hide();
-        rowsHolder_->deleteLater();
+QSize StatusContentView::sizeHint() const {
+    QSize hint = QWidget::sizeHint();
+    if (alert_->isPresented()) {
+        hint.setHeight(std::max(hint.height(), alert_->fittingHeight()));
     }
+    return hint;
+}
+
+void StatusContentView::rebuildRows() {
+    // What had the focus takes it back once rebuilt, the way it had it: a row by its id.
+    QString focusedId;
+    Qt::FocusReason focusReason = Qt::OtherFocusReason;
+    for (const HoverableRowView* view : rowViews_) {
+        if (view->control()->hasFocus()) {
+            focusedId = view->row().id;
+            focusReason = view->focusReason();
+        }
+    }
+    QAbstractButton* focusedFooterButton = nullptr;
+    if (footer_ && footer_->isAncestorOf(QApplication::focusWidget())) {
+        focusedFooterButton = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    }
+
+    QWidget* oldRows = rowsHolder_;
     rowViews_.clear();
-    rowsHolder_ = new QWidget(this);
+    rowsHolder_ = new QWidget(scroll_->widget());
     auto* layout = new QVBoxLayout(rowsHolder_);
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,7 +135,40 @@ void StatusContentView::rebuildRows() {
             new SectionHeader(QStringLiteral("Scenes"), sceneHeaderExtraPadding, rowsHolder_));
         addCard(content_.sceneRows());
     }
-    area_->addWidget(rowsHolder_);
+    area_->insertWidget(0, rowsHolder_);
+
+    // The footer is built after the rows, so Tab walks the rows in the order shown and then
+    // the footer. It brings its own padding above it.
+    PanelFooter* oldFooter = footer_;
+    footer_ = new PanelFooter(this);
+    if (oldFooter) {
+        static_cast<QVBoxLayout*>(this->layout())->replaceWidget(oldFooter, footer_);
+    } else {
+        this->layout()->addWidget(footer_);
+    }
+    connect(footer_, &PanelFooter::settingsRequested, this, [this] { content_.openSettings(); });
+    connect(footer_, &PanelFooter::quitRequested, this, [this] { content_.quit(); });
+
+    for (HoverableRowView* view : rowViews_) {
+        if (!focusedId.isEmpty() && view->row().id == focusedId) {
+            view->control()->setFocus(focusReason);
+        }
+    }
+    if (focusedFooterButton) {
+        (focusedFooterButton == oldFooter->settingsButton() ? footer_->settingsButton()
+                                                            : footer_->quitButton())
+            ->setFocus(Qt::OtherFocusReason);
+    }
+    // Only now: hiding the old widgets while one of them had the focus would pass it on.
+    for (QWidget* old : {oldRows, static_cast<QWidget*>(oldFooter)}) {
+        if (old) {
+            old->hide();
+            old->deleteLater();
+        }
+    }
+    if (oldRows) {
+        area_->removeWidget(oldRows);
+    }
     alert_->raise();
     updateGeometry();
 }
@@ -91,10 +177,15 @@ void StatusContentView::contentChanged() {
     for (HoverableRowView* view : rowViews_) {
         view->refresh();
     }
-    if (content_.showPermissionAlert() && !alert_->isPresented()) {
-        alert_->present();
-    } else if (!content_.showPermissionAlert() && alert_->isPresented()) {
-        alert_->dismiss();
+    const bool wanted = content_.showPermissionAlert();
+    if (wanted != alert_->isPresented()) {
+        if (wanted) {
+            alert_->present();
+        } else {
+            alert_->dismiss();
+        }
+        // The panel grows to hold the alert, and shrinks back after.
+        updateGeometry();
     }
 }
 

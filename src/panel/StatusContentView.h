@@ -5,16 +5,19 @@
 
 #include "panel/StatusContent.h"
 
+class QScrollArea;
 class QVBoxLayout;
 
 namespace swivlo {
 
 class HoverableRowView;
+class PanelFooter;
 class PermissionAlertView;
 
 // The menu bar panel: draws a StatusContent (switch card, scene section, footer, permission
 // alert) and forwards the user's input to it. Rows are rebuilt when the scenes or the
-// appearance change, and re-read their state whenever the content changes.
+// appearance change, and re-read their state whenever the content changes. The rows scroll
+// when the panel is given less height than they need; the footer always shows.
 class StatusContentView : public QWidget {
     Q_OBJECT
 
@@ -28,6 +31,11 @@ public:
     StatusContent& content() { return content_; }
     const std::vector<HoverableRowView*>& rowViews() const { return rowViews_; }
     PermissionAlertView* permissionAlert() const { return alert_; }
+    PanelFooter* footer() const { return footer_; }
+    QScrollArea* rowsScrollArea() const { return scroll_; }
+
+    // All the rows and the footer; while the alert shows, at least the alert's height.
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,7 +45,9 @@ private:
     void contentChanged();
 
     StatusContent content_;
+    QScrollArea* scroll_;
     QVBoxLayout* area_;
+    PanelFooter* footer_ = nullptr;
     QWidget* rowsHolder_ = nullptr;
     std::vector<HoverableRowView*> rowViews_;
     PermissionAlertView* alert_;

@@ -15,6 +15,7 @@ import subprocess
 import tempfile
 import threading
 import time
+import uuid
 
 import pyatspi
 
@@ -64,8 +65,22 @@ def swivlo_window(min_width, max_width):
     return None
 
 
+def screen_size():
+    """(width, height) of the X screen."""
+    root = _x(["xwininfo", "-root"])
+    return tuple(int(re.search(rf"{name}: (\d+)", root).group(1)) for name in ("Width", "Height"))
+
+
 def shown_panel():
     return swivlo_window(300, 300)
+
+
+def scenes_preference(names):
+    """A preferences line storing one inactive scene, without features, per name."""
+    scenes = [{"id": str(uuid.uuid4()).upper(), "name": name, "icon": "moon.fill",
+               "color": "indigo", "isActive": False, "features": {}} for name in names]
+    text = json.dumps(scenes, separators=(",", ":")).replace("\\", "\\\\").replace('"', '\\"')
+    return f'SwivloScenes="@ByteArray({text})"\n'
 
 
 class Swivlo:
@@ -166,6 +181,28 @@ def find(root, name, role=None, timeout=10.0):
 def find_all(root, name, role=None):
     return pyatspi.findAllDescendants(
         root, lambda a: a.name == name and (role is None or a.getRoleName() == role))
+
+
+def focused(root):
+    """The object under `root` that has the keyboard focus, or None."""
+    return pyatspi.findDescendant(root, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+
+
+def extents(accessible):
+    """(x, y, width, height) on the screen."""
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def inside(inner, outer):
+    x, y, w, h = inner
+    ox, oy, ow, oh = outer
+    return ox <= x and oy <= y and x + w <= ox + ow and y + h <= oy + oh
+
+
+def key(*keys):
+    """Presses keys in whichever window has the input focus, as the user does."""
+    _x(["xdotool", "key", *keys])
 
 
 def action_names(accessible):

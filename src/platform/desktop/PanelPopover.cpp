@@ -21,17 +21,17 @@ constexpr int gapBelowItem = 4;
 WidgetPanelController::WidgetPanelController(std::unique_ptr<QWidget> content)
     : content_(std::move(content)) {}
 
+double fittingHeight(QWidget& content, int width) {
+    content.setFixedWidth(width);
+    if (content.layout()) {
+        content.layout()->activate();
+    }
+    const int forWidth = content.hasHeightForWidth() ? content.heightForWidth(width) : -1;
+    return forWidth > 0 ? forWidth : content.sizeHint().height();
+}
+
 double WidgetPanelController::fittingHeight(double width) {
-    if (!content_) {
-        return 0;
-    }
-    const int w = static_cast<int>(std::lround(width));
-    content_->setFixedWidth(w);
-    if (content_->layout()) {
-        content_->layout()->activate();
-    }
-    const int forWidth = content_->hasHeightForWidth() ? content_->heightForWidth(w) : -1;
-    return forWidth > 0 ? forWidth : content_->sizeHint().height();
+    return content_ ? desktop::fittingHeight(*content_, static_cast<int>(std::lround(width))) : 0;
 }
 
 PanelPopover::PanelPopover()
@@ -80,33 +80,59 @@ void PanelPopover::setContentViewController(std::unique_ptr<PanelController> con
     content_->setParent(this);
     layout()->addWidget(content_.get());
     content_->show();
+    updateFrame();
 }
 
 void PanelPopover::setContentSize(QSizeF size) {
     contentSize_ = size;
-    const QSize pixels(static_cast<int>(std::lround(size.width())),
-                       static_cast<int>(std::lround(size.height())));
-    setFixedSize(pixels);
+    updateFrame();
+}
+
+void PanelPopover::updateFrame() {
+    const QSize wanted(static_cast<int>(std::lround(contentSize_.width())),
+                       static_cast<int>(std::lround(contentSize_.height())));
+    const QRect frame = anchor_
+                            ? placement(anchor_->item, anchor_->cursor, wanted, anchor_->available)
+                            : QRect(pos(), wanted);
+    setFixedSize(frame.size());
+    // Only the width is fixed: the content asks for a new height through its size hint.
     if (content_) {
-        content_->setFixedSize(pixels);
+        content_->setFixedWidth(frame.width());
+    }
+    if (anchor_) {
+        move(frame.topLeft());
     }
 }
 
-QPoint PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect available) {
+bool PanelPopover::event(QEvent* event) {
+    // The content's size hint changed (an alert, rows added): follow its height.
+    if (event->type() == QEvent::LayoutRequest && content_) {
+        const double height = std::max(fittingHeight(*content_, width()), 1.0);
+        if (height != contentSize_.height()) {
+            setContentSize({contentSize_.width(), height});
+        }
+    }
+    return QWidget::event(event);
+}
+
+QRect PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect available) {
     if (anchor.isEmpty()) {
         anchor = QRect(cursor, QSize(1, 1));
     }
+    const int below = anchor.bottom() + 1 + gapBelowItem;
+    const int roomBelow = available.bottom() + 1 - below;
+    const int roomAbove = anchor.top() - gapBelowItem - available.top();
+    const bool fitsBelow = size.height() <= roomBelow;
+    const bool goesAbove = !fitsBelow && (size.height() <= roomAbove || roomAbove > roomBelow);
+    const int height =
+        std::clamp(size.height(), 1,
+                   std::max(1, std::min(available.height(), goesAbove ? roomAbove : roomBelow)));
     int x = anchor.center().x() - size.width() / 2;
-    int y = anchor.bottom() + 1 + gapBelowItem;
-    // A tray at the bottom of the screen: open above the item instead.
-    if (y + size.height() > available.bottom() + 1 && anchor.top() > available.center().y()) {
-        y = anchor.top() - gapBelowItem - size.height();
-    }
+    int y = goesAbove ? anchor.top() - gapBelowItem - height : below;
     x = std::clamp(x, available.left(),
                    std::max(available.left(), available.right() + 1 - size.width()));
-    y = std::clamp(y, available.top(),
-                   std::max(available.top(), available.bottom() + 1 - size.height()));
-    return {x, y};
+    y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() + 1 - height));
+    return {QPoint(x, y), QSize(size.width(), height)};
 }
 
 void PanelPopover::showRelativeTo(const StatusItem& item) {
@@ -116,13 +142,16 @@ void PanelPopover::showRelativeTo(const StatusItem& item) {
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
-    move(placement(anchor, cursor, size(), available));
+    anchor_ = Anchor{anchor, cursor, screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800)};
+    updateFrame();
     show();
     raise();
     activateWindow();
-    // Open with nothing focused, as the host's panels do; Tab then walks the controls.
-    setFocus(Qt::ActiveWindowFocusReason);
+    // Open with nothing focused, as the host's panels do; Tab then walks the controls. Content
+    // that took the focus as it appeared (an alert) keeps it.
+    if (!focusWidget() || focusWidget() == this) {
+        setFocus(Qt::ActiveWindowFocusReason);
+    }
     updateOutsideWatch();
 }
 

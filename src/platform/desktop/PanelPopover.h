@@ -9,6 +9,9 @@
 
 namespace swivlo::desktop {
 
+// The height `content` needs at `width`.
+double fittingHeight(QWidget& content, int width);
+
 // Panel content backed by a widget.
 class WidgetPanelController : public PanelController {
 public:
@@ -23,7 +26,8 @@ private:
 // The panel: a frameless, always-on-top tool window under the tray icon. It is not a Qt::Popup,
 // which would hold a keyboard grab (the screen cleaner needs its own). Under the transient
 // behaviour it closes itself on a click in another application, on Escape, and when another
-// application takes the focus.
+// application takes the focus. It follows its content's height while shown, but never grows
+// past the screen's edge: the content then gets less than it asked for.
 class PanelPopover : public QWidget, public Popover {
     Q_OBJECT
 
@@ -40,22 +44,33 @@ public:
     void performClose() override;
     bool isShown() const override { return isVisible(); }
 
-    // Where a panel of `size` goes for an item at `anchor` (empty: at `cursor`), kept inside
-    // `available`.
-    static QPoint placement(QRect anchor, QPoint cursor, QSize size, QRect available);
+    // Where a panel of `size` goes for an item at `anchor` (empty: at `cursor`) inside
+    // `available`: below the item, else above it when there is room there, else on the roomier
+    // side, no taller than the room on that side.
+    static QRect placement(QRect anchor, QPoint cursor, QSize size, QRect available);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void updateOutsideWatch();
+    void updateFrame();
+
+    struct Anchor {
+        QRect item;
+        QPoint cursor;
+        QRect available;
+    };
 
     Behavior behavior_ = Behavior::Transient;
     QSizeF contentSize_{300, 1};
     std::unique_ptr<QWidget> content_;
     std::optional<MonitorToken> outsideWatch_;
+    // Where the panel was last opened; it keeps to that place when its height changes.
+    std::optional<Anchor> anchor_;
 };
 
 class PanelPopoverFactory : public PopoverFactory {
