@@ -82,18 +82,6 @@ TEST_F(HoverableRowViewTest, ButtonRowRunsItsActionFromSpace) {
     EXPECT_EQ(button->size(), QSize(56, 28));
 }
 
-TEST_F(HoverableRowViewTest, ControlsAreNamedLikeTheirRow) {
-    FakeSwitch owner;
-    HoverableRowView toggle(owner.row(QStringLiteral("Hide Desktop")));
-    HoverableRowView button(Row{QStringLiteral("hide_all_windows"),
-                                QStringLiteral("Hide All Windows"),
-                                QStringLiteral("eye.slash.fill"), Qt::red,
-                                RowControl::button(QStringLiteral("Hide"), [] {})});
-    EXPECT_EQ(toggle.control()->accessibleName(), QStringLiteral("Hide Desktop"));
-    EXPECT_EQ(button.control()->accessibleName(), QStringLiteral("Hide All Windows"));
-    EXPECT_EQ(button.control()->accessibleDescription(), QStringLiteral("Hide"));
-}
-
 TEST_F(HoverableRowViewTest, SceneColourTintsBadgeAndSwitchAlike) {
     const QColor sceneColor(0xE0, 0x5A, 0x9B);
     FakeSwitch owner;

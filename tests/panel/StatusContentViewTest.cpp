@@ -63,5 +63,31 @@ TEST_F(StatusContentViewTest, RefusedScriptPresentsTheAlertOverThePanel) {
     EXPECT_FALSE(view.content().showPermissionAlert());
 }
 
+struct Placement {
+    const char* name;
+    QRect item;
+    int height;
+    QRect expected;
+};
+
+class PanelPlacement : public ::testing::TestWithParam<Placement> {};
+
+// A 1366x768 screen; items 24 high at the top or the bottom edge; a 300-wide panel 4 points away.
+TEST_P(PanelPlacement, StaysOnTheScreenBesideTheItem) {
+    const Placement& p = GetParam();
+    EXPECT_EQ(desktop::PanelPopover::placement(p.item, QPoint(), QSize(300, p.height),
+                                               QRect(0, 0, 1366, 768)),
+              p.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PanelPlacement,
+    ::testing::Values(
+        Placement{"FitsBelow", {1300, 0, 24, 24}, 402, {1066, 28, 300, 402}},
+        Placement{"TallerThanTheRoomBelow", {1300, 0, 24, 24}, 800, {1066, 28, 300, 740}},
+        Placement{"AboveABottomItem", {600, 744, 24, 24}, 402, {461, 338, 300, 402}},
+        Placement{"TallerThanTheRoomAbove", {600, 744, 24, 24}, 800, {461, 0, 300, 740}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace swivlo

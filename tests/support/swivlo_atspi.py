@@ -212,6 +212,8 @@ def action_names(accessible):
 
 def do_action(accessible, name):
     """Runs the named action, as a screen reader does when the user asks for it."""
+    if accessible is None:
+        raise AssertionError(f"nothing to {name}: the object was not found")
     names = action_names(accessible)
     if name not in names:
         raise AssertionError(f"{accessible.name!r} offers {names}, not {name!r}")
