@@ -145,6 +145,8 @@ QRect PermissionAlertView::boxGeometry() const {
 }
 
 void PermissionAlertView::present() {
+    QWidget* focused = QApplication::focusWidget();
+    focusBefore_ = focused && window()->isAncestorOf(focused) ? focused : nullptr;
     layoutBox();
     show();
     raise();
@@ -155,10 +157,11 @@ void PermissionAlertView::dismiss() {
     if (isHidden()) {
         return;
     }
-    // The panel gets the focus back with nothing focused, as when it opened, rather than
-    // whichever control follows the alert's buttons.
-    if (isAncestorOf(QApplication::focusWidget()) && parentWidget()) {
-        parentWidget()->window()->setFocus(Qt::OtherFocusReason);
+    // The focus goes back where it was before the alert (nothing, when it came as the panel
+    // opened), rather than to whichever control follows the alert's buttons.
+    if (isAncestorOf(QApplication::focusWidget())) {
+        QWidget* back = focusBefore_ && focusBefore_->isVisible() ? focusBefore_.data() : window();
+        back->setFocus(Qt::PopupFocusReason);
     }
     hide();
     emit dismissed();

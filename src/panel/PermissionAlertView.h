@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
@@ -55,6 +56,7 @@ private:
     QLabel* message_;
     QAbstractButton* ignore_;
     QAbstractButton* openSettings_;
+    QPointer<QWidget> focusBefore_;
 };
 
 }  // namespace swivlo

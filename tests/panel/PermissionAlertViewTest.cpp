@@ -73,9 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
                false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PermissionAlertViewTest, TabStaysInsideTheAlert) {
+TEST_F(PermissionAlertViewTest, TabStaysInsideTheAlertAndTheFocusComesBackAfter) {
     auto* behind = new QPushButton(QStringLiteral("behind"), &panel);
     behind->show();
+    behind->setFocus(Qt::TabFocusReason);
     alert->present();
     alert->raise();
     EXPECT_EQ(QApplication::focusWidget(), alert->openSettingsButton());
@@ -83,6 +84,8 @@ TEST_F(PermissionAlertViewTest, TabStaysInsideTheAlert) {
     EXPECT_EQ(QApplication::focusWidget(), alert->ignoreButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), alert->openSettingsButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), behind);
 }
 
 TEST_F(PermissionAlertViewTest, FollowsThePanelsSize) {
