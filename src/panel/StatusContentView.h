@@ -31,8 +31,6 @@ public:
     StatusContent& content() { return content_; }
     const std::vector<HoverableRowView*>& rowViews() const { return rowViews_; }
     PermissionAlertView* permissionAlert() const { return alert_; }
-    PanelFooter* footer() const { return footer_; }
-    QScrollArea* rowsScrollArea() const { return scroll_; }
 
     // All the rows and the footer; while the alert shows, at least the alert's height.
     QSize sizeHint() const override;
