@@ -51,7 +51,7 @@ QHBoxLayout* rowLayout(QWidget* row, const Scene& scene, const QString& name,
 }  // namespace
 
 ClickableRow::ClickableRow(QWidget* parent) : QAbstractButton(parent) {
-    // Keyboard users reach what the row does through its own controls and the menus.
+    // Left out of the Tab order, as before: the pointer and the accessibility interface press it.
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
