@@ -4,7 +4,7 @@ Run inside `dbus-run-session` on an X server with a tray host (scripts/xsession 
 
     with AccessibilityBus(), Swivlo(binary) as app:
         app.open_panel()
-        switch = find(app.accessible, "Hide Desktop", "toggle button")
+        switch = find(app.accessible, "Hide Desktop", "check box")
         do_action(switch, "Toggle")
 """
 
@@ -37,10 +37,9 @@ class AccessibilityBus:
     def __enter__(self):
         if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
             raise RuntimeError("run inside dbus-run-session")
-        self._processes = [
-            subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"]),
-            subprocess.Popen(["/usr/libexec/at-spi2-registryd"]),
-        ]
+        launcher = ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"]
+        self._processes = [subprocess.Popen(launcher),
+                           subprocess.Popen(["/usr/libexec/at-spi2-registryd"])]
         return self
 
     def __exit__(self, *exc):
@@ -118,7 +117,8 @@ class Swivlo:
         env.pop("QT_QPA_PLATFORM", None)
         self.process = subprocess.Popen([self.binary], env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.STDOUT, text=True)
-        threading.Thread(target=self._read, daemon=True).start()
+        self._reader = threading.Thread(target=self._read, daemon=True)
+        self._reader.start()
         self.accessible = eventually(self._find_application, 20)
         if not self.accessible:
             raise RuntimeError("Swivlo did not show up on the accessibility bus:\n" + self.output)
@@ -130,6 +130,8 @@ class Swivlo:
         if self.process.poll() is None:
             self.process.kill()
         self.process.wait(10)
+        self._reader.join(5)
+        self.process.stdout.close()
         self._home.cleanup()
 
     def _read(self):
@@ -176,11 +178,6 @@ def find(root, name, role=None, timeout=10.0):
         return (accessible.name == name and (role is None or accessible.getRoleName() == role)
                 and accessible.getState().contains(pyatspi.STATE_SHOWING))
     return eventually(lambda: pyatspi.findDescendant(root, match, breadth_first=True), timeout)
-
-
-def find_all(root, name, role=None):
-    return pyatspi.findAllDescendants(
-        root, lambda a: a.name == name and (role is None or a.getRoleName() == role))
 
 
 def focused(root):
