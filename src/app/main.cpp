@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/AppDelegate.h"
+#include "app/CommandLine.h"
 #include "app/HostAppearance.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
@@ -40,6 +41,9 @@ std::unique_ptr<swivlo::PanelController> makePanelContent() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto exitCode = swivlo::handleCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);
