@@ -6,7 +6,10 @@ swivlo_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     x11-xkb-utils
     zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core fonts-inter
+    desktop-file-utils appstream
 )
+# Only ./scripts/package needs these: dpkg-shlibdeps for the package's dependencies, lintian.
+swivlo_package_tools=(dpkg-dev lintian)
 
 swivlo_install_deps() {
     local missing=()

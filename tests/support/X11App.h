@@ -119,7 +119,7 @@ public:
     std::optional<QRect> start() {
         process.setProcessEnvironment(environment());
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(SWIVLO_BINARY), {});
+        process.start(program, {});
         if (!process.waitForStarted()) {
             return std::nullopt;
         }
@@ -151,6 +151,7 @@ public:
             12000);
     }
 
+    QString program = QStringLiteral(SWIVLO_BINARY);
     QTemporaryDir home;
     QProcess process;
 };
