@@ -7,6 +7,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/HostAppearance.h"
+#include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
 #include "platform/desktop/DesktopPlatform.h"
@@ -62,7 +63,8 @@ int main(int argc, char** argv) {
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
-    swivlo::AppDelegate delegate(makePanelContent);
+    swivlo::AppDelegate delegate(makePanelContent,
+                                 swivlo::StatusContent::defaultOpeners().showSettings);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         delegate.applicationWillTerminate();
         // Keep Awake must not outlive the app that could turn it off.
