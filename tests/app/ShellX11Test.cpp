@@ -64,8 +64,21 @@ TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainCloses
     EXPECT_GT(panel.top(), icon.bottom());
     EXPECT_LE(panel.right(), 1279) << "kept inside the screen";
 
-    clickAt(icon.center());
+    clickIconAgain(icon);
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+}
+
+TEST_F(ShellX11Test, DoubleClickOnTheTrayIconLeavesThePanelOpen) {
+    const QRect icon = startApp();
+    // One open and close first, so the double click lands on an app that is done starting.
+    ASSERT_TRUE(app.openPanelFromTray(icon));
+    clickIconAgain(icon);
+    ASSERT_TRUE(eventually([] { return !shownPanel(); }));
+
+    xdotool({"mousemove", QString::number(icon.center().x()), QString::number(icon.center().y()),
+             "click", "--repeat", "2", "--delay", "80", "1"});
+    ASSERT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_FALSE(eventually([] { return !shownPanel(); }, 1500)) << "closed again";
 }
 
 TEST_F(ShellX11Test, TrayIconMenuOpensSettingsAndQuits) {

@@ -54,8 +54,9 @@ TrayStatusItem::TrayStatusItem() {
     icon_.setToolTip(QStringLiteral("Swivlo"));
     QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
                      [this](QSystemTrayIcon::ActivationReason reason) {
-                         if (action_ && (reason == QSystemTrayIcon::Trigger ||
-                                         reason == QSystemTrayIcon::DoubleClick)) {
+                         // A double click arrives as Trigger for its first press and
+                         // DoubleClick for its second: it is one click, already answered.
+                         if (action_ && reason == QSystemTrayIcon::Trigger) {
                              action_();
                          }
                      });

@@ -8,8 +8,8 @@
 
 namespace swivlo::desktop {
 
-// The status item as a system tray icon. Any activation (left click, or the tray's own
-// trigger) is the button's action; a right click opens the item's menu.
+// The status item as a system tray icon. A left click (or the tray's own trigger) is the
+// button's action, a double click counting once; a right click opens the item's menu.
 class TrayStatusItem : public StatusItem {
 public:
     TrayStatusItem();
