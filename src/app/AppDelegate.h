@@ -53,10 +53,9 @@ public:
     EventMonitor* eventMonitor() const { return eventMonitor_.get(); }
     bool hasHotkeyMonitor() const { return hotkeyEventMonitor_.has_value(); }
 
+private:
     // The item's menu: "Settings…" and "Quit".
     std::vector<StatusMenuItem> statusMenu();
-
-private:
     void closePopover();
     void handleOutsideClick();
 
