@@ -7,7 +7,10 @@ swivlo_packages=(
     x11-xkb-utils
     zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core fonts-inter
     dbus-daemon at-spi2-core python3-pyatspi
+    desktop-file-utils appstream
 )
+# Only ./scripts/package needs these: dpkg-shlibdeps for the package's dependencies, lintian.
+swivlo_package_tools=(dpkg-dev lintian)
 
 swivlo_install_deps() {
     local missing=()

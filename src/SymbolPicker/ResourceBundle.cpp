@@ -1,6 +1,5 @@
 #include "SymbolPicker/ResourceBundle.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "platform/LogOutput.h"
+#include "platform/ProgramData.h"
 
 namespace swivlo {
 
@@ -45,12 +45,9 @@ QHash<QString, QString> readStrings(const QString& path) {
 }  // namespace
 
 QStringList ResourceBundle::candidateDirectories() {
-    const QString name = bundleDirectoryName();
     QStringList candidates;
-    candidates << QDir(QStringLiteral(SWIVLO_PICKER_DATA_DIR)).filePath(name);
-    candidates << QDir(QStringLiteral(SWIVLO_PICKER_CODE_DIR)).filePath(name);
-    if (QCoreApplication::instance()) {
-        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    for (const QString& directory : programDataDirectories()) {
+        candidates << QDir(directory).filePath(bundleDirectoryName());
     }
     return candidates;
 }

@@ -14,8 +14,8 @@ class ResourceBundle {
 public:
     static constexpr const char* kName = "SymbolPicker_SymbolPicker";
 
-    // Where the bundle may live, in the order they are tried: the installed data directory,
-    // the directory holding the picker's code (its source tree), the executable's directory.
+    // Where the bundle may live, in the order they are tried: in each of the program's data
+    // folders (the installed share/swivlo, then the executable's own folder).
     static QStringList candidateDirectories();
 
     // The first candidate that is a readable directory; none when no candidate is.

@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <algorithm>
 
@@ -19,8 +20,11 @@ bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_
            event.keyCode == storedKeyCode;
 }
 
-AppDelegate::AppDelegate(PanelContentFactory makeContent, QObject* parent)
-    : QObject(parent), makeContent_(std::move(makeContent)) {}
+AppDelegate::AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings,
+                         QObject* parent)
+    : QObject(parent),
+      makeContent_(std::move(makeContent)),
+      openSettings_(std::move(openSettings)) {}
 
 AppDelegate::~AppDelegate() {
     // Observers of the process-wide centre must not outlive the object they call.
@@ -42,6 +46,7 @@ void AppDelegate::applicationDidFinishLaunching() {
                 self->togglePopover();
             }
         });
+        statusItem_->setMenu(statusMenu());
     }
 
     popover_ = popovers().makePopover();
@@ -84,6 +89,17 @@ void AppDelegate::applicationWillTerminate() {
         preferences().removeChangeObserver(*userDefaultsObserver_);
         userDefaultsObserver_.reset();
     }
+}
+
+std::vector<StatusMenuItem> AppDelegate::statusMenu() {
+    auto text = [](const char* key) {
+        return QCoreApplication::translate("Swivlo", key).toStdString();
+    };
+    return {
+        {text("Settings…"), openSettings_, {}},
+        // Quitting here is quitting from the panel's footer: the application ends.
+        {text("Quit"), [] { application().terminate(); }, {}},
+    };
 }
 
 std::unique_ptr<PanelController> AppDelegate::makePanelController() {

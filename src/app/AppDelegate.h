@@ -14,20 +14,23 @@
 
 namespace swivlo {
 
-// Builds the menu bar item and its panel at launch, and opens and closes the panel from the
-// item, the global shortcut, outside clicks and in-app requests.
+// Builds the menu bar item, its menu and its panel at launch, and opens and closes the panel
+// from the item, the global shortcut, outside clicks and in-app requests.
 class AppDelegate : public QObject {
     Q_OBJECT
 
 public:
     using PanelContentFactory = std::function<std::unique_ptr<PanelController>()>;
+    // Opens the settings window: the same action as the panel's Settings button.
+    using SettingsOpener = std::function<void()>;
 
     static constexpr double panelWidth = 300;
     static constexpr double suspensionSeconds = 2.5;
     static constexpr EventMask outsideClickMask =
         eventMask(EventType::LeftMouseDown) | eventMask(EventType::RightMouseDown);
 
-    explicit AppDelegate(PanelContentFactory makeContent, QObject* parent = nullptr);
+    explicit AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings = {},
+                         QObject* parent = nullptr);
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();
@@ -51,6 +54,8 @@ public:
     bool hasHotkeyMonitor() const { return hotkeyEventMonitor_.has_value(); }
 
 private:
+    // The item's menu: "Settings…" and "Quit".
+    std::vector<StatusMenuItem> statusMenu();
     void closePopover();
     void handleOutsideClick();
 
@@ -61,6 +66,7 @@ private:
     std::optional<PreferencesStore::ObserverToken> userDefaultsObserver_;
 
     PanelContentFactory makeContent_;
+    SettingsOpener openSettings_;
     std::vector<NotificationCenter::Token> notificationObservers_;
 };
 

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "app/AppDelegate.h"
+#include "app/CommandLine.h"
 #include "app/HostAppearance.h"
+#include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
 #include "platform/desktop/DesktopPlatform.h"
@@ -40,6 +42,9 @@ std::unique_ptr<swivlo::PanelController> makePanelContent() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto exitCode = swivlo::handleCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -58,7 +63,8 @@ int main(int argc, char** argv) {
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
-    swivlo::AppDelegate delegate(makePanelContent);
+    swivlo::AppDelegate delegate(makePanelContent,
+                                 swivlo::StatusContent::defaultOpeners().showSettings);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         delegate.applicationWillTerminate();
         // Keep Awake must not outlive the app that could turn it off.

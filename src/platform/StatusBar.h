@@ -4,10 +4,21 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Service.h"
 
 namespace swivlo {
+
+// One entry of the status item's menu: a command, a submenu when it has entries of its own, or
+// a separator when it has neither title nor action.
+struct StatusMenuItem {
+    std::string title;
+    std::function<void()> action;
+    std::vector<StatusMenuItem> submenu;
+
+    static StatusMenuItem separator() { return {}; }
+};
 
 // The item Swivlo places in the menu bar (on Linux: the system tray).
 class StatusItem {
@@ -17,7 +28,10 @@ public:
     virtual bool hasButton() const = 0;
     // Sets the image resource of that name; an unknown name leaves the button without one.
     virtual void setImage(const std::string& name) = 0;
+    // What a primary click does.
     virtual void setAction(std::function<void()> action) = 0;
+    // The menu a secondary click opens, replacing the one set before.
+    virtual void setMenu(std::vector<StatusMenuItem> items) = 0;
     // The button's bounds on screen; empty when the host does not tell.
     virtual QRect buttonScreenRect() const = 0;
 };

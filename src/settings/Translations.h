@@ -2,9 +2,9 @@
 
 namespace swivlo {
 
-// Installs the English texts of the interface keys that are not English themselves
-// ("feature_summary_empty", ...). Call once, after the QApplication exists. False when the
-// compiled texts are missing from this build.
+// Installs the texts of the interface keys that are not English themselves
+// ("feature_summary_empty", ...) from the compiled translations in the program's data folders.
+// Call once, after the QApplication exists. False when no compiled texts are found.
 bool installTranslations();
 
 }  // namespace swivlo

@@ -43,7 +43,8 @@ protected:
 
     TestPlatform platform;
     double contentHeight = 240;
-    AppDelegate delegate{[this] { return std::make_unique<FixedContent>(contentHeight); }};
+    AppDelegate delegate{[this] { return std::make_unique<FixedContent>(contentHeight); },
+                         [this] { platform.log.record("settings.show"); }};
     testing::FakeStatusItem* item = nullptr;
     testing::FakePopover* popover = nullptr;
 };
@@ -54,6 +55,7 @@ TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingEl
         "statusBar.statusItemWithLength -1",
         "statusItem.setImage menu-switch",
         "statusItem.setAction",
+        "statusItem.setMenu",
         "popover.create",
         "popover.setBehavior 1",
         "popover.setContentSize 300x240",
@@ -70,6 +72,7 @@ TEST_F(AppDelegateTest, ItemWithoutButtonGetsNoImageAndThePanelNeverShows) {
     platform.statusBar.giveButton = false;
     launch();
     EXPECT_FALSE(platform.log.contains("statusItem.setImage menu-switch"));
+    EXPECT_FALSE(platform.log.contains("statusItem.setMenu"));
     delegate.togglePopover();
     storeShortcut(true, keyS, controlOption);
     pressElsewhere(keyS, controlOption);
@@ -92,6 +95,15 @@ TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor)
     EXPECT_FALSE(popover->isShown());
     EXPECT_FALSE(delegate.eventMonitor()->isStarted());
     EXPECT_EQ(platform.monitors.globalCount(), 0u);
+}
+
+TEST_F(AppDelegateTest, ItemMenuOpensSettingsAndQuitsAsThePanelFooterDoes) {
+    launch();
+    EXPECT_EQ(item->menuTitles(), (std::vector<std::string>{"Settings…", "Quit"}));
+    platform.log.clear();
+    EXPECT_TRUE(item->chooseMenuItem("Settings…"));
+    EXPECT_TRUE(item->chooseMenuItem("Quit"));
+    EXPECT_EQ(platform.log.lines(), (std::vector<std::string>{"settings.show", "app.terminate"}));
 }
 
 TEST_F(AppDelegateTest, PanelHeightFollowsContentWithAtLeastOnePoint) {

@@ -10,6 +10,25 @@ namespace {
 
 using namespace swivlo::testing::x11;
 
+// A viewable top-level window of the app with this title.
+bool windowShown(const QString& title) {
+    const QString tree = run(QStringLiteral("xwininfo"), {"-root", "-tree"});
+    const QRegularExpression line(QStringLiteral(R"((0x[0-9a-f]+) "%1": \("swivlo" "Swivlo"\))")
+                                      .arg(QRegularExpression::escape(title)));
+    for (auto it = line.globalMatch(tree); it.hasNext();) {
+        if (run(QStringLiteral("xwininfo"), {"-id", it.next().captured(1)})
+                .contains(QStringLiteral("IsViewable"))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The tray icon's menu: wider than the icon, narrower than the panel.
+bool trayMenuShown() {
+    return swivloWindow(60, 260).has_value();
+}
+
 const QByteArray controlOptionS =
     "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
 
@@ -45,8 +64,45 @@ TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainCloses
     EXPECT_GT(panel.top(), icon.bottom());
     EXPECT_LE(panel.right(), 1279) << "kept inside the screen";
 
-    clickAt(icon.center());
+    clickIconAgain(icon);
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+}
+
+TEST_F(ShellX11Test, DoubleClickOnTheTrayIconLeavesThePanelOpen) {
+    const QRect icon = startApp();
+    // One open and close first, so the double click lands on an app that is done starting.
+    ASSERT_TRUE(app.openPanelFromTray(icon));
+    clickIconAgain(icon);
+    ASSERT_TRUE(eventually([] { return !shownPanel(); }));
+
+    xdotool({"mousemove", QString::number(icon.center().x()), QString::number(icon.center().y()),
+             "click", "--repeat", "2", "--delay", "80", "1"});
+    ASSERT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_FALSE(eventually([] { return !shownPanel(); }, 1500)) << "closed again";
+}
+
+TEST_F(ShellX11Test, TrayIconMenuOpensSettingsAndQuits) {
+    const QRect icon = startApp();
+    auto openMenu = [&] {
+        // As with the first left click, a right click during start-up can be missed.
+        return eventually(
+            [&] {
+                xdotool({"mousemove", QString::number(icon.center().x()),
+                         QString::number(icon.center().y()), "click", "3"});
+                return eventually(trayMenuShown, 2000);
+            },
+            12000);
+    };
+
+    ASSERT_TRUE(openMenu());
+    xdotool({"key", "Down", "Return"});
+    EXPECT_TRUE(eventually([] { return windowShown(QStringLiteral("Settings")); }));
+
+    ASSERT_TRUE(openMenu());
+    xdotool({"key", "Up", "Return"});
+    ASSERT_TRUE(app.process.waitForFinished(10000)) << "Quit ends the program";
+    EXPECT_EQ(app.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.process.exitCode(), 0);
 }
 
 TEST_F(ShellX11Test, ClickInAnotherApplicationClosesTheShownPanel) {

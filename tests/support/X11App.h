@@ -73,6 +73,12 @@ inline bool clickAt(QPoint p) {
     return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
+// A second click on the tray icon that is not the second half of a double click: it lands away
+// from the first, which the toolkit takes as a new click however soon it comes.
+inline bool clickIconAgain(QRect icon) {
+    return clickAt(icon.center() + QPoint(icon.width() / 3, 0));
+}
+
 // Gives a window the input focus directly, as a window manager would.
 inline bool focusWindow(unsigned long long windowId) {
     return xdotool({"windowfocus", "--sync", QString::number(windowId)});
@@ -119,7 +125,7 @@ public:
     std::optional<QRect> start() {
         process.setProcessEnvironment(environment());
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(SWIVLO_BINARY), {});
+        process.start(program, {});
         if (!process.waitForStarted()) {
             return std::nullopt;
         }
@@ -151,6 +157,7 @@ public:
             12000);
     }
 
+    QString program = QStringLiteral(SWIVLO_BINARY);
     QTemporaryDir home;
     QProcess process;
 };

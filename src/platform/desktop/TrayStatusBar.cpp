@@ -28,14 +28,35 @@ QIcon trayIcon(const QString& resource) {
     return icon;
 }
 
+void addMenuItems(QMenu& menu, const std::vector<StatusMenuItem>& items) {
+    for (const auto& item : items) {
+        // Titles are plain text: an ampersand is shown, not taken as a mnemonic.
+        const QString title =
+            QString::fromStdString(item.title).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (!item.submenu.empty()) {
+            addMenuItems(*menu.addMenu(title), item.submenu);
+        } else if (item.title.empty() && !item.action) {
+            menu.addSeparator();
+        } else {
+            QObject::connect(menu.addAction(title), &QAction::triggered, &menu,
+                             [action = item.action] {
+                                 if (action) {
+                                     action();
+                                 }
+                             });
+        }
+    }
+}
+
 }  // namespace
 
 TrayStatusItem::TrayStatusItem() {
     icon_.setToolTip(QStringLiteral("Swivlo"));
     QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
                      [this](QSystemTrayIcon::ActivationReason reason) {
-                         if (action_ && (reason == QSystemTrayIcon::Trigger ||
-                                         reason == QSystemTrayIcon::DoubleClick)) {
+                         // A double click arrives as Trigger for its first press and
+                         // DoubleClick for its second: it is one click, already answered.
+                         if (action_ && reason == QSystemTrayIcon::Trigger) {
                              action_();
                          }
                      });
@@ -56,6 +77,17 @@ void TrayStatusItem::setImage(const std::string& name) {
 
 void TrayStatusItem::setAction(std::function<void()> action) {
     action_ = std::move(action);
+}
+
+void TrayStatusItem::setMenu(std::vector<StatusMenuItem> items) {
+    auto menu = std::make_unique<QMenu>();
+    addMenuItems(*menu, items);
+    icon_.setContextMenu(menu.get());
+    // The old menu may be the one whose entry is running this call.
+    if (menu_) {
+        menu_.release()->deleteLater();
+    }
+    menu_ = std::move(menu);
 }
 
 std::unique_ptr<StatusItem> TrayStatusBar::statusItemWithLength(double) {

@@ -22,10 +22,34 @@ void FakeStatusItem::setAction(std::function<void()> action) {
     action_ = std::move(action);
 }
 
+void FakeStatusItem::setMenu(std::vector<StatusMenuItem> items) {
+    log_.record("statusItem.setMenu");
+    menu_ = std::move(items);
+}
+
 void FakeStatusItem::click() {
     if (action_) {
         action_();
     }
+}
+
+std::vector<std::string> FakeStatusItem::menuTitles() const {
+    std::vector<std::string> titles;
+    for (const auto& item : menu_) {
+        titles.push_back(item.title);
+    }
+    return titles;
+}
+
+bool FakeStatusItem::chooseMenuItem(const std::string& title) {
+    const auto found = std::find_if(menu_.begin(), menu_.end(), [&](const StatusMenuItem& item) {
+        return item.title == title;
+    });
+    if (found == menu_.end() || !found->action) {
+        return false;
+    }
+    found->action();
+    return true;
 }
 
 std::unique_ptr<StatusItem> FakeStatusBar::statusItemWithLength(double length) {

@@ -17,15 +17,21 @@ public:
     bool hasButton() const override { return hasButton_; }
     void setImage(const std::string& name) override;
     void setAction(std::function<void()> action) override;
+    void setMenu(std::vector<StatusMenuItem> items) override;
     QRect buttonScreenRect() const override { return {1000, 0, 24, 24}; }
 
     // What a click on the button does.
     void click();
+    // The menu's titles in order, a separator as an empty title.
+    std::vector<std::string> menuTitles() const;
+    // Chooses the top-level menu entry with this title; false when there is none.
+    bool chooseMenuItem(const std::string& title);
 
 private:
     CallLog& log_;
     bool hasButton_;
     std::function<void()> action_;
+    std::vector<StatusMenuItem> menu_;
 };
 
 class FakeStatusBar : public StatusBar {

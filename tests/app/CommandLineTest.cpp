@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "app/CommandLine.h"
+
+namespace swivlo {
+namespace {
+
+struct ParseCase {
+    const char* name;
+    QStringList arguments;
+    CommandLine::Request request;
+};
+
+class CommandLineParseTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(CommandLineParseTest, ReadsWhatTheArgumentsAskFor) {
+    QStringList arguments{QStringLiteral("/usr/bin/swivlo")};
+    arguments << GetParam().arguments;
+    const CommandLine commandLine(arguments);
+    EXPECT_EQ(commandLine.request(), GetParam().request) << commandLine.errorText().toStdString();
+}
+
+using Request = CommandLine::Request;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLineParseTest,
+    ::testing::Values(ParseCase{"Nothing", {}, Request::Start},
+                      ParseCase{"ShortHelp", {"-h"}, Request::Help},
+                      ParseCase{"HelpWinsOverVersion", {"--version", "--help"}, Request::Help},
+                      ParseCase{"ShortVersion", {"-v"}, Request::Version},
+                      // The toolkit's own options are left to it, with their values.
+                      ParseCase{"ToolkitOptions",
+                                {"-style", "Fusion", "-platform=xcb", "-reverse"},
+                                Request::Start},
+                      ParseCase{"UnknownOption", {"--verison"}, Request::Invalid},
+                      ParseCase{"UnknownBeforeHelp", {"--bogus", "--help"}, Request::Invalid},
+                      ParseCase{"MissingValue", {"-style"}, Request::Invalid},
+                      ParseCase{"StrayArgument", {"settings"}, Request::Invalid}),
+    [](const auto& info) { return info.param.name; });
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The built program with no display at all: anything that opened a window or placed a tray
+// icon would fail to start.
+class CommandLineProgramTest : public ::testing::Test {
+protected:
+    ProgramRun run(const QStringList& arguments) {
+        auto env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(SWIVLO_BINARY), arguments);
+        ProgramRun result;
+        if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit) {
+            result.exitCode = process.exitCode();
+        }
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    QTemporaryDir runtime;
+};
+
+TEST_F(CommandLineProgramTest, HelpAndVersionAnswerWithoutStartingAnything) {
+    const ProgramRun help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: swivlo [options]\n")))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--version"))) << help.out.toStdString();
+    EXPECT_TRUE(help.err.isEmpty());
+
+    const ProgramRun version = run({QStringLiteral("-v")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Swivlo \d+\.\d+\.\d+\n$)"))
+                    .match(version.out)
+                    .hasMatch())
+        << version.out.toStdString();
+
+    EXPECT_TRUE(QDir(runtime.path()).isEmpty()) << "no single-instance lock was taken";
+}
+
+TEST_F(CommandLineProgramTest, UnknownOptionIsOneLineOnStandardErrorAndAFailure) {
+    const ProgramRun result = run({QStringLiteral("--verison")});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("verison"))) << result.err.toStdString();
+    EXPECT_TRUE(QDir(runtime.path()).isEmpty());
+}
+
+}  // namespace
+}  // namespace swivlo
