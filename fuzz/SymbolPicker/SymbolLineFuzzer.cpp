@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes as a symbol list resource, read as UTF-8 the way the catalogue reads it.
 // Each line must parse as a plain reading of it says: the first non-empty comma field is the
-// name, later fields that name a category are its categories; lines with no field are skipped.
+// name, later fields that name a category are its categories; lines with no field are skipped;
+// a name listed again is one entry with the categories of all its lines.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -46,7 +48,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    std::size_t expected = 0;
+    // One entry per name, in the order names first appear, with the categories of every line.
+    QStringList names;
+    QHash<QString, swivlo::SymbolCategorySet> categories;
     for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const auto parsed = swivlo::parseSymbolLine(line);
         const auto reference = referenceLine(line);
@@ -55,13 +59,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(parsed->name() == reference->name());
             check(parsed->categories() == reference->categories());
             check(!parsed->name().isEmpty() && !parsed->name().contains(u','));
-            ++expected;
+            if (!categories.contains(parsed->name())) {
+                names.append(parsed->name());
+            }
+            categories[parsed->name()].insertAll(parsed->categories());
         }
     }
     const swivlo::SymbolList symbols = swivlo::parseSymbolList(text);
-    check(symbols.size() == expected);
-    for (const auto& symbol : symbols) {
-        check(symbol && !symbol->name().contains(u'\n'));
+    check(symbols.size() == static_cast<std::size_t>(names.size()));
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        check(symbols[i] && !symbols[i]->name().contains(u'\n'));
+        check(symbols[i]->name() == names[static_cast<qsizetype>(i)]);
+        check(symbols[i]->categories() == categories.value(names[static_cast<qsizetype>(i)]));
     }
     return 0;
 }

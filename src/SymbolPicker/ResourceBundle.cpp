@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include "platform/LogOutput.h"
 #include "platform/ProgramData.h"
 
@@ -16,6 +18,40 @@ namespace {
 
 QString bundleDirectoryName() {
     return QString::fromLatin1(ResourceBundle::kName) + QStringLiteral(".bundle");
+}
+
+bool isHexQuad(QStringView digits) {
+    return std::all_of(digits.begin(), digits.end(), [](QChar d) {
+        return (d >= u'0' && d <= u'9') || (d >= u'a' && d <= u'f') || (d >= u'A' && d <= u'F');
+    });
+}
+
+// The text of a quoted string with its escapes decoded in one pass from the left, so an
+// escaped backslash never starts another escape: \" \\ \n \t \r and \U followed by four
+// hexadecimal digits; any other escaped character stands for itself.
+QString unescapeStringsText(QStringView s) {
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] != u'\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        const QChar c = s[++i];
+        if (c == u'n') {
+            out += u'\n';
+        } else if (c == u't') {
+            out += u'\t';
+        } else if (c == u'r') {
+            out += u'\r';
+        } else if (c == u'U' && i + 4 < s.size() && isHexQuad(s.sliced(i + 1, 4))) {
+            out += QChar(s.sliced(i + 1, 4).toUShort(nullptr, 16));
+            i += 4;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 // Reads "key" = "value"; lines; anything else in the file is ignored.
@@ -29,15 +65,10 @@ QHash<QString, QString> readStrings(const QString& path) {
         QStringLiteral(R"re(^\s*"((?:[^"\\]|\\.)*)"\s*=\s*"((?:[^"\\]|\\.)*)"\s*;)re"),
         QRegularExpression::MultilineOption);
     const QString text = QString::fromUtf8(file.readAll());
-    auto unescape = [](QString s) {
-        s.replace(QStringLiteral("\\\""), QStringLiteral("\""));
-        s.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-        s.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
-        return s;
-    };
     for (auto it = entry.globalMatch(text); it.hasNext();) {
         const auto match = it.next();
-        strings.insert(unescape(match.captured(1)), unescape(match.captured(2)));
+        strings.insert(unescapeStringsText(match.capturedView(1)),
+                       unescapeStringsText(match.capturedView(2)));
     }
     return strings;
 }

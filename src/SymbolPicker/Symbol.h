@@ -35,7 +35,8 @@ using SymbolList = std::vector<SymbolPtr>;
 std::optional<Symbol> parseSymbolLine(QStringView line);
 
 // The symbols of a resource text, in line order. Lines are split on line feeds only, and empty
-// lines are skipped. A line of commas only is skipped with a warning line naming it.
+// lines are skipped. A line of commas only is skipped with a warning line naming it. A name
+// listed again keeps its first place and gains the later line's categories.
 SymbolList parseSymbolList(const QString& text);
 
 }  // namespace swivlo

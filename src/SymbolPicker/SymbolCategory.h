@@ -73,6 +73,7 @@ public:
     }
 
     void insert(SymbolCategory c) { bits_ |= bit(c); }
+    void insertAll(const SymbolCategorySet& other) { bits_ |= other.bits_; }
     bool contains(SymbolCategory c) const { return (bits_ & bit(c)) != 0; }
     bool intersects(const SymbolCategorySet& other) const { return (bits_ & other.bits_) != 0; }
     int size() const { return __builtin_popcount(bits_); }

@@ -1,5 +1,6 @@
 #include "SymbolPicker/Symbol.h"
 
+#include <QHash>
 #include <QList>
 
 #include "platform/LogOutput.h"
@@ -24,6 +25,8 @@ std::optional<Symbol> parseSymbolLine(QStringView line) {
 
 SymbolList parseSymbolList(const QString& text) {
     SymbolList symbols;
+    // A name is a symbol's identity: a repeated one adds its categories to the first entry.
+    QHash<QString, std::size_t> indexByName;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         auto symbol = parseSymbolLine(line);
         if (!symbol) {
@@ -31,7 +34,16 @@ SymbolList parseSymbolList(const QString& text) {
             logLine("⚠️ Invalid symbol line: " + line.toString().toStdString());
             continue;
         }
-        symbols.push_back(std::make_shared<const Symbol>(std::move(*symbol)));
+        const auto seen = indexByName.constFind(symbol->name());
+        if (seen == indexByName.cend()) {
+            indexByName.insert(symbol->name(), symbols.size());
+            symbols.push_back(std::make_shared<const Symbol>(std::move(*symbol)));
+            continue;
+        }
+        SymbolPtr& first = symbols[*seen];
+        SymbolCategorySet categories = first->categories();
+        categories.insertAll(symbol->categories());
+        first = std::make_shared<const Symbol>(first->name(), categories);
     }
     return symbols;
 }

@@ -147,6 +147,12 @@ private:
 
 }  // namespace
 
+QString SymbolProvider::artworkLicence() {
+    registerSymbolResources();
+    QFile file(QStringLiteral(":/symbols/LICENSE"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 QString SymbolMapping::resourcePath() const {
     const QString file =
         weight == QLatin1String("regular") ? artwork : artwork + QLatin1Char('-') + weight;

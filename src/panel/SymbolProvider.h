@@ -47,6 +47,9 @@ public:
     // The mapping of `name`, or nullptr when the table has none.
     static const SymbolMapping* mapping(const QString& name);
 
+    // The licence the artwork is used under, in full, as shipped with it among the resources.
+    static QString artworkLicence();
+
     // Reads the table text: "<name> <artwork> [weight]" per line, '#' starts a comment.
     // Names with a ".fill" part default to the fill weight. Malformed lines and repeated
     // names are skipped and described in `errors`.

@@ -77,6 +77,14 @@ std::optional<QByteArray> PreferencesStore::dataValue(const std::string& key) co
     return v->toByteArray();
 }
 
+std::optional<QByteArray> PreferencesStore::storedBytes(const std::string& key) const {
+    const auto v = object(key);
+    if (!v) {
+        return std::nullopt;
+    }
+    return v->typeId() == QMetaType::QByteArray ? v->toByteArray() : writtenText(*v).toUtf8();
+}
+
 void PreferencesStore::reportIgnored(const std::string& key, const std::string& reason) const {
     const auto stored = object(key);
     if (!stored) {

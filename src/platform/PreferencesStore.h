@@ -30,6 +30,9 @@ public:
     std::optional<std::int64_t> integerValue(const std::string& key) const;
     std::optional<std::string> stringValue(const std::string& key) const;
     std::optional<QByteArray> dataValue(const std::string& key) const;
+    // The bytes of whatever is stored under `key`: data as it is, anything else as the text it
+    // was written as. A store kept in a file gives that text exactly as the file spells it.
+    virtual std::optional<QByteArray> storedBytes(const std::string& key) const;
 
     // A stored value as the text it was written as: an INI value with an unquoted comma reads
     // back as a list, which is joined again here.

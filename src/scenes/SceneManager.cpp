@@ -10,17 +10,6 @@
 
 namespace swivlo {
 
-namespace {
-
-// The bytes of whatever is stored under the key, whatever its type (an INI file edited by hand
-// can hand back text).
-QByteArray storedBytes(const QVariant& value) {
-    return value.typeId() == QMetaType::QByteArray ? value.toByteArray()
-                                                   : PreferencesStore::writtenText(value).toUtf8();
-}
-
-}  // namespace
-
 SceneManager& SceneManager::shared() {
     static SceneManager* const instance = new SceneManager();
     return *instance;
@@ -35,13 +24,14 @@ void SceneManager::loadScenes() {
     if (!stored) {
         return;
     }
-    const QByteArray bytes = storedBytes(*stored);
+    const QByteArray bytes = stored->toByteArray();
     auto decoded = stored->typeId() == QMetaType::QByteArray
                        ? decodeScenes(std::string_view(bytes.constData(), bytes.size()))
                        : std::nullopt;
     if (!decoded) {
         preferences().reportIgnored(saveKey, "not a scenes list; kept until a backup is made");
-        unreadableValue_ = bytes;
+        // An INI file edited by hand can hold text: it is kept as the file spells it.
+        unreadableValue_ = preferences().storedBytes(saveKey).value_or(bytes);
         return;
     }
     unreadableValue_.reset();

@@ -6,11 +6,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QSysInfo>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "panel/Appearance.h"
 #include "platform/Application.h"
 #include "platform/BundleInfo.h"
+#include "settings/Acknowledgements.h"
 #include "settings/SettingsStyle.h"
 
 namespace swivlo {
@@ -41,17 +44,23 @@ protected:
     }
 };
 
-// A link styled like the host's: accent colour, opens through the host's URL handlers.
-QLabel* link(const QString& title, const char* url, QWidget* parent) {
+// A link styled like the host's: accent colour; `activate` runs when it is followed.
+QLabel* link(const QString& title, const QString& target, QWidget* parent,
+             const std::function<void(const QString&)>& activate) {
     auto* label = textLabel(title, settings::font(TextStyle::body), accentColor(), parent);
     label->setCursor(Qt::PointingHandCursor);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2; text-decoration:none\">%3</a>")
-                       .arg(QString::fromUtf8(url), accentColor().name(), title.toHtmlEscaped()));
+                       .arg(target, accentColor().name(), title.toHtmlEscaped()));
     label->setAccessibleName(title);
-    QObject::connect(label, &QLabel::linkActivated, label,
-                     [](const QString& target) { workspace().openURL(target.toStdString()); });
+    QObject::connect(label, &QLabel::linkActivated, label, activate);
     return label;
+}
+
+// A link that opens through the host's URL handlers.
+QLabel* link(const QString& title, const char* url, QWidget* parent) {
+    return link(title, QString::fromUtf8(url), parent,
+                [](const QString& target) { workspace().openURL(target.toStdString()); });
 }
 
 }  // namespace
@@ -62,14 +71,35 @@ QString aboutVersionLine() {
              infoText("CFBundleVersion", QStringLiteral("1")));
 }
 
+QString aboutDescription(const QString& kernelType) {
+    if (kernelType == u"darwin") {
+        return localized("A macOS menu bar utility for quick system toggles.");
+    }
+    if (kernelType == u"linux") {
+        return localized("A Linux tray utility for quick system toggles.");
+    }
+    return localized("A tray utility for quick system toggles.");
+}
+
 CheckForUpdatesView::CheckForUpdatesView(Updater& updater, CheckForUpdatesViewModel* viewModel,
                                          QWidget* parent)
-    : QPushButton(localized("Check for Updates"), parent) {
+    : QPushButton(localized("Check for Updates"), parent), updater_(updater) {
     viewModel->setParent(this);
     setFont(settings::font(TextStyle::callout));
-    setEnabled(viewModel->canCheckForUpdates());
-    connect(viewModel, &CheckForUpdatesViewModel::changed, this, &QWidget::setEnabled);
+    follow(viewModel->canCheckForUpdates());
+    connect(viewModel, &CheckForUpdatesViewModel::changed, this, &CheckForUpdatesView::follow);
     connect(this, &QPushButton::clicked, &updater, [&updater] { updater.checkForUpdates(); });
+}
+
+void CheckForUpdatesView::follow(bool canCheck) {
+    setEnabled(canCheck);
+    const QString reason = canCheck ? QString() : updater_.unavailableReason();
+    setToolTip(reason);
+    setAccessibleDescription(reason);
+    if (reason != disabledReason_) {
+        disabledReason_ = reason;
+        emit disabledReasonChanged(reason);
+    }
 }
 
 AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent)
@@ -93,6 +123,20 @@ AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent
     nameStack->addWidget(version, 0, Qt::AlignHCenter);
     button_ = new CheckForUpdatesView(*updater_, new CheckForUpdatesViewModel(*updater_), this);
     nameStack->addWidget(button_, 0, Qt::AlignHCenter);
+    // A button that stays disabled says why in plain sight, not only on hover.
+    auto* unavailable = textLabel(button_->disabledReason(), settings::font(TextStyle::caption),
+                                  secondaryLabelColor(), this);
+    unavailable->setObjectName(QStringLiteral("updateUnavailable"));
+    unavailable->setTextFormat(Qt::PlainText);
+    unavailable->setAlignment(Qt::AlignHCenter);
+    unavailable->setWordWrap(true);
+    unavailable->setVisible(!button_->disabledReason().isEmpty());
+    connect(button_, &CheckForUpdatesView::disabledReasonChanged, unavailable,
+            [unavailable](const QString& reason) {
+                unavailable->setText(reason);
+                unavailable->setVisible(!reason.isEmpty());
+            });
+    nameStack->addWidget(unavailable);
     outer->addLayout(nameStack);
 
     auto* dividerRow = new QHBoxLayout;
@@ -102,8 +146,9 @@ AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent
 
     auto* descriptionStack = new QVBoxLayout;
     descriptionStack->setSpacing(16);
-    auto* description = textLabel(localized("A macOS menu bar utility for quick system toggles."),
+    auto* description = textLabel(aboutDescription(QSysInfo::kernelType()),
                                   settings::font(TextStyle::body), secondaryLabelColor(), this);
+    description->setObjectName(QStringLiteral("description"));
     description->setAlignment(Qt::AlignHCenter);
     description->setWordWrap(true);
     descriptionStack->addWidget(description);
@@ -112,6 +157,8 @@ AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent
     links->addStretch(1);
     links->addWidget(link(localized("Website"), websiteURL, this));
     links->addWidget(link(localized("Support"), supportURL, this));
+    links->addWidget(link(localized("Acknowledgements"), QStringLiteral("#acknowledgements"), this,
+                          [this](const QString&) { showAcknowledgements(); }));
     links->addStretch(1);
     descriptionStack->addLayout(links);
     outer->addLayout(descriptionStack);
@@ -125,5 +172,15 @@ AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent
 }
 
 AboutView::~AboutView() = default;
+
+void AboutView::showAcknowledgements() {
+    if (!acknowledgements_) {
+        acknowledgements_ = new AcknowledgementsDialog(this);
+        acknowledgements_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    acknowledgements_->show();
+    acknowledgements_->raise();
+    acknowledgements_->activateWindow();
+}
 
 }  // namespace swivlo

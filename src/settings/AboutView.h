@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <memory>
 
+#include "settings/Acknowledgements.h"
 #include "settings/Updater.h"
 
 namespace swivlo {
@@ -13,13 +15,30 @@ namespace swivlo {
 // that are missing or not text.
 QString aboutVersionLine();
 
-// The update button: enabled while the updater says a check may start.
+// What the program is, said for the system it runs on (QSysInfo::kernelType()): a menu bar
+// utility on macOS, a tray utility elsewhere.
+QString aboutDescription(const QString& kernelType);
+
+// The update button: enabled while the updater says a check may start. While it is disabled
+// it says why, when the updater can tell (tooltip and accessible description).
 class CheckForUpdatesView : public QPushButton {
     Q_OBJECT
 
 public:
     CheckForUpdatesView(Updater& updater, CheckForUpdatesViewModel* viewModel,
                         QWidget* parent = nullptr);
+
+    // Why no check can start now; empty while one can, or when the updater does not say.
+    QString disabledReason() const { return disabledReason_; }
+
+signals:
+    void disabledReasonChanged(const QString& reason);
+
+private:
+    void follow(bool canCheck);
+
+    Updater& updater_;
+    QString disabledReason_;
 };
 
 // The About tab: icon, name, version, update button, description, links and credit.
@@ -31,6 +50,9 @@ public:
     ~AboutView() override;
 
     CheckForUpdatesView* updateButton() const { return button_; }
+    // Opens (or raises) the licences of what Swivlo ships from others.
+    void showAcknowledgements();
+    AcknowledgementsDialog* acknowledgements() const { return acknowledgements_; }
 
     static inline const char* websiteURL = "https://swivlo.app";
     static inline const char* supportURL = "mailto:support@swivlo.app";
@@ -38,6 +60,7 @@ public:
 private:
     std::unique_ptr<Updater> updater_;
     CheckForUpdatesView* button_ = nullptr;
+    QPointer<AcknowledgementsDialog> acknowledgements_;
 };
 
 }  // namespace swivlo

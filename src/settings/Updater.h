@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -15,6 +16,8 @@ public:
     using QObject::QObject;
     virtual bool canCheckForUpdates() const = 0;
     virtual void checkForUpdates() = 0;
+    // Why a check cannot start now, for the user; empty when the updater does not say.
+    virtual QString unavailableReason() const { return {}; }
 
 signals:
     void canCheckForUpdatesChanged(bool canCheck);
@@ -31,6 +34,7 @@ public:
     using Updater::Updater;
     bool canCheckForUpdates() const override { return false; }
     void checkForUpdates() override {}
+    QString unavailableReason() const override;
 };
 
 // The button's flag: the updater's value at once, then every change.

@@ -170,6 +170,22 @@ TEST_F(SymbolPickerTest, KeyboardReachesTheGridAndReturnChooses) {
     EXPECT_EQ(caller.writes, std::vector<QString>{QStringLiteral("house.fill")});
 }
 
+// A name is a symbol's identity: listed twice, it is one cell, in the first line's place, found
+// under the categories of both lines.
+TEST_F(SymbolPickerTest, ANameListedTwiceIsOneCell) {
+    const SymbolList listed =
+        parseSymbolList(QStringLiteral("moon,weather\nhouse,home\nmoon,nature\nmoon\n"));
+    Caller<QString> caller{QStringLiteral("house"), {}};
+    SymbolPicker all(caller.binding(), allSymbolCategories(), nullptr, listed);
+    show(all);
+    EXPECT_EQ(visibleNames(all), (QStringList{QStringLiteral("moon"), QStringLiteral("house")}));
+    for (const auto category : {C::weather, C::nature}) {
+        SymbolPicker narrow(caller.binding(), {category}, nullptr, listed);
+        show(narrow);
+        EXPECT_EQ(visibleNames(narrow), QStringList{QStringLiteral("moon")});
+    }
+}
+
 TEST_F(SymbolPickerTest, AnEmptyCatalogueStillSearchesAndCloses) {
     Caller<QString> caller{QStringLiteral("moon"), {}};
     SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, SymbolList{});

@@ -118,13 +118,17 @@ TEST(ResourceBundleTest, CandidatesFollowTheExecutableNeverTheSourceTree) {
 
 TEST(ResourceBundleTest, LocalizedStringsFallBackToEnglishThenToTheKey) {
     QTemporaryDir dir;
-    writeFile(
-        dir.filePath(QStringLiteral("en.lproj/Localizable.strings")),
-        "/* note */\n\"search_placeholder\" = \"Search\";\n\"quoted\" = \"say \\\"hi\\\"\";\n");
+    writeFile(dir.filePath(QStringLiteral("en.lproj/Localizable.strings")),
+              "/* note */\n\"search_placeholder\" = \"Search\";\n"
+              "\"quoted\" = \"say \\\"hi\\\"\";\n"
+              // Escapes are read once, from the left: an escaped backslash starts no escape.
+              "\"escapes\" = \"a\\\\nb\\nc\\\\\\\"d\\te\\U00e9\\\\U00e9\\\\\";\n");
     const ResourceBundle bundle(dir.path());
     EXPECT_EQ(bundle.localizedString(QStringLiteral("search_placeholder")),
               QStringLiteral("Search"));
     EXPECT_EQ(bundle.localizedString(QStringLiteral("quoted")), QStringLiteral("say \"hi\""));
+    EXPECT_EQ(bundle.localizedString(QStringLiteral("escapes")),
+              QString::fromUtf8("a\\nb\nc\\\"d\te\u00e9\\U00e9\\"));
     EXPECT_EQ(bundle.localizedString(QStringLiteral("remove_symbol")),
               QStringLiteral("remove_symbol"));
 }

@@ -2,6 +2,10 @@
 // spell exactly (found by the state-file fuzz target: 1e300 was read as 0).
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/host/SimulatedHost.h"
 #include "platform/host/SimulatedHostState.h"
 
 namespace swivlo {
@@ -43,6 +47,37 @@ TEST(SimulatedHostStateNumbers, RestartCountsOutsideAnIntAreSkipped) {
         R"({"restarts": {"Finder": 3000000000, "Dock": 2.5, "WindowManager": 4}})");
     ASSERT_TRUE(state);
     EXPECT_EQ(state->restarts, (std::map<std::string, int>{{"WindowManager", 4}}));
+}
+
+// A restart adds one to a hand-edited count, and a count at the top of its range stays there
+// instead of wrapping round to a negative one.
+TEST(SimulatedHostStateNumbers, RestartsCountOnFromAHandEditedCountWithoutWrapping) {
+    const struct {
+        const char* process;
+        int before;
+        int after;
+    } cases[] = {{"Finder", 2147483647, 2147483647}, {"Dock", -5, -4}, {"WindowManager", 41, 42}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("simulated-host.json");
+    SimulatedHostState edited;
+    for (const auto& c : cases) {
+        edited.restarts[c.process] = c.before;
+    }
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(edited.toJson());
+    }
+    SimulatedHost host(path);
+    for (const auto& c : cases) {
+        host.run({"/bin/zsh", {"-c", std::string("killall ") + c.process}, std::nullopt});
+    }
+    for (const auto& c : cases) {
+        EXPECT_EQ(host.state().restarts.at(c.process), c.after) << c.process;
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(SimulatedHostState::fromJson(file.readAll()) == host.state()) << "saved as counted";
 }
 
 }  // namespace

@@ -2,15 +2,20 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTest>
 
 #include "SettingsFixture.h"
+#include "panel/SymbolProvider.h"
 #include "scenes/SceneManager.h"
 #include "settings/AboutView.h"
+#include "settings/Acknowledgements.h"
 #include "settings/EditorButtons.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/SceneEditorView.h"
@@ -206,6 +211,52 @@ TEST_F(SettingsTest, WithoutAnUpdateFrameworkTheButtonStaysDisabled) {
     EXPECT_FALSE(about.updateButton()->isEnabled());
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionLine"))->text(),
               QStringLiteral("Version 1.0 (1)"));
+}
+
+// About says what the program is on the system it runs on, and a button that cannot work here
+// says why, in plain sight and to a screen reader.
+TEST_F(SettingsTest, AboutFitsTheSystemAndSaysWhyUpdatesAreOff) {
+    AboutView about(std::make_unique<UnavailableUpdater>());
+    const QString description = about.findChild<QLabel*>(QStringLiteral("description"))->text();
+    EXPECT_EQ(description, aboutDescription(QSysInfo::kernelType()));
+    EXPECT_EQ(description.contains(QStringLiteral("macOS")), QSysInfo::kernelType() == "darwin")
+        << description.toStdString();
+    EXPECT_EQ(aboutDescription(QStringLiteral("darwin")),
+              QStringLiteral("A macOS menu bar utility for quick system toggles."));
+
+    const QString reason = about.updateButton()->toolTip();
+    EXPECT_FALSE(about.updateButton()->isEnabled());
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(about.updateButton()->accessibleDescription(), reason);
+    const auto* caption = about.findChild<QLabel*>(QStringLiteral("updateUnavailable"));
+    EXPECT_EQ(caption->text(), reason);
+    EXPECT_TRUE(caption->isVisibleTo(&about));
+}
+
+// The licence of the symbol artwork travels inside the program and opens from About.
+TEST_F(SettingsTest, AboutOpensTheLicenceOfTheShippedArtwork) {
+    AboutView about(std::make_unique<UnavailableUpdater>());
+    about.resize(600, 700);
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    QLabel* link = nullptr;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        if (label->accessibleName() == QStringLiteral("Acknowledgements")) {
+            link = label;
+        }
+    }
+    ASSERT_NE(link, nullptr);
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    ASSERT_NE(about.acknowledgements(), nullptr);
+    EXPECT_TRUE(about.acknowledgements()->isVisible());
+
+    QFile file(QStringLiteral(SWIVLO_SOURCE_DIR "/resources/symbols/LICENSE"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString shipped = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(SymbolProvider::artworkLicence() == shipped) << "compiled in as it is";
+    const QString shown = about.acknowledgements()->licenceText()->toPlainText();
+    EXPECT_TRUE(shown == QString(shipped).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("MIT License")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdint>
 
 #include "platform/host/OsascriptRunner.h"
 #include "platform/host/PosixProcessRunner.h"
@@ -10,22 +11,41 @@
 namespace swivlo {
 namespace {
 
+// The tool's error lines; a number too long for 64 bits is no number (and no exception).
 TEST(OsascriptRunner, ParsesTheToolsErrorLines) {
-    const auto refused = OsascriptRunner::parseErrorLine(
-        "0:63: execution error: Not authorized to send Apple events to System Events. (-1743)");
-    EXPECT_EQ(std::get<std::int64_t>(refused.at(scriptErrorNumberKey)), -1743);
-    EXPECT_EQ(std::get<std::string>(refused.at(scriptErrorMessageKey)),
-              "Not authorized to send Apple events to System Events.");
-    EXPECT_EQ(std::get<std::string>(refused.at(scriptErrorRangeKey)), "NSRange: {0, 63}");
-
-    const auto syntax = OsascriptRunner::parseErrorLine(
-        "12:20: syntax error: Expected end of line but found identifier. (-2741)");
-    EXPECT_EQ(std::get<std::int64_t>(syntax.at(scriptErrorNumberKey)), -2741);
-    EXPECT_EQ(std::get<std::string>(syntax.at(scriptErrorRangeKey)), "NSRange: {12, 8}");
-
-    const auto odd = OsascriptRunner::parseErrorLine("something else");
-    EXPECT_EQ(odd.count(scriptErrorNumberKey), 0u);
-    EXPECT_EQ(std::get<std::string>(odd.at(scriptErrorMessageKey)), "something else");
+    const struct {
+        const char* line;
+        std::string message;
+        std::optional<std::int64_t> number;
+        std::optional<std::string> range;
+    } cases[] = {
+        {"0:63: execution error: Not authorized to send Apple events to System Events. (-1743)",
+         "Not authorized to send Apple events to System Events.", -1743, "NSRange: {0, 63}"},
+        {"12:20: syntax error: Expected end of line but found identifier. (-2741)",
+         "Expected end of line but found identifier.", -2741, "NSRange: {12, 8}"},
+        {"something else", "something else", std::nullopt, std::nullopt},
+        {"0:5: execution error: Boom. (99999999999999999999)", "Boom.", std::nullopt,
+         "NSRange: {0, 5}"},
+        {"0:5: execution error: Boom. (-9223372036854775809)", "Boom.", std::nullopt,
+         "NSRange: {0, 5}"},
+        {"0:5: execution error: Boom. (-9223372036854775808)", "Boom.", INT64_MIN,
+         "NSRange: {0, 5}"},
+        {"99999999999999999999:3: execution error: Boom. (-1743)", "Boom.", -1743, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto info = OsascriptRunner::parseErrorLine(c.line);
+        EXPECT_EQ(std::get<std::string>(info.at(scriptErrorMessageKey)), c.message) << c.line;
+        const auto number = info.find(scriptErrorNumberKey);
+        EXPECT_EQ(number == info.end() ? std::nullopt
+                                       : std::optional(std::get<std::int64_t>(number->second)),
+                  c.number)
+            << c.line;
+        const auto range = info.find(scriptErrorRangeKey);
+        EXPECT_EQ(range == info.end() ? std::nullopt
+                                      : std::optional(std::get<std::string>(range->second)),
+                  c.range)
+            << c.line;
+    }
 }
 
 class StandInTool : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/XdgDirectories.h"
+#include "platform/desktop/IniFileValue.h"
 
 namespace swivlo::desktop {
 
@@ -37,10 +38,29 @@ std::optional<QVariant> SettingsPreferencesStore::object(const std::string& key)
     if (!settings_.contains(k)) {
         return std::nullopt;
     }
-    return settings_.value(k);
+    const QVariant value = settings_.value(k);
+    if (value.typeId() == QMetaType::QByteArray) {
+        // QSettings reads a byte array's text as Latin-1: UTF-8 typed into the file by hand
+        // must keep its bytes.
+        if (auto bytes = iniFileByteArray(lastContents_, key, value.toByteArray())) {
+            return QVariant(*bytes);
+        }
+    }
+    return value;
+}
+
+std::optional<QByteArray> SettingsPreferencesStore::storedBytes(const std::string& key) const {
+    const auto value = object(key);
+    if (value && value->typeId() != QMetaType::QByteArray) {
+        if (auto text = iniFileText(lastContents_, key, *value)) {
+            return text;
+        }
+    }
+    return PreferencesStore::storedBytes(key);
 }
 
 void SettingsPreferencesStore::setObject(const std::string& key, const QVariant& value) {
+    keepTypedBytes();
     settings_.setValue(QString::fromStdString(key), value);
     settings_.sync();
     lastContents_ = readAll(path());
@@ -49,11 +69,27 @@ void SettingsPreferencesStore::setObject(const std::string& key, const QVariant&
 }
 
 void SettingsPreferencesStore::removeObject(const std::string& key) {
+    keepTypedBytes();
     settings_.remove(QString::fromStdString(key));
     settings_.sync();
     lastContents_ = readAll(path());
     watchFile();
     notifyChanged();
+}
+
+void SettingsPreferencesStore::keepTypedBytes() {
+    // A save rewrites every value from QSettings's own reading: byte arrays typed into the file
+    // by hand must go back with the bytes they hold, not with that reading's '?' and Latin-1.
+    for (const QString& key : settings_.childKeys()) {
+        const QVariant value = settings_.value(key);
+        if (value.typeId() != QMetaType::QByteArray) {
+            continue;
+        }
+        const auto bytes = iniFileByteArray(lastContents_, key.toUtf8(), value.toByteArray());
+        if (bytes && *bytes != value.toByteArray()) {
+            settings_.setValue(key, *bytes);
+        }
+    }
 }
 
 std::string SettingsPreferencesStore::preferencesDirectory() const {

@@ -20,8 +20,11 @@ public:
     void setObject(const std::string& key, const QVariant& value) override;
     void removeObject(const std::string& key) override;
     std::string preferencesDirectory() const override;
+    std::optional<QByteArray> storedBytes(const std::string& key) const override;
 
 private:
+    // Hands QSettings the bytes of byte arrays typed into the file, so a save keeps them.
+    void keepTypedBytes();
     void watchFile();
     void fileChanged();
 

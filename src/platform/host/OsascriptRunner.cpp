@@ -1,8 +1,24 @@
 #include "platform/host/OsascriptRunner.h"
 
+#include <charconv>
 #include <regex>
 
 namespace swivlo {
+
+namespace {
+
+// The whole text as a 64-bit integer; none when it is not one or does not fit.
+std::optional<std::int64_t> integer(const std::string& text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
 
 ScriptErrorInfo OsascriptRunner::parseErrorLine(const std::string& line) {
     // "<start>:<end>: <kind> error: <message> (<number>)"
@@ -13,14 +29,17 @@ ScriptErrorInfo OsascriptRunner::parseErrorLine(const std::string& line) {
         info[scriptErrorMessageKey] = line;
         return info;
     }
-    const long start = std::stol(m[1]);
-    const long end = std::stol(m[2]);
     info[scriptErrorMessageKey] = m[3].str();
     info[scriptErrorBriefMessageKey] = m[3].str();
-    info[scriptErrorRangeKey] =
-        "NSRange: {" + std::to_string(start) + ", " + std::to_string(end - start) + "}";
-    if (m[4].matched) {
-        info[scriptErrorNumberKey] = static_cast<std::int64_t>(std::stoll(m[4]));
+    // Offsets and numbers too long for 64 bits are left out, never guessed.
+    const auto start = integer(m[1]);
+    const auto end = integer(m[2]);
+    if (start && end) {
+        info[scriptErrorRangeKey] =
+            "NSRange: {" + std::to_string(*start) + ", " + std::to_string(*end - *start) + "}";
+    }
+    if (const auto number = m[4].matched ? integer(m[4]) : std::nullopt) {
+        info[scriptErrorNumberKey] = *number;
     }
     return info;
 }

@@ -3,6 +3,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <set>
 
 #include "platform/host/SimulatedHost.h"
@@ -142,7 +143,13 @@ SimulatedHost::ShellResult SimulatedHost::runKillall(const std::vector<std::stri
     static const std::set<std::string> restartable = {"Finder", "WindowManager", "Dock"};
     if (args.size() == 2 && restartable.count(args[1])) {
         events_->push_back("restart: " + args[1]);
-        change([&] { ++state_.restarts[args[1]]; });
+        change([&] {
+            // A count edited by hand can sit at the top of the range: it stays there.
+            int& count = state_.restarts[args[1]];
+            if (count < std::numeric_limits<int>::max()) {
+                ++count;
+            }
+        });
         return {};
     }
     return {1, "No matching processes belonging to you were found\n"};
