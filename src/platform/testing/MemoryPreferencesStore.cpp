@@ -9,9 +9,6 @@ std::optional<QVariant> MemoryPreferencesStore::object(const std::string& key) c
 
 std::optional<std::string> MemoryPreferencesStore::write(const std::string& key,
                                                          const std::optional<QVariant>& value) {
-    if (failWrites) {
-        return failWrites;
-    }
     ++writes_;
     if (value) {
         values_[key] = *value;

@@ -24,9 +24,6 @@ public:
     void clear() { values_.clear(); }
     int writeCount() const { return writes_; }
 
-    // Set: every write fails with this reason and changes nothing.
-    std::optional<std::string> failWrites;
-
 protected:
     std::optional<std::string> write(const std::string& key,
                                      const std::optional<QVariant>& value) override;
