@@ -1,7 +1,4 @@
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
 #include <memory>
 
 #include "app/AppDelegate.h"
@@ -12,6 +9,7 @@
 #include "platform/LogOutput.h"
 #include "platform/desktop/DesktopPlatform.h"
 #include "platform/desktop/PanelPopover.h"
+#include "platform/desktop/SingleInstanceLock.h"
 #include "platform/host/DesktopHost.h"
 #include "scenes/SceneManager.h"
 #include "settings/LaunchAtLogin.h"
@@ -19,20 +17,6 @@
 #include "switches/SystemTools.h"
 
 namespace {
-
-// One Swivlo per user session: a second launch leaves the first alone.
-bool anotherInstanceRuns(QLockFile& lock) {
-    lock.setStaleLockTime(0);
-    return !lock.tryLock(0);
-}
-
-QString lockPath() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) {
-        dir = QDir::tempPath();
-    }
-    return dir + QStringLiteral("/swivlo.lock");
-}
 
 std::unique_ptr<swivlo::PanelController> makePanelContent() {
     return std::make_unique<swivlo::desktop::WidgetPanelController>(
@@ -42,19 +26,31 @@ std::unique_ptr<swivlo::PanelController> makePanelContent() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    swivlo::desktop::ignoreBrokenPipes();
+    swivlo::desktop::keepInheritedDescriptorsFromChildren();
+
     if (const auto exitCode = swivlo::handleCommandLine(argc, argv)) {
         return *exitCode;
     }
+
+    // Taken before the display is opened, so a second launch needs no display to say so.
+    swivlo::desktop::SingleInstanceLock lock;
+    switch (lock.acquire()) {
+        case swivlo::desktop::SingleInstanceLock::Outcome::Acquired:
+            break;
+        case swivlo::desktop::SingleInstanceLock::Outcome::HeldByAnother:
+            swivlo::logLine("Swivlo is already running.");
+            return 0;
+        case swivlo::desktop::SingleInstanceLock::Outcome::Failed:
+            swivlo::logLine("❌ Swivlo cannot start: its lock file " + lock.path().toStdString() +
+                            " cannot be used: " + lock.failure());
+            return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);
     Q_INIT_RESOURCE(images);
-
-    QLockFile lock(lockPath());
-    if (anotherInstanceRuns(lock)) {
-        swivlo::logLine("Swivlo is already running.");
-        return 0;
-    }
 
     swivlo::desktop::DesktopPlatform platform;
     swivlo::desktop::quitOnTerminationSignals();

@@ -24,8 +24,6 @@ SwitchControl::SwitchControl(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(this, &QAbstractButton::toggled, this,
-            [this](bool on) { position_->animateTo(on ? 1.0 : 0.0); });
     connect(&Appearance::shared(), &Appearance::changed, this, qOverload<>(&QWidget::update));
 }
 
@@ -36,6 +34,10 @@ void SwitchControl::setTint(const QColor& tint) {
 
 qreal SwitchControl::knobPosition() const {
     return position_->value();
+}
+
+qreal SwitchControl::knobTarget() const {
+    return position_->target();
 }
 
 QSize SwitchControl::sizeHint() const {
@@ -50,6 +52,22 @@ QRectF SwitchControl::trackRect() const {
 
 bool SwitchControl::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
+}
+
+// The knob follows the checked state itself, not toggled(): a state set while signals are
+// blocked (a view putting back what is stored) must show too.
+void SwitchControl::checkStateSet() {
+    QAbstractButton::checkStateSet();
+    followCheckedState();
+}
+
+void SwitchControl::nextCheckState() {
+    QAbstractButton::nextCheckState();
+    followCheckedState();
+}
+
+void SwitchControl::followCheckedState() {
+    position_->animateTo(isChecked() ? 1.0 : 0.0);
 }
 
 void SwitchControl::showEvent(QShowEvent* event) {

@@ -20,6 +20,8 @@ public:
 
     // Where the knob is drawn: 0 at the off end, 1 at the on end (moves while animating).
     qreal knobPosition() const;
+    // Where the knob comes to rest.
+    qreal knobTarget() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -32,9 +34,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void checkStateSet() override;
+    void nextCheckState() override;
 
 private:
     QRectF trackRect() const;
+    void followCheckedState();
 
     QColor tint_;
     AnimatedValue* position_;

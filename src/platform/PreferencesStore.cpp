@@ -6,6 +6,8 @@ namespace swivlo {
 
 namespace {
 
+const std::string saveFailureTopic = "saveFailure";
+
 // INI files hand every scalar back as text, so text forms are read as the typed value they
 // spell; anything else is not that type.
 std::optional<bool> toBool(const QVariant& v) {
@@ -100,8 +102,39 @@ void PreferencesStore::reportIgnored(const std::string& key, const std::string& 
     logLine("⚠️ Ignored preference \"" + key + "\": " + reason);
 }
 
+bool PreferencesStore::setObject(const std::string& key, const QVariant& value) {
+    return store(key, value);
+}
+
+bool PreferencesStore::removeObject(const std::string& key) {
+    return store(key, std::nullopt);
+}
+
+bool PreferencesStore::store(const std::string& key, const std::optional<QVariant>& value) {
+    if (const auto failure = write(key, value)) {
+        reportSaveFailure(*failure);
+        return false;
+    }
+    saveFailure_.reset();
+    notifyChanged();
+    return true;
+}
+
+void PreferencesStore::reportSaveFailure(const std::string& reason) {
+    if (saveFailure_ != reason) {
+        logLine("⚠️ Preferences not saved: " + reason);
+        saveFailure_ = reason;
+    }
+    observers_.notify(saveFailureTopic);
+}
+
 PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler) {
     return observers_.add(std::move(handler));
+}
+
+PreferencesStore::ObserverToken PreferencesStore::addSaveFailureObserver(
+    std::function<void()> handler) {
+    return observers_.add(std::move(handler), saveFailureTopic);
 }
 
 void PreferencesStore::removeChangeObserver(ObserverToken token) {

@@ -23,8 +23,11 @@ public:
     virtual ~PreferencesStore() = default;
 
     virtual std::optional<QVariant> object(const std::string& key) const = 0;
-    virtual void setObject(const std::string& key, const QVariant& value) = 0;
-    virtual void removeObject(const std::string& key) = 0;
+    // Stores the value at once and tells the change observers. False when it could not be
+    // saved: the store then still holds what it held before, nobody hears of a change, and the
+    // failure is reported (saveFailure(), the failure observers, one log line).
+    bool setObject(const std::string& key, const QVariant& value);
+    bool removeObject(const std::string& key);
 
     std::optional<bool> boolValue(const std::string& key) const;
     std::optional<std::int64_t> integerValue(const std::string& key) const;
@@ -38,14 +41,14 @@ public:
     // back as a list, which is joined again here.
     static QString writtenText(const QVariant& value);
 
-    void setBool(const std::string& key, bool value) { setObject(key, QVariant(value)); }
-    void setInteger(const std::string& key, std::int64_t value) {
-        setObject(key, QVariant(qint64(value)));
+    bool setBool(const std::string& key, bool value) { return setObject(key, QVariant(value)); }
+    bool setInteger(const std::string& key, std::int64_t value) {
+        return setObject(key, QVariant(qint64(value)));
     }
-    void setString(const std::string& key, const std::string& value) {
-        setObject(key, QVariant(QString::fromStdString(value)));
+    bool setString(const std::string& key, const std::string& value) {
+        return setObject(key, QVariant(QString::fromStdString(value)));
     }
-    void setData(const std::string& key, const QByteArray& value) { setObject(key, value); }
+    bool setData(const std::string& key, const QByteArray& value) { return setObject(key, value); }
 
     // The folder that holds the preferences file, so files that belong with the preferences
     // (a backup of a value that could not be read) can go beside it. Empty: there is none.
@@ -60,12 +63,29 @@ public:
     ObserverToken addChangeObserver(std::function<void()> handler);
     void removeChangeObserver(ObserverToken token);
 
+    // Why changes cannot be saved: set by a failed write until a write succeeds again, and from
+    // the start when the store cannot be used at all. Its observers hear of every failure.
+    const std::optional<std::string>& saveFailure() const { return saveFailure_; }
+    ObserverToken addSaveFailureObserver(std::function<void()> handler);
+    void removeSaveFailureObserver(ObserverToken token) { removeChangeObserver(token); }
+
 protected:
+    // Saves one change (none: remove the key). None on success, else why it failed; the store
+    // must then still hold the old value.
+    virtual std::optional<std::string> write(const std::string& key,
+                                             const std::optional<QVariant>& value) = 0;
     void notifyChanged();
+    // Logs the reason once for a run of failures with that reason, and tells the observers.
+    void reportSaveFailure(const std::string& reason);
+    // For a store that cannot save from the start and has said so itself.
+    void setSaveFailure(const std::string& reason) { saveFailure_ = reason; }
 
 private:
+    bool store(const std::string& key, const std::optional<QVariant>& value);
+
     ObserverList observers_;
     mutable std::map<std::string, QVariant> reportedIgnored_;
+    std::optional<std::string> saveFailure_;
 };
 
 inline PreferencesStore& preferences() {

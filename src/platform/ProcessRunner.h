@@ -41,8 +41,8 @@ public:
     // Runs to completion with both output streams on one pipe, which is drained while the child
     // runs, so a child writing a lot never blocks.
     virtual ProcessOutcome run(const ProcessRequest& request) = 0;
-    // Starts a child with inherited standard streams; none, with `error` set, when it cannot be
-    // started.
+    // Starts a child with inherited standard streams that never outlives Swivlo; none, with
+    // `error` set, when it cannot be started.
     virtual std::unique_ptr<ChildProcess> launch(const ProcessRequest& request,
                                                  std::string& error) = 0;
 };

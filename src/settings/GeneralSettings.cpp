@@ -43,13 +43,15 @@ void GeneralSettings::moveSwitches(std::vector<int> sources, int destination) {
     const auto before = std::count_if(sources.begin(), sources.end(),
                                       [destination](int i) { return i < destination; });
     rest.insert(rest.begin() + (destination - before), moved.begin(), moved.end());
-    orderedSwitches_ = std::move(rest);
 
     std::vector<std::string> ids;
-    for (const auto& item : orderedSwitches_) {
+    for (const auto& item : rest) {
         ids.push_back(item.id);
     }
-    preferences().setString(PreferencesKey::panelItemsOrder, PanelItems::joinIds(ids));
+    // The list keeps showing what is stored when the new order cannot be saved.
+    if (preferences().setString(PreferencesKey::panelItemsOrder, PanelItems::joinIds(ids))) {
+        orderedSwitches_ = std::move(rest);
+    }
 }
 
 bool GeneralSettings::isShown(const std::string& id) const {
@@ -69,8 +71,8 @@ bool GeneralSettings::launchAtLogin() const {
     return Preferences::launchAtLogin();
 }
 
-void GeneralSettings::setLaunchAtLogin(bool on) {
-    swivlo::setLaunchAtLogin(on);
+std::optional<std::string> GeneralSettings::setLaunchAtLogin(bool on) {
+    return swivlo::setLaunchAtLogin(on);
 }
 
 bool GeneralSettings::autoClosePanel() const {

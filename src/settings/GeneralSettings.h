@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ struct SwitchItem {
 };
 
 // The General tab's state and edits. Every edit is written to the preferences store at once;
-// the list order is read from the store by reload(), when the tab comes on screen.
+// the list order is read from the store by reload(), when the tab comes on screen. An edit the
+// store could not save leaves what is stored, and the getters say so.
 class GeneralSettings {
 public:
     // Rebuilds the list from "panelItemsOrder" with the shared ordering rule.
@@ -34,7 +36,8 @@ public:
     void toggleVisibility(const std::string& id);
 
     bool launchAtLogin() const;
-    void setLaunchAtLogin(bool on);
+    // Why the login item could not be changed, if it could not.
+    std::optional<std::string> setLaunchAtLogin(bool on);
     bool autoClosePanel() const;
     void setAutoClosePanel(bool on);
     bool hotkeyEnabled() const;

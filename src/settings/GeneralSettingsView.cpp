@@ -24,18 +24,19 @@ GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(page);
 
     auto* behavior = new FormSection(localized("Behavior"), page);
-    auto* launch = new SwitchRow(localized("Launch at login"), model_.launchAtLogin(), {});
-    // A login item the host refused shows as the switch falling back.
-    connect(launch->switchControl(), &QAbstractButton::toggled, this, [this, launch](bool on) {
-        model_.setLaunchAtLogin(on);
-        if (model_.launchAtLogin() != on) {
-            const QSignalBlocker blocker(launch->switchControl());
-            launch->switchControl()->setChecked(model_.launchAtLogin());
+    launch_ = new SwitchRow(localized("Launch at login"), model_.launchAtLogin(), [this](bool on) {
+        // A login item the host refused shows as the switch falling back, and says why.
+        if (const auto whyNot = model_.setLaunchAtLogin(on)) {
+            showStoredValues();
+            emit changeRefused(localized(on ? "Launch at login could not be turned on: %1."
+                                            : "Launch at login could not be turned off: %1.")
+                                   .arg(QString::fromStdString(*whyNot)));
         }
     });
-    behavior->addRow(launch);
-    behavior->addRow(new SwitchRow(localized("Close panel after action"), model_.autoClosePanel(),
-                                   [this](bool on) { model_.setAutoClosePanel(on); }));
+    behavior->addRow(launch_);
+    autoClose_ = new SwitchRow(localized("Close panel after action"), model_.autoClosePanel(),
+                               [this](bool on) { model_.setAutoClosePanel(on); });
+    behavior->addRow(autoClose_);
     page->addSection(behavior);
 
     auto* items = new FormSection(localized("Panel Items"), page);
@@ -44,11 +45,12 @@ GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
     page->addSection(items);
 
     auto* shortcut = new FormSection(localized("Keyboard Shortcut"), page);
-    shortcut->addRow(
+    hotkey_ =
         new SwitchRow(localized("Enable global shortcut"), model_.hotkeyEnabled(), [this](bool on) {
             model_.setHotkeyEnabled(on);
-            recorderRow_->setVisible(on);
-        }));
+            recorderRow_->setVisible(model_.hotkeyEnabled());
+        });
+    shortcut->addRow(hotkey_);
     recorderRow_ = new QWidget;
     auto* recorderLayout = new QHBoxLayout(recorderRow_);
     recorderLayout->setContentsMargins(0, 4, 0, 4);
@@ -66,12 +68,27 @@ GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
     // The stored shortcut changes through the field's own handlers: hand the field the new
     // text, as a redraw would.
     observer_ = preferences().addChangeObserver([this] { refreshShortcut(); });
+    // A change the store could not save: every control shows what is stored again.
+    failureObserver_ = preferences().addSaveFailureObserver([this] { showStoredValues(); });
 }
 
 GeneralSettingsView::~GeneralSettingsView() {
     if (Service<PreferencesStore>::installed()) {
         preferences().removeChangeObserver(observer_);
+        preferences().removeSaveFailureObserver(failureObserver_);
     }
+}
+
+void GeneralSettingsView::showStoredValues() {
+    for (auto [row, on] : {std::pair{launch_, model_.launchAtLogin()},
+                           std::pair{autoClose_, model_.autoClosePanel()},
+                           std::pair{hotkey_, model_.hotkeyEnabled()}}) {
+        const QSignalBlocker blocker(row->switchControl());
+        row->switchControl()->setChecked(on);
+    }
+    recorderRow_->setVisible(model_.hotkeyEnabled());
+    list_->showStoredVisibility();
+    refreshShortcut();
 }
 
 void GeneralSettingsView::refreshShortcut() {

@@ -28,17 +28,26 @@ public:
     QWidget* recorderRow() const { return recorderRow_; }
     HotkeyTextField* recorderField() const { return field_; }
 
+signals:
+    // A change that did not take, with why, for the window to tell the user.
+    void changeRefused(const QString& message);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void refreshShortcut();
+    void showStoredValues();
 
     GeneralSettings model_;
+    settings::SwitchRow* launch_ = nullptr;
+    settings::SwitchRow* autoClose_ = nullptr;
+    settings::SwitchRow* hotkey_ = nullptr;
     settings::PanelItemsList* list_ = nullptr;
     QWidget* recorderRow_ = nullptr;
     HotkeyTextField* field_ = nullptr;
     std::uint64_t observer_ = 0;
+    std::uint64_t failureObserver_ = 0;
 };
 
 }  // namespace swivlo

@@ -1,6 +1,7 @@
 #include "settings/LaunchAtLogin.h"
 
 #include "app/PreferencesKeys.h"
+#include "platform/LogOutput.h"
 #include "platform/LoginItems.h"
 #include "platform/PreferencesStore.h"
 
@@ -9,8 +10,8 @@ namespace swivlo {
 namespace {
 
 // The login item's state after asking for `wanted`: read back only when the host refused.
-bool settle(bool wanted) {
-    return loginItems().setEnabled(wanted) ? wanted : loginItems().isEnabled();
+bool settle(bool wanted, std::string& whyNot) {
+    return loginItems().setEnabled(wanted, whyNot) ? wanted : loginItems().isEnabled();
 }
 
 void storeIfChanged(bool enabled) {
@@ -24,14 +25,22 @@ void storeIfChanged(bool enabled) {
 
 }  // namespace
 
-void setLaunchAtLogin(bool on) {
-    preferences().setBool(PreferencesKey::launchAtLogin, settle(on));
+std::optional<std::string> setLaunchAtLogin(bool on) {
+    std::string whyNot;
+    const bool enabled = settle(on, whyNot);
+    preferences().setBool(PreferencesKey::launchAtLogin, enabled);
+    if (enabled == on) {
+        return std::nullopt;
+    }
+    logLine("⚠️ Launch at login not changed: " + whyNot);
+    return whyNot;
 }
 
 void reconcileLaunchAtLogin() {
     // An entry left by an earlier start is registered again, so it names this binary.
     const bool enabled = loginItems().isEnabled();
-    storeIfChanged(enabled && settle(true));
+    std::string whyNot;
+    storeIfChanged(enabled && settle(true, whyNot));
 }
 
 }  // namespace swivlo

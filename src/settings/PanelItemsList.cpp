@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "panel/Appearance.h"
@@ -47,6 +48,13 @@ void PanelItemsList::rebuild() {
         layout->addWidget(row);
     }
     setFixedHeight(static_cast<int>(items.size()) * rowHeight);
+}
+
+void PanelItemsList::showStoredVisibility() {
+    for (auto* row : findChildren<SwitchRow*>(Qt::FindDirectChildrenOnly)) {
+        const QSignalBlocker blocker(row->switchControl());
+        row->switchControl()->setChecked(model_.isShown(row->objectName().toStdString()));
+    }
 }
 
 int PanelItemsList::rowAt(int y) const {

@@ -21,6 +21,8 @@ public:
 
     PanelItemsList(GeneralSettings& model, QWidget* parent = nullptr);
     void rebuild();
+    // Each row's switch shows the stored visibility again, rows staying where they are.
+    void showStoredVisibility();
     // The list position a drop at `y` (in this widget) inserts before.
     int destinationFor(int y) const;
 

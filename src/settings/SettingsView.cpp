@@ -11,6 +11,7 @@
 #include "panel/SymbolProvider.h"
 #include "settings/AboutView.h"
 #include "settings/GeneralSettingsView.h"
+#include "settings/MessageArea.h"
 #include "settings/SceneEditorView.h"
 #include "settings/SceneSettingsView.h"
 #include "settings/SettingsStyle.h"
@@ -73,6 +74,17 @@ SettingsView::SettingsView(SceneManager& manager, UpdaterFactory updaterFactory,
     divider_->setFixedWidth(1);
     divider_->setAutoFillBackground(true);
     layout->addWidget(divider_);
+    // The message sits above whichever tab is shown, so it stays in sight while tabs change.
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    messageArea_ = new settings::MessageArea(messages_, this);
+    auto* messageRow = new QVBoxLayout;
+    messageRow->setContentsMargins(20, 12, 20, 0);
+    messageRow->addWidget(messageArea_);
+    column->addLayout(messageRow);
+    layout->addLayout(column, 1);
+    detailColumn_ = column;
     restyle();
     // Tabs draw with the colours of the moment: rebuild the shown one when they change.
     connect(&Appearance::shared(), &Appearance::changed, this, [this] {
@@ -127,14 +139,18 @@ void SettingsView::setSelectedTab(SettingsTab tab) {
 
 void SettingsView::showDetail() {
     if (detail_) {
-        layout()->removeWidget(detail_);
+        detailColumn_->removeWidget(detail_);
         detail_->deleteLater();
         detail_->hide();
     }
     switch (selectedTab_) {
-        case SettingsTab::general:
-            detail_ = new GeneralSettingsView(this);
+        case SettingsTab::general: {
+            auto* general = new GeneralSettingsView(this);
+            connect(general, &GeneralSettingsView::changeRefused, &messages_,
+                    &SettingsMessages::post);
+            detail_ = general;
             break;
+        }
         case SettingsTab::scene:
             detail_ = new SceneSettingsView(
                 manager_, [this] { setSceneEditorTarget(SceneEditorTarget::create()); },
@@ -148,7 +164,7 @@ void SettingsView::showDetail() {
                 updaterFactory_ ? updaterFactory_() : std::make_unique<UnavailableUpdater>(), this);
             break;
     }
-    static_cast<QHBoxLayout*>(layout())->addWidget(detail_, 1);
+    detailColumn_->addWidget(detail_, 1);
     detail_->show();
 }
 

@@ -136,16 +136,4 @@ TEST_F(ShellX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart) {
     }));
 }
 
-TEST_F(ShellX11Test, SecondLaunchSaysSoAndLeavesTheFirstRunning) {
-    startApp();
-    QProcess second;
-    second.setProcessEnvironment(app.environment());
-    second.start(QStringLiteral(SWIVLO_BINARY), {});
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(second.readAllStandardOutput(), "Swivlo is already running.\n");
-    EXPECT_EQ(app.process.state(), QProcess::Running);
-    EXPECT_TRUE(trayIcon().has_value());
-}
-
 }  // namespace

@@ -3,31 +3,45 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "app/PreferencesKeys.h"
 #include "platform/desktop/XdgAutostartLoginItems.h"
+#include "platform/testing/TestPlatform.h"
+#include "settings/LaunchAtLogin.h"
 
 namespace swivlo::desktop {
 namespace {
 
+const QString binary = QStringLiteral("/opt/swivlo/bin/swivlo");
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
 TEST(XdgAutostartTest, OnWritesTheEntryAndOffRemovesIt) {
     QTemporaryDir config;
     const QString dir = config.path() + QStringLiteral("/autostart");  // not there yet
-    XdgAutostartLoginItems items(dir, QStringLiteral("/opt/swivlo/bin/swivlo"));
+    XdgAutostartLoginItems items(dir, binary);
     EXPECT_FALSE(items.isEnabled());
 
-    ASSERT_TRUE(items.setEnabled(true));
+    std::string whyNot;
+    ASSERT_TRUE(items.setEnabled(true, whyNot));
     EXPECT_TRUE(items.isEnabled());
-    QFile file(dir + QStringLiteral("/swivlo.desktop"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = readFile(dir + QStringLiteral("/swivlo.desktop"));
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     EXPECT_TRUE(text.contains("\nType=Application\n"));
     EXPECT_TRUE(text.contains("\nExec=\"/opt/swivlo/bin/swivlo\"\n"));
-    file.close();
 
-    ASSERT_TRUE(items.setEnabled(false));
+    ASSERT_TRUE(items.setEnabled(false, whyNot));
     EXPECT_FALSE(items.isEnabled());
     EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/swivlo.desktop")));
-    EXPECT_TRUE(items.setEnabled(false));  // removing what is not there succeeds
+    EXPECT_TRUE(items.setEnabled(false, whyNot));  // removing what is not there succeeds
 }
 
 TEST(XdgAutostartTest, ExecQuotesPathsWithSpacesAndSpecialCharacters) {
@@ -37,25 +51,84 @@ TEST(XdgAutostartTest, ExecQuotesPathsWithSpacesAndSpecialCharacters) {
         << text.data();
 }
 
-TEST(XdgAutostartTest, AnEntryTheSessionSwitchedOffCountsAsOff) {
+TEST(XdgAutostartTest, TurningOnAnEntryTheUserSwitchedOffKeepsTheirKeys) {
     QTemporaryDir config;
-    XdgAutostartLoginItems items(config.path(), QStringLiteral("/usr/bin/swivlo"));
-    ASSERT_TRUE(items.setEnabled(true));
-    QFile file(items.entryPath());
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("Hidden=true\n");
-    file.close();
-    EXPECT_FALSE(items.isEnabled());
-    ASSERT_TRUE(items.setEnabled(true));  // turning it on again writes a fresh entry
+    XdgAutostartLoginItems items(config.path(), binary);
+    writeFile(items.entryPath(),
+              "[Desktop Entry]\nExec=\"/opt/swivlo/bin/swivlo\"\nHidden = true\n"
+              "X-GNOME-Autostart-Delay=10\n");
+    ASSERT_FALSE(items.isEnabled());
+    std::string whyNot;
+    ASSERT_TRUE(items.setEnabled(true, whyNot));
     EXPECT_TRUE(items.isEnabled());
+    EXPECT_EQ(readFile(items.entryPath()),
+              "[Desktop Entry]\nExec=\"/opt/swivlo/bin/swivlo\"\nHidden = false\n"
+              "X-GNOME-Autostart-Delay=10\n");
 }
 
-TEST(XdgAutostartTest, AnUnwritableFolderReportsFailure) {
-    XdgAutostartLoginItems items(QStringLiteral("/proc/swivlo-cannot-be-here"),
-                                 QStringLiteral("/usr/bin/swivlo"));
-    EXPECT_FALSE(items.setEnabled(true));
+TEST(XdgAutostartTest, AFolderThatIsAFileReportsWhy) {
+    QTemporaryDir config;
+    writeFile(config.filePath(QStringLiteral("autostart")), "not a folder");
+    XdgAutostartLoginItems items(config.filePath(QStringLiteral("autostart")), binary);
+    std::string whyNot;
+    EXPECT_FALSE(items.setEnabled(true, whyNot));
+    EXPECT_NE(whyNot.find("is not a folder"), std::string::npos) << whyNot;
     EXPECT_FALSE(items.isEnabled());
 }
+
+// What start-up makes of an entry the user edited by hand: read as the format defines it, and
+// rewritten only to correct the program it starts.
+struct EditedEntry {
+    const char* name;
+    QByteArray text;
+    bool enabled;
+    QByteArray after;  // empty: left byte for byte
+    friend void PrintTo(const EditedEntry& entry, std::ostream* os) { *os << entry.name; }
+};
+
+class EditedAutostartEntry : public ::testing::TestWithParam<EditedEntry> {};
+
+TEST_P(EditedAutostartEntry, StartUpReadsItAndChangesAtMostExec) {
+    testing::TestPlatform platform;
+    QTemporaryDir config;
+    XdgAutostartLoginItems items(config.path(), binary);
+    Service<LoginItems>::install(&items);
+    writeFile(items.entryPath(), GetParam().text);
+
+    reconcileLaunchAtLogin();
+
+    EXPECT_EQ(Preferences::launchAtLogin(), GetParam().enabled);
+    const QByteArray after = GetParam().after.isEmpty() ? GetParam().text : GetParam().after;
+    EXPECT_EQ(readFile(items.entryPath()), after);
+    Service<LoginItems>::install(&platform.loginItems);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EditedAutostartEntry,
+    ::testing::Values(
+        EditedEntry{"HiddenWithSpacesAroundTheEqualsSign",
+                    "[Desktop Entry]\nType=Application\nExec=\"/opt/swivlo/bin/swivlo\"\n"
+                    "Hidden = true\nX-GNOME-Autostart-Delay=10\n",
+                    false,
+                    {}},
+        EditedEntry{"DisabledForGnome",
+                    "[Desktop Entry]\nExec=/opt/swivlo/bin/swivlo\n"
+                    "X-GNOME-Autostart-enabled\t=\tfalse\n",
+                    false,
+                    {}},
+        EditedEntry{"NoDesktopEntryGroup", "Exec=/opt/swivlo/bin/swivlo\n", false, {}},
+        EditedEntry{"CommentsAndAnotherGroupsKeys",
+                    "# mine\n[Desktop Entry]\n# Hidden=true\nExec=/opt/swivlo/bin/swivlo\n\n"
+                    "[Desktop Action quiet]\nHidden=true\n",
+                    true,
+                    {}},
+        EditedEntry{"AMovedBinaryWithArgumentsAndKeysOfTheirOwn",
+                    "[Desktop Entry]\nName=Swivlo\nExec = /usr/local/bin/swivlo --quiet\n"
+                    "X-GNOME-Autostart-Delay=10\nHidden=false\n",
+                    true,
+                    "[Desktop Entry]\nName=Swivlo\nExec = \"/opt/swivlo/bin/swivlo\" --quiet\n"
+                    "X-GNOME-Autostart-Delay=10\nHidden=false\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace swivlo::desktop

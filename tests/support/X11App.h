@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <functional>
 #include <optional>
 
@@ -118,14 +119,23 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
         env.insert(QStringLiteral("XDG_STATE_HOME"), home.filePath(QStringLiteral("state")));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(overrides);
         return env;
     }
+    // Variables the app gets besides (or instead of) the ones above.
+    QProcessEnvironment overrides;
+    // Set: the app's output goes through this process (a `cat`), as into `swivlo | head`.
+    QProcess* outputReader = nullptr;
 
     // Starts the app and waits for its tray icon; nothing when it never appears.
-    std::optional<QRect> start() {
+    std::optional<QRect> start(const QStringList& arguments = {}) {
         process.setProcessEnvironment(environment());
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(program, {});
+        if (outputReader) {
+            process.setStandardOutputProcess(outputReader);
+            outputReader->start(QStringLiteral("cat"), {});
+        }
+        process.start(program, arguments);
         if (!process.waitForStarted()) {
             return std::nullopt;
         }
@@ -158,8 +168,101 @@ public:
     }
 
     QString program = QStringLiteral(SWIVLO_BINARY);
+    // Clicks the switch or button of the shown panel's first row (the one row, when the
+    // others are hidden).
+    static bool clickFirstRowControl() {
+        const auto panel = shownPanel();
+        return panel && clickAt(panel->topRight() + firstRowControl);
+    }
+    // From the panel's top right corner: inside the row's padding, half a row down.
+    static constexpr QPoint firstRowControl{-45, 34};
+
     QTemporaryDir home;
     QProcess process;
+};
+
+// The processes whose parent is `parent` and whose command name is `name`.
+inline QList<qint64> childrenOf(qint64 parent, const QString& name) {
+    QList<qint64> pids;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!isPid || !stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        // "pid (comm) state ppid ...": the name may hold spaces, the last ')' ends it.
+        const QString text = QString::fromUtf8(stat.readAll());
+        const auto open = text.indexOf(u'(');
+        const auto close = text.lastIndexOf(u')');
+        const QStringList rest = text.mid(close + 2).split(u' ');
+        if (open > 0 && close > open && rest.size() > 1 &&
+            text.mid(open + 1, close - open - 1) == name && rest[1].toLongLong() == parent) {
+            pids.append(pid);
+        }
+    }
+    return pids;
+}
+
+// The process has ended: it is gone, or only a zombie waiting for a parent to collect it.
+inline bool hasEnded(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray text = stat.readAll();
+    const auto close = text.lastIndexOf(')');
+    return close < 0 || text.mid(close + 2, 1) == "Z";
+}
+
+// An X server with a tray host of its own (scripts/xsession), for a test that kills the server
+// or needs two displays. While it lives, the helpers above and every app started go to it.
+class PrivateXSession {
+public:
+    // `becomeDisplay` false: the helpers and apps keep to the display they had.
+    explicit PrivateXSession(bool becomeDisplay = true) : previousDisplay_(qgetenv("DISPLAY")) {
+        QProcess script;
+        auto env = QProcessEnvironment::systemEnvironment();
+        // Past the display the test runs on, so the two never meet.
+        env.insert(QStringLiteral("SWIVLO_XSESSION_DISPLAY"),
+                   QString::number(previousDisplay_.mid(1).toInt() + 1));
+        script.setProcessEnvironment(env);
+        script.start(QStringLiteral(SWIVLO_XSESSION), {QStringLiteral("start")});
+        script.waitForFinished(20000);
+        const QString exports = QString::fromUtf8(script.readAllStandardOutput());
+        static const QRegularExpression line(
+            QStringLiteral(R"(export DISPLAY=(:\d+) SWIVLO_XSESSION_PIDS='(\d+) (\d+)')"));
+        const auto m = line.match(exports);
+        if (!m.hasMatch()) {
+            return;
+        }
+        display = m.captured(1);
+        serverPid = m.captured(2).toLongLong();
+        trayPid = m.captured(3).toLongLong();
+        if (becomeDisplay) {
+            qputenv("DISPLAY", display.toUtf8());
+        }
+    }
+    ~PrivateXSession() {
+        qputenv("DISPLAY", previousDisplay_);
+        for (const qint64 pid : {trayPid, serverPid}) {
+            if (pid > 0) {
+                ::kill(static_cast<pid_t>(pid), SIGTERM);
+            }
+        }
+        eventually([this] { return serverPid <= 0 || hasEnded(serverPid); });
+    }
+    PrivateXSession(const PrivateXSession&) = delete;
+    PrivateXSession& operator=(const PrivateXSession&) = delete;
+
+    bool isValid() const { return !display.isEmpty(); }
+
+    QString display;
+    qint64 serverPid = 0;
+    qint64 trayPid = 0;
+
+private:
+    QByteArray previousDisplay_;
 };
 
 }  // namespace swivlo::testing::x11

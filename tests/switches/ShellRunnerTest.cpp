@@ -1,6 +1,8 @@
 // runShellCommand against the real /bin/zsh.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "platform/host/PosixProcessRunner.h"
 #include "platform/testing/RecordingLog.h"
 #include "switches/SystemTools.h"
@@ -68,6 +70,16 @@ TEST_F(ShellRunner, TheChildEnvironmentIsPathAlone) {
     // What the shell was started with (zsh then exports a few variables of its own).
     EXPECT_EQ(run("e=$(</proc/$$/environ); print -rn -- ${e//$'\\0'/$'\\n'}"),
               std::optional<std::string>("PATH=/usr/bin:/bin:/usr/sbin:/sbin"));
+}
+
+TEST_F(ShellRunner, CommandsGetTheDefaultSignalHandlingSwivloIgnores) {
+    struct sigaction ignore = {};
+    struct sigaction previous = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &previous);
+    // With SIGPIPE ignored, `yes` would complain of a broken pipe instead of ending quietly.
+    EXPECT_EQ(run("yes | head -n 1"), std::optional<std::string>("y"));
+    sigaction(SIGPIPE, &previous, nullptr);
 }
 
 TEST_F(ShellRunner, TheCommandIsPassedUnchangedToTheShell) {

@@ -1,5 +1,7 @@
 #include "platform/desktop/DesktopApplication.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QApplication>
@@ -8,6 +10,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <csignal>
+#include <cstdlib>
 
 namespace swivlo::desktop {
 
@@ -39,7 +42,8 @@ void onSignal(int) {
 }  // namespace
 
 void quitOnTerminationSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    // Neither end may reach a child; a full socket drops the byte instead of blocking the handler.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
         return;
     }
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
@@ -55,6 +59,32 @@ void quitOnTerminationSignals() {
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
         sigaction(sig, &action, nullptr);
     }
+}
+
+void keepInheritedDescriptorsFromChildren() {
+    if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) == 0) {
+        return;
+    }
+    // Kernels before 5.11: one by one.
+    DIR* dir = ::opendir("/proc/self/fd");
+    if (!dir) {
+        return;
+    }
+    const int own = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const int fd = std::atoi(entry->d_name);
+        if (fd > 2 && fd != own) {
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        }
+    }
+    ::closedir(dir);
+}
+
+void ignoreBrokenPipes() {
+    struct sigaction action = {};
+    action.sa_handler = SIG_IGN;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGPIPE, &action, nullptr);
 }
 
 }  // namespace swivlo::desktop

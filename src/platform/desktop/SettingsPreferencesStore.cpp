@@ -1,9 +1,12 @@
 #include "platform/desktop/SettingsPreferencesStore.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/LogOutput.h"
 #include "platform/XdgDirectories.h"
 #include "platform/desktop/IniFileValue.h"
 
@@ -11,9 +14,55 @@ namespace swivlo::desktop {
 
 namespace {
 
-QByteArray readAll(const QString& path) {
+std::string kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a named pipe";
+    }
+    if (S_ISCHR(mode)) {
+        return "a character device";
+    }
+    if (S_ISBLK(mode)) {
+        return "a block device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "not a file";
+}
+
+// Why the path must not be read or written: reading a FIFO blocks for ever and a device never
+// ends. None for a regular file of a sane size, and for nothing at all (the first write makes
+// the file).
+std::optional<std::string> unusableBecause(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat link = {};
+    if (::lstat(name.constData(), &link) != 0) {
+        return std::nullopt;
+    }
+    const std::string shown = path.toStdString();
+    struct stat target = {};
+    if (::stat(name.constData(), &target) != 0) {
+        return shown + " is a link to nothing";
+    }
+    if (!S_ISREG(target.st_mode)) {
+        return shown + (S_ISLNK(link.st_mode) ? " is a link to " : " is ") +
+               kindOf(target.st_mode) + ", not a regular file";
+    }
+    if (target.st_size > SettingsPreferencesStore::maximumFileSize) {
+        return shown + " is larger than any preferences file (" + std::to_string(target.st_size) +
+               " bytes)";
+    }
+    return std::nullopt;
+}
+
+// Only for a path unusableBecause() accepted.
+QByteArray readBounded(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.read(SettingsPreferencesStore::maximumFileSize)
+                                          : QByteArray();
 }
 
 }  // namespace
@@ -23,9 +72,15 @@ QString SettingsPreferencesStore::defaultPath() {
 }
 
 SettingsPreferencesStore::SettingsPreferencesStore(const QString& path)
-    : settings_(path, QSettings::IniFormat) {
+    : path_(path), unusable_(unusableBecause(path)) {
+    if (unusable_) {
+        logLine("⚠️ Preferences file not used: " + *unusable_ + "; running on the defaults");
+        setSaveFailure(*unusable_);
+        return;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    lastContents_ = readAll(path);
+    settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    lastContents_ = readBounded(path);
     QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, &watcher_,
                      [this] { fileChanged(); });
     QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, &watcher_,
@@ -33,12 +88,14 @@ SettingsPreferencesStore::SettingsPreferencesStore(const QString& path)
     watchFile();
 }
 
+SettingsPreferencesStore::~SettingsPreferencesStore() = default;
+
 std::optional<QVariant> SettingsPreferencesStore::object(const std::string& key) const {
     const QString k = QString::fromStdString(key);
-    if (!settings_.contains(k)) {
+    if (!settings_ || !settings_->contains(k)) {
         return std::nullopt;
     }
-    const QVariant value = settings_.value(k);
+    const QVariant value = settings_->value(k);
     if (value.typeId() == QMetaType::QByteArray) {
         // QSettings reads a byte array's text as Latin-1: UTF-8 typed into the file by hand
         // must keep its bytes.
@@ -59,62 +116,89 @@ std::optional<QByteArray> SettingsPreferencesStore::storedBytes(const std::strin
     return PreferencesStore::storedBytes(key);
 }
 
-void SettingsPreferencesStore::setObject(const std::string& key, const QVariant& value) {
-    keepTypedBytes();
-    settings_.setValue(QString::fromStdString(key), value);
-    settings_.sync();
-    lastContents_ = readAll(path());
-    watchFile();
-    notifyChanged();
+std::optional<std::string> SettingsPreferencesStore::notWritableBecause() const {
+    const QFileInfo file(path_);
+    if (file.exists()) {
+        return file.isWritable()
+                   ? std::nullopt
+                   : std::optional<std::string>(path_.toStdString() + " is read-only");
+    }
+    const QFileInfo folder(file.absolutePath());
+    return folder.isWritable()
+               ? std::nullopt
+               : std::optional<std::string>("the folder " + folder.filePath().toStdString() +
+                                            " is read-only");
 }
 
-void SettingsPreferencesStore::removeObject(const std::string& key) {
+std::optional<std::string> SettingsPreferencesStore::write(const std::string& key,
+                                                           const std::optional<QVariant>& value) {
+    if (!settings_) {
+        return unusable_;
+    }
+    if (auto why = unusableBecause(path_)) {
+        return why;
+    }
+    // Checked first: QSettings keeps a value it failed to save and reads it back as if saved.
+    if (auto why = notWritableBecause()) {
+        return why;
+    }
     keepTypedBytes();
-    settings_.remove(QString::fromStdString(key));
-    settings_.sync();
-    lastContents_ = readAll(path());
+    const QString k = QString::fromStdString(key);
+    const auto old = object(key);
+    value ? settings_->setValue(k, *value) : settings_->remove(k);
+    settings_->sync();
+    if (settings_->status() != QSettings::NoError) {
+        // The old value goes back, and a fresh QSettings forgets the error it keeps reporting.
+        old ? settings_->setValue(k, *old) : settings_->remove(k);
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+        return path_.toStdString() + " could not be written";
+    }
+    lastContents_ = readBounded(path_);
     watchFile();
-    notifyChanged();
+    return std::nullopt;
 }
 
 void SettingsPreferencesStore::keepTypedBytes() {
     // A save rewrites every value from QSettings's own reading: byte arrays typed into the file
     // by hand must go back with the bytes they hold, not with that reading's '?' and Latin-1.
-    for (const QString& key : settings_.childKeys()) {
-        const QVariant value = settings_.value(key);
+    for (const QString& key : settings_->childKeys()) {
+        const QVariant value = settings_->value(key);
         if (value.typeId() != QMetaType::QByteArray) {
             continue;
         }
         const auto bytes = iniFileByteArray(lastContents_, key.toUtf8(), value.toByteArray());
         if (bytes && *bytes != value.toByteArray()) {
-            settings_.setValue(key, *bytes);
+            settings_->setValue(key, *bytes);
         }
     }
 }
 
 std::string SettingsPreferencesStore::preferencesDirectory() const {
-    return QFileInfo(path()).absolutePath().toStdString();
+    return QFileInfo(path_).absolutePath().toStdString();
 }
 
 void SettingsPreferencesStore::watchFile() {
     // Atomic saves replace the file, which drops it from the watch: watch the folder too.
-    const QString dir = QFileInfo(path()).absolutePath();
+    const QString dir = QFileInfo(path_).absolutePath();
     if (!watcher_.directories().contains(dir)) {
         watcher_.addPath(dir);
     }
-    if (QFile::exists(path()) && !watcher_.files().contains(path())) {
-        watcher_.addPath(path());
+    if (QFile::exists(path_) && !watcher_.files().contains(path_)) {
+        watcher_.addPath(path_);
     }
 }
 
 void SettingsPreferencesStore::fileChanged() {
     watchFile();
-    const QByteArray contents = readAll(path());
+    if (unusableBecause(path_)) {
+        return;  // replaced by something that cannot be read: keep what was read
+    }
+    const QByteArray contents = readBounded(path_);
     if (contents == lastContents_) {
         return;  // our own write, already reported
     }
     lastContents_ = contents;
-    settings_.sync();
+    settings_->sync();
     notifyChanged();
 }
 

@@ -2,33 +2,46 @@
 
 #include <QFileSystemWatcher>
 #include <QSettings>
+#include <memory>
 
 #include "platform/PreferencesStore.h"
 
 namespace swivlo::desktop {
 
 // Preferences in an INI file at $XDG_CONFIG_HOME/Swivlo/Swivlo.conf. Observers hear about the
-// program's own writes at once and about edits made by others when the file changes.
+// program's own writes at once and about edits made by others when the file changes. A path
+// that is not a regular file (a FIFO, a device, a folder, a dangling link) or a file larger than
+// any preferences file is never read or written: the program runs on the defaults and says so.
 class SettingsPreferencesStore : public PreferencesStore {
 public:
     explicit SettingsPreferencesStore(const QString& path = defaultPath());
+    ~SettingsPreferencesStore() override;
 
     static QString defaultPath();
-    QString path() const { return settings_.fileName(); }
+    QString path() const { return path_; }
 
     std::optional<QVariant> object(const std::string& key) const override;
-    void setObject(const std::string& key, const QVariant& value) override;
-    void removeObject(const std::string& key) override;
     std::string preferencesDirectory() const override;
     std::optional<QByteArray> storedBytes(const std::string& key) const override;
+
+    static constexpr qint64 maximumFileSize = 8 << 20;
+
+protected:
+    std::optional<std::string> write(const std::string& key,
+                                     const std::optional<QVariant>& value) override;
 
 private:
     // Hands QSettings the bytes of byte arrays typed into the file, so a save keeps them.
     void keepTypedBytes();
     void watchFile();
     void fileChanged();
+    // Why the file cannot be written just now, checked before QSettings is asked to.
+    std::optional<std::string> notWritableBecause() const;
 
-    mutable QSettings settings_;
+    QString path_;
+    // None while the path is not usable.
+    mutable std::unique_ptr<QSettings> settings_;
+    std::optional<std::string> unusable_;
     QFileSystemWatcher watcher_;
     QByteArray lastContents_;
 };

@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <set>
 
+#include "platform/desktop/X11Connection.h"
 #include "shortcut/KeyTranslation.h"
 
 // X11 headers last: they define macros (None, Bool, KeyPress...) that clash with Qt names.
@@ -47,7 +48,7 @@ std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string&
                  QGuiApplication::platformName().toStdString() + ")";
         return nullptr;
     }
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openPrivateConnection();
     if (!display) {
         whyNot = "no X server could be reached";
         return nullptr;

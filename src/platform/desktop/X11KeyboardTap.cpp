@@ -1,8 +1,9 @@
 #include "platform/desktop/X11KeyboardTap.h"
 
 #include <QAbstractEventDispatcher>
-#include <QGuiApplication>
 #include <QSocketNotifier>
+
+#include "platform/desktop/X11Connection.h"
 
 // X11 headers last: they define macros (None, Bool, KeyPress...) that clash with Qt names.
 #include <X11/Xlib.h>
@@ -37,11 +38,8 @@ X11KeyboardTap::~X11KeyboardTap() {
 }
 
 std::optional<TapPort> X11KeyboardTap::createTap(EventMask mask, TapCallback callback) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        return std::nullopt;
-    }
     // A connection of our own: Qt's connection keeps its focus and never sees the grab.
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openPrivateConnection();
     if (!display) {
         return std::nullopt;
     }

@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <optional>
 
 #include "platform/XdgDirectories.h"
+#include "platform/desktop/DesktopEntry.h"
 
 namespace swivlo::desktop {
 
@@ -31,6 +35,52 @@ QString quotedExec(const QString& path) {
     return u'"' + escaped + u'"';
 }
 
+// Larger than any entry a person writes; a bigger file is not read.
+constexpr qint64 maximumEntrySize = 64 * 1024;
+
+// The entry's text; none when there is no file (or something that is not one) to read.
+std::optional<QByteArray> readEntry(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maximumEntrySize) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.read(maximumEntrySize);
+}
+
+bool startsExecutable(QByteArray program, const QString& executable) {
+    program.replace("%%", "%");
+    QString path = QFile::decodeName(program);
+    if (!path.contains(u'/')) {
+        path = QStandardPaths::findExecutable(path);
+    }
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return path == executable ||
+           (!canonical.isEmpty() && canonical == QFileInfo(executable).canonicalFilePath());
+}
+
+// The user's entry, switched on and starting `executable`, with every other line as it was.
+// The program's arguments stay too: only the program is corrected.
+QByteArray enabledText(const QByteArray& text, const QString& executable) {
+    DesktopEntry entry(text);
+    if (entry.boolValue("Hidden") == true) {
+        entry.setValue("Hidden", "false");
+    }
+    if (entry.boolValue("X-GNOME-Autostart-enabled") == false) {
+        entry.setValue("X-GNOME-Autostart-enabled", "true");
+    }
+    const QByteArray exec = DesktopEntry::unescaped(entry.value("Exec").value_or(QByteArray()));
+    const auto program = execProgram(exec);
+    if (!program || !startsExecutable(program->program, executable)) {
+        const QByteArray arguments = program ? exec.mid(program->end) : QByteArray();
+        entry.setValue("Exec", DesktopEntry::escaped(quotedExec(executable).toUtf8() + arguments));
+    }
+    return entry.text();
+}
+
 }  // namespace
 
 XdgAutostartLoginItems::XdgAutostartLoginItems()
@@ -44,9 +94,7 @@ QString XdgAutostartLoginItems::entryPath() const {
 }
 
 QByteArray XdgAutostartLoginItems::entryText(const QString& executable) {
-    // Values of the desktop entry are escaped a second time: a backslash is written as two.
-    QString exec = quotedExec(executable);
-    exec.replace(u'\\', QStringLiteral("\\\\"));
+    const QString exec = QString::fromUtf8(DesktopEntry::escaped(quotedExec(executable).toUtf8()));
     return QStringLiteral(
                "[Desktop Entry]\n"
                "Type=Application\n"
@@ -60,39 +108,46 @@ QByteArray XdgAutostartLoginItems::entryText(const QString& executable) {
 }
 
 bool XdgAutostartLoginItems::isEnabled() const {
-    QFile file(entryPath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto text = readEntry(entryPath());
+    if (!text) {
         return false;
     }
-    // A session's own autostart settings switch an entry off by marking it hidden.
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed == "Hidden=true" || trimmed == "X-GNOME-Autostart-enabled=false") {
-            return false;
-        }
-    }
-    return true;
+    // A session's own autostart settings switch an entry off by hiding or disabling it.
+    const DesktopEntry entry(*text);
+    return entry.isValid() && entry.boolValue("Hidden") != true &&
+           entry.boolValue("X-GNOME-Autostart-enabled") != false;
 }
 
-bool XdgAutostartLoginItems::setEnabled(bool enabled) {
+bool XdgAutostartLoginItems::setEnabled(bool enabled, std::string& whyNot) {
     if (!enabled) {
         QFile file(entryPath());
-        return !file.exists() || file.remove();
+        if (file.exists() && !file.remove()) {
+            whyNot = entryPath().toStdString() +
+                     " cannot be removed: " + file.errorString().toStdString();
+            return false;
+        }
+        return true;
     }
-    const QByteArray text = entryText(executable_);
-    if (QFile current(entryPath());
-        current.open(QIODevice::ReadOnly) && current.readAll() == text) {
+    const auto current = readEntry(entryPath());
+    const QByteArray text = current && DesktopEntry(*current).isValid()
+                                ? enabledText(*current, executable_)
+                                : entryText(executable_);
+    if (current == text) {
         return true;
     }
     if (!QDir().mkpath(directory_)) {
+        whyNot = QFileInfo(directory_).exists()
+                     ? "the autostart folder " + directory_.toStdString() + " is not a folder"
+                     : "the autostart folder " + directory_.toStdString() + " cannot be made";
         return false;
     }
     QSaveFile file(entryPath());
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        whyNot =
+            entryPath().toStdString() + " cannot be written: " + file.errorString().toStdString();
         return false;
     }
-    file.write(text);
-    return file.commit();
+    return true;
 }
 
 }  // namespace swivlo::desktop

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,6 +58,99 @@ struct SpawnArguments {
     }
     char** environment() { return envp.empty() ? environ : envp.data(); }
 };
+
+// Children start with default signal handling and nothing blocked, whatever Swivlo ignores
+// (SIGPIPE) or blocks for itself: an ignored signal would otherwise stay ignored across exec.
+class SpawnAttributes {
+public:
+    SpawnAttributes() {
+        posix_spawnattr_init(&attributes_);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGPIPE);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes_, &defaults);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    }
+    ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
+    SpawnAttributes(const SpawnAttributes&) = delete;
+    SpawnAttributes& operator=(const SpawnAttributes&) = delete;
+    const posix_spawnattr_t* get() const { return &attributes_; }
+
+private:
+    posix_spawnattr_t attributes_;
+};
+
+// In a forked child before exec: only async-signal-safe calls.
+void resetSignalsInChild() {
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (int sig = 1; sig < NSIG; ++sig) {
+        if (sig != SIGKILL && sig != SIGSTOP) {
+            sigaction(sig, &action, nullptr);
+        }
+    }
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+// Starts `program` tied to this process: the kernel kills it when Swivlo ends, however it ends
+// (a crash, SIGKILL, exit on a lost X connection), so a child never outlives the app. The tie
+// belongs to the calling thread, which for Swivlo is the main thread, alive as long as the app.
+// Returns the child's pid, or -1 with `error` set to the errno of the failed fork or exec.
+pid_t spawnTied(const std::string& program, SpawnArguments& args, int& error) {
+    // Closed by a successful exec; carries exec's errno when it fails.
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0) {
+        error = errno;
+        return -1;
+    }
+    // No signal handler of Swivlo's may run in the child between fork and exec.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(report[0]);
+        resetSignalsInChild();
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // Swivlo may have died before the tie was made: then nobody would end this child.
+        if (getppid() != parent) {
+            _exit(127);
+        }
+        execve(program.c_str(), args.argv.data(), args.environment());
+        const int failed = errno;
+        [[maybe_unused]] const auto written = write(report[1], &failed, sizeof failed);
+        _exit(127);
+    }
+    const int forkError = errno;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    close(report[1]);
+    if (pid < 0) {
+        close(report[0]);
+        error = forkError;
+        return -1;
+    }
+    int execError = 0;
+    ssize_t n = 0;
+    while ((n = read(report[0], &execError, sizeof execError)) < 0 && errno == EINTR) {
+    }
+    close(report[0]);
+    if (n > 0) {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        error = execError;
+        return -1;
+    }
+    return pid;
+}
 
 int decodeStatus(int status) {
     if (WIFEXITED(status)) {
@@ -131,9 +225,10 @@ ProcessOutcome PosixProcessRunner::run(const ProcessRequest& request) {
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
 
     SpawnArguments args(program, request);
+    const SpawnAttributes attributes;
     pid_t pid = 0;
-    const int error =
-        posix_spawn(&pid, program.c_str(), &actions, nullptr, args.argv.data(), args.environment());
+    const int error = posix_spawn(&pid, program.c_str(), &actions, attributes.get(),
+                                  args.argv.data(), args.environment());
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     if (error != 0) {
@@ -167,11 +262,10 @@ std::unique_ptr<ChildProcess> PosixProcessRunner::launch(const ProcessRequest& r
     reapFinished();
     const std::string program = resolve(request.executable);
     SpawnArguments args(program, request);
-    pid_t pid = 0;
-    const int result =
-        posix_spawn(&pid, program.c_str(), nullptr, nullptr, args.argv.data(), args.environment());
-    if (result != 0) {
-        error = launchErrorText(request.executable, result);
+    int failure = 0;
+    const pid_t pid = spawnTied(program, args, failure);
+    if (pid < 0) {
+        error = launchErrorText(request.executable, failure);
         return nullptr;
     }
     return std::make_unique<PosixChild>(pid);

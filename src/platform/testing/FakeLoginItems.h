@@ -12,9 +12,10 @@ namespace swivlo::testing {
 class FakeLoginItems : public LoginItems {
 public:
     bool isEnabled() const override { return enabled; }
-    bool setEnabled(bool value) override {
+    bool setEnabled(bool value, std::string& whyNot) override {
         ++writes;
         if (failWrites) {
+            whyNot = "the login items cannot be changed";
             return false;
         }
         enabled = value;

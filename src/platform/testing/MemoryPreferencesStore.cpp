@@ -7,22 +7,21 @@ std::optional<QVariant> MemoryPreferencesStore::object(const std::string& key) c
     return it == values_.end() ? std::nullopt : std::optional<QVariant>(it->second);
 }
 
-void MemoryPreferencesStore::setObject(const std::string& key, const QVariant& value) {
-    values_[key] = value;
+std::optional<std::string> MemoryPreferencesStore::write(const std::string& key,
+                                                         const std::optional<QVariant>& value) {
     ++writes_;
-    if (log_) {
-        log_->record("preferences.set " + key + " " + value.toString().toStdString());
+    if (value) {
+        values_[key] = *value;
+        if (log_) {
+            log_->record("preferences.set " + key + " " + value->toString().toStdString());
+        }
+    } else {
+        values_.erase(key);
+        if (log_) {
+            log_->record("preferences.remove " + key);
+        }
     }
-    notifyChanged();
-}
-
-void MemoryPreferencesStore::removeObject(const std::string& key) {
-    values_.erase(key);
-    ++writes_;
-    if (log_) {
-        log_->record("preferences.remove " + key);
-    }
-    notifyChanged();
+    return std::nullopt;
 }
 
 }  // namespace swivlo::testing

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <optional>
+#include <string>
 
 #include "platform/PreferencesStore.h"
 #include "platform/testing/CallLog.h"
@@ -13,8 +15,6 @@ public:
     explicit MemoryPreferencesStore(CallLog* log = nullptr) : log_(log) {}
 
     std::optional<QVariant> object(const std::string& key) const override;
-    void setObject(const std::string& key, const QVariant& value) override;
-    void removeObject(const std::string& key) override;
 
     // Empty unless a test sets it (to a temporary folder), so tests never write beside the
     // real preferences file.
@@ -23,6 +23,10 @@ public:
 
     void clear() { values_.clear(); }
     int writeCount() const { return writes_; }
+
+protected:
+    std::optional<std::string> write(const std::string& key,
+                                     const std::optional<QVariant>& value) override;
 
 private:
     std::map<std::string, QVariant> values_;

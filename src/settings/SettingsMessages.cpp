@@ -1,0 +1,34 @@
+#include "settings/SettingsMessages.h"
+
+#include "settings/SettingsStyle.h"
+
+namespace swivlo {
+
+SettingsMessages::SettingsMessages(QObject* parent) : QObject(parent) {
+    observer_ = preferences().addSaveFailureObserver([this] { preferencesNotSaved(); });
+    preferencesNotSaved();
+}
+
+SettingsMessages::~SettingsMessages() {
+    if (Service<PreferencesStore>::installed()) {
+        preferences().removeSaveFailureObserver(observer_);
+    }
+}
+
+void SettingsMessages::post(const QString& text) {
+    text_ = text;
+    emit changed();
+}
+
+void SettingsMessages::dismiss() {
+    post(QString());
+}
+
+void SettingsMessages::preferencesNotSaved() {
+    if (const auto& reason = preferences().saveFailure()) {
+        post(settings::localized("Changes could not be saved: %1.")
+                 .arg(QString::fromStdString(*reason)));
+    }
+}
+
+}  // namespace swivlo
