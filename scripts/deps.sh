@@ -6,6 +6,7 @@ swivlo_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     x11-xkb-utils
     zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core fonts-inter
+    openbox wmctrl
 )
 
 swivlo_install_deps() {
