@@ -44,10 +44,16 @@ public:
     static constexpr int titleSize = 24;
     static constexpr int hintSize = 14;
     static constexpr int buttonTopPadding = 10;
+    static constexpr int hintMaximumWidth = 460;
 
     explicit ScreenCleanerView(QWidget* parent = nullptr);
 
     std::function<void()> onExit;
+
+    // Whether the hint may say the keyboard is locked, or must warn that keys still reach other
+    // programs.
+    void setKeyboardLocked(bool locked);
+    bool isKeyboardLocked() const { return keyboardLocked_; }
 
     QLabel* titleLabel() const { return title_; }
     QLabel* hintLabel() const { return hint_; }
@@ -60,6 +66,7 @@ private:
     QLabel* title_ = nullptr;
     QLabel* hint_ = nullptr;
     CleanerExitButton* exitButton_ = nullptr;
+    bool keyboardLocked_ = true;
 };
 
 }  // namespace swivlo

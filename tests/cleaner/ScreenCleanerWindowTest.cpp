@@ -87,7 +87,8 @@ TEST_F(ScreenCleanerWindowTest, DeactivateHidesAndReleasesEverything) {
     EXPECT_LT(indexOf("monitors.remove " + std::to_string(0x0E400CFE)), indexOf("tap.invalidate"));
 }
 
-TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsAndAlertsEachTimeButStaysActive) {
+TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsOnTheCleaningScreenEachTimeButStaysActive) {
+    const QString lockedHint = window.view()->hintLabel()->text();
     platform.keyboardTap.refuseTap = true;
     for (int use = 1; use <= 2; ++use) {
         const auto lines = outputOf([&] { window.activate(); });
@@ -95,13 +96,61 @@ TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsAndAlertsEachTimeButStaysActive) 
                              "⚠️ Keyboard blocker failed to start. Input Monitoring permission "
                              "may be missing.",
                              "✅ Screen Cleaner Mode activated"}));
-        EXPECT_EQ(alertsPosted, use);
+        // Told here, not to the panel that is closing under the window.
+        EXPECT_FALSE(window.view()->isKeyboardLocked());
+        EXPECT_NE(window.view()->hintLabel()->text(), lockedHint);
+        EXPECT_EQ(alertsPosted, 0);
         EXPECT_TRUE(window.isVisible());
         // The app's own input is still held back.
         EXPECT_FALSE(platform.monitors.sendLocal(keyDown()).has_value());
         outputOf([&] { window.deactivate(); });
     }
+    platform.keyboardTap.refuseTap = false;
+    outputOf([&] { window.activate(); });
+    EXPECT_EQ(window.view()->hintLabel()->text(), lockedHint);
+    outputOf([&] { window.deactivate(); });
 }
+
+TEST_F(ScreenCleanerWindowTest, CloseRequestsAreRefusedWhileCleaning) {
+    outputOf([&] { window.activate(); });
+    const auto lines = outputOf([&] { EXPECT_FALSE(window.close()); });
+    EXPECT_TRUE(lines.empty());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.keyboardBlocker().isRunning());
+    outputOf([&] { window.deactivate(); });
+}
+
+// Every way the window can leave the screen other than the exit button.
+class HidingTest
+    : public ScreenCleanerWindowTest,
+      public ::testing::WithParamInterface<void (*)(testing::TestPlatform&, ScreenCleanerWindow&)> {
+};
+
+TEST_P(HidingTest, EndsBlockingAndSaysSo) {
+    outputOf([&] { window.activate(); });
+    ASSERT_TRUE(platform.windowStacking.isKept(window.winId()));
+    const auto lines = outputOf([&] { GetParam()(platform, window); });
+    EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode deactivated"});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.isCleaning());
+    EXPECT_EQ(platform.monitors.localCount(), 0u);
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
+    EXPECT_FALSE(platform.windowStacking.isKept(window.winId()));
+    // And the mode can be entered again.
+    outputOf([&] { window.activate(); });
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(platform.windowStacking.isKept(window.winId()));
+    outputOf([&] { window.deactivate(); });
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, HidingTest,
+                         ::testing::Values([](testing::TestPlatform&,
+                                              ScreenCleanerWindow& w) { w.hide(); },
+                                           [](testing::TestPlatform& p, ScreenCleanerWindow&) {
+                                               // Another program unmaps it; the window hears of it
+                                               // on the main loop.
+                                               p.windowStacking.loseWindow();
+                                           }));
 
 TEST_F(ScreenCleanerWindowTest, EachUseCoversTheDisplaysOfThatMoment) {
     outputOf([&] { window.activate(); });
