@@ -130,9 +130,16 @@ void SymbolView::paintEvent(QPaintEvent*) {
 
 QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    // Names come from the user and the stored scenes: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     Appearance::setTextColor(*label, color);
     return label;
+}
+
+ElidedLabel::ElidedLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setText(text);
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*) {

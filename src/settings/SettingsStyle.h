@@ -101,7 +101,8 @@ class ElidedLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    // Plain text: its size is measured as a label measures, which would read markup.
+    explicit ElidedLabel(const QString& text, QWidget* parent = nullptr);
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 
 protected:
