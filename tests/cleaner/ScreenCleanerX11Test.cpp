@@ -1,12 +1,14 @@
-// The cleaner on a real X server: xdotool types and clicks as the user, a plain window and xev
-// stand for other applications, openbox for a window manager, and a child process plays a Swivlo
+// The cleaner on a real X server: xdotool types and clicks as the user, plain windows stand for
+// other applications, openbox for a window manager, and a child process plays a Swivlo
 // that gets killed.
 
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -102,15 +104,14 @@ public:
 // Openbox from Debian managing the session's windows while this lives.
 class WindowManager {
 public:
+    // Returns once openbox runs its start-up command: a window mapped before it has taken
+    // over the existing ones may never be managed.
     bool start() {
-        process.start(QStringLiteral("openbox"), {"--sm-disable"});
+        const QString ready = marker.filePath(QStringLiteral("ready"));
+        process.start(QStringLiteral("openbox"),
+                      {"--sm-disable", "--startup", QStringLiteral("touch ") + ready});
         return process.waitForStarted() &&
-               testing::x11::eventually(
-                   [] {
-                       return testing::x11::run(QStringLiteral("wmctrl"), {"-m"})
-                           .contains(QStringLiteral("Openbox"));
-                   },
-                   waitMs);
+               testing::x11::eventually([&] { return QFile::exists(ready); }, waitMs);
     }
     ~WindowManager() {
         if (process.state() != QProcess::NotRunning) {
@@ -122,25 +123,7 @@ public:
         }
     }
     QProcess process;
-};
-
-// Another program's window: xev's, named `name` and placed by `geometry`.
-class OtherProgram {
-public:
-    OtherProgram(const QString& name, const QString& geometry) : name_(name) {
-        process.start(QStringLiteral("xev"), {"-name", name, "-geometry", geometry});
-    }
-    ~OtherProgram() {
-        process.kill();
-        process.waitForFinished(waitMs);
-    }
-    bool isMapped() const {
-        return testing::x11::xdotool({"search", "--onlyvisible", "--name", '^' + name_ + '$'});
-    }
-    QProcess process;
-
-private:
-    QString name_;
+    QTemporaryDir marker;
 };
 
 class ScreenCleanerX11Test : public ::testing::Test {
@@ -307,16 +290,15 @@ TEST_P(CleanerStackingTest, WindowsMappedLaterStayBelowAndGetNoClicks) {
     };
     ASSERT_TRUE(onTop());
 
-    // Two of them over the exit button, one after the other.
+    // Another program's windows over the exit button: an ordinary one, then an unmanaged one as
+    // menus and notifications are.
     const QWidget* button = window.view()->exitButton();
     const QPoint centre = button->mapToGlobal(button->rect().center());
-    const QString geometry =
-        QStringLiteral("400x300+%1+%2").arg(centre.x() - 200).arg(centre.y() - 150);
-    OtherProgram first(QStringLiteral("First"), geometry);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isMapped(); }, waitMs));
+    testing::x11::ForeignWindow ordinary(centre.x() - 200, centre.y() - 150, 400, 300, false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ordinary.isViewable(); }, waitMs));
     EXPECT_TRUE(onTop());
-    OtherProgram second(QStringLiteral("Second"), geometry);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return second.isMapped(); }, waitMs));
+    testing::x11::ForeignWindow unmanaged(centre.x() - 150, centre.y() - 100, 300, 200, true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unmanaged.isViewable(); }, waitMs));
     EXPECT_TRUE(onTop());
     // The exit button still takes the click (tried again while a window manager settles).
     EXPECT_TRUE(QTest::qWaitFor(

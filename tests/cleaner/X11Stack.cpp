@@ -46,4 +46,33 @@ bool sendDeleteWindow(unsigned long window) {
     return sent != 0;
 }
 
+ForeignWindow::ForeignWindow(int x, int y, int width, int height, bool overrideRedirect) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        return;
+    }
+    display_ = display;
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = overrideRedirect ? True : False;
+    attributes.background_pixel = WhitePixel(display, DefaultScreen(display));
+    window_ = XCreateWindow(display, DefaultRootWindow(display), x, y, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
+                            CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
+    XMapWindow(display, window_);
+    XFlush(display);
+}
+
+ForeignWindow::~ForeignWindow() {
+    if (display_) {
+        XCloseDisplay(static_cast<Display*>(display_));  // destroys the window
+    }
+}
+
+bool ForeignWindow::isViewable() const {
+    XWindowAttributes attributes;
+    return display_ &&
+           XGetWindowAttributes(static_cast<Display*>(display_), window_, &attributes) &&
+           attributes.map_state == IsViewable;
+}
+
 }  // namespace swivlo::testing::x11
