@@ -93,8 +93,6 @@ ScreenCleanerView::ScreenCleanerView(QWidget* parent) : QWidget(parent) {
     column->addWidget(title_, 0, Qt::AlignHCenter);
     // The padding above the button, kept inside the hint's box so the column's gaps stay even.
     hint_->setContentsMargins(0, 0, 0, buttonTopPadding);
-    hint_->setWordWrap(true);
-    hint_->setMaximumWidth(hintMaximumWidth);
     column->addWidget(hint_, 0, Qt::AlignHCenter);
     column->addWidget(exitButton_, 0, Qt::AlignHCenter);
     column->addStretch(1);
@@ -107,8 +105,8 @@ void ScreenCleanerView::setKeyboardLocked(bool locked) {
         Appearance::setTextColor(*hint_, Appearance::withOpacity(Qt::white, 0.5));
     } else {
         hint_->setText(
-            tr("The keyboard is not locked: keys you press still reach other "
-               "programs. Only the mouse is locked."));
+            tr("The keyboard is not locked: keys you press still reach other programs.\n"
+               "Only the mouse is locked."));
         Appearance::setTextColor(*hint_, warningColor);
     }
 }

@@ -44,7 +44,6 @@ public:
     static constexpr int titleSize = 24;
     static constexpr int hintSize = 14;
     static constexpr int buttonTopPadding = 10;
-    static constexpr int hintMaximumWidth = 460;
 
     explicit ScreenCleanerView(QWidget* parent = nullptr);
 

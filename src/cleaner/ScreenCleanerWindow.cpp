@@ -97,8 +97,9 @@ void ScreenCleanerWindow::setVisible(bool visible) {
 }
 
 void ScreenCleanerWindow::closeEvent(QCloseEvent* event) {
-    // A window manager's or session manager's close request: only the exit button ends the mode.
-    if (cleaning_) {
+    // A window manager's or session manager's close request (spontaneous): only the exit button
+    // ends the mode. The application quitting closes its windows too, and must not be refused.
+    if (cleaning_ && event->spontaneous()) {
         event->ignore();
         return;
     }
