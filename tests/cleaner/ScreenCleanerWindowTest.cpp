@@ -55,14 +55,6 @@ protected:
     NotificationCenter::Token alertObserver = 0;
 };
 
-TEST_F(ScreenCleanerWindowTest, StartsHiddenAndIdle) {
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.eventMonitor().has_value());
-    EXPECT_FALSE(window.keyboardBlocker().isRunning());
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
 TEST_F(ScreenCleanerWindowTest, ActivateCoversScreensTakesFocusThenBlocks) {
     const auto lines = outputOf([&] { window.activate(); });
     EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode activated"});
@@ -225,12 +217,6 @@ TEST_F(ScreenCleanerWindowTest, ViewCentresItsColumnInTheWholeFrame) {
     platform.screens.screenFrames = {QRectF(0, 0, 1280, 800), QRectF(1280, 0, 1280, 800)};
     outputOf([&] { window.activate(); });
     ScreenCleanerView* view = window.view();
-    EXPECT_EQ(view->titleLabel()->text(), "Screen Cleaning Mode");
-    EXPECT_EQ(view->hintLabel()->text(), "Keyboard and mouse are locked");
-    EXPECT_EQ(view->exitButton()->text(), "Exit Cleaning Mode");
-    EXPECT_EQ(view->titleLabel()->font().pixelSize(), 24);
-    EXPECT_EQ(view->hintLabel()->font().pixelSize(), 14);
-    EXPECT_EQ(view->exitButton()->font().pixelSize(), 16);
 
     const QRect title = view->titleLabel()->geometry();
     const QRect button = view->exitButton()->geometry();
