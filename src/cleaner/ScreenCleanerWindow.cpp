@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "cleaner/CoveringFrame.h"
@@ -65,7 +66,11 @@ void ScreenCleanerWindow::activate() {
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
     // Windows that other programs map later must not cover it or take its clicks.
-    windowStacking().keepOnTop(winId(), [this] { windowLost(); });
+    windowStacking().keepOnTop(winId(), [window = QPointer<ScreenCleanerWindow>(this)] {
+        if (window) {
+            window->windowLost();
+        }
+    });
 
     // A second monitor would outlive deactivate() and eat the app's input for good.
     if (eventMonitor_) {
