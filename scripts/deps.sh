@@ -8,6 +8,7 @@ swivlo_packages=(
     zsh xvfb xauth trayer xdotool x11-utils fonts-dejavu-core fonts-inter
     dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream
+    openbox wmctrl
 )
 # Only ./scripts/package needs these: dpkg-shlibdeps for the package's dependencies, lintian.
 swivlo_package_tools=(dpkg-dev lintian)

@@ -1,5 +1,7 @@
 #include "SymbolPicker/SymbolGridModel.h"
 
+#include <QTextDocument>
+
 namespace swivlo {
 
 SymbolGridModel::SymbolGridModel(SymbolList catalogue, std::vector<SymbolCategory> categories,
@@ -65,9 +67,11 @@ QVariant SymbolGridModel::data(const QModelIndex& index, int role) const {
     const QString& name = visible_[static_cast<std::size_t>(index.row())]->name();
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:
         case Qt::AccessibleTextRole:
             return name;
+        case Qt::ToolTipRole:
+            // A tool tip that looks like markup is shown as markup; a name is text.
+            return Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap);
         case SelectedRole:
             return selected_ && *selected_ == name;
         default:

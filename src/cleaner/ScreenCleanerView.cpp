@@ -13,8 +13,12 @@ namespace swivlo {
 
 namespace {
 
+// The host's yellow on black, for the one warning this screen can show.
+const QColor warningColor(255, 214, 10);
+
 QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     Appearance::setTextColor(*label, color);
     label->setAlignment(Qt::AlignCenter);
@@ -92,6 +96,19 @@ ScreenCleanerView::ScreenCleanerView(QWidget* parent) : QWidget(parent) {
     column->addWidget(hint_, 0, Qt::AlignHCenter);
     column->addWidget(exitButton_, 0, Qt::AlignHCenter);
     column->addStretch(1);
+}
+
+void ScreenCleanerView::setKeyboardLocked(bool locked) {
+    keyboardLocked_ = locked;
+    if (locked) {
+        hint_->setText(tr("Keyboard and mouse are locked"));
+        Appearance::setTextColor(*hint_, Appearance::withOpacity(Qt::white, 0.5));
+    } else {
+        hint_->setText(
+            tr("The keyboard is not locked: keys you press still reach other programs.\n"
+               "Only the mouse is locked."));
+        Appearance::setTextColor(*hint_, warningColor);
+    }
 }
 
 void ScreenCleanerView::paintEvent(QPaintEvent*) {

@@ -49,6 +49,11 @@ public:
 
     std::function<void()> onExit;
 
+    // Whether the hint may say the keyboard is locked, or must warn that keys still reach other
+    // programs.
+    void setKeyboardLocked(bool locked);
+    bool isKeyboardLocked() const { return keyboardLocked_; }
+
     QLabel* titleLabel() const { return title_; }
     QLabel* hintLabel() const { return hint_; }
     CleanerExitButton* exitButton() const { return exitButton_; }
@@ -60,6 +65,7 @@ private:
     QLabel* title_ = nullptr;
     QLabel* hint_ = nullptr;
     CleanerExitButton* exitButton_ = nullptr;
+    bool keyboardLocked_ = true;
 };
 
 }  // namespace swivlo

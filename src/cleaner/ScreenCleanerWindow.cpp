@@ -1,15 +1,16 @@
 #include "cleaner/ScreenCleanerWindow.h"
 
+#include <QCloseEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QVBoxLayout>
 
-#include "app/Notifications.h"
 #include "cleaner/CoveringFrame.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "platform/Application.h"
 #include "platform/LogOutput.h"
-#include "platform/NotificationCenter.h"
 #include "platform/Screens.h"
+#include "platform/WindowStacking.h"
 
 namespace swivlo {
 
@@ -42,9 +43,12 @@ ScreenCleanerWindow::ScreenCleanerWindow()
 }
 
 ScreenCleanerWindow::~ScreenCleanerWindow() {
-    // Only tests free a window; never leave their monitor behind.
+    // Only tests free a window; never leave their monitor or stacking watch behind.
     if (eventMonitor_ && Service<EventMonitors>::installed()) {
         eventMonitors().removeMonitor(*eventMonitor_);
+    }
+    if (cleaning_ && Service<WindowStacking>::installed()) {
+        windowStacking().stopKeepingOnTop(winId());
     }
 }
 
@@ -56,10 +60,17 @@ void ScreenCleanerWindow::activate() {
     // Displays may have come or gone since the last time.
     applyCoveringFrame();
     application().activateIgnoringOtherApps();
+    cleaning_ = true;
     show();
     raise();
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
+    // Windows that other programs map later must not cover it or take its clicks.
+    windowStacking().keepOnTop(winId(), [window = QPointer<ScreenCleanerWindow>(this)] {
+        if (window) {
+            window->windowLost();
+        }
+    });
 
     // A second monitor would outlive deactivate() and eat the app's input for good.
     if (eventMonitor_) {
@@ -67,17 +78,55 @@ void ScreenCleanerWindow::activate() {
     }
     eventMonitor_ = eventMonitors().addLocalMonitor(localMonitorMask, filterLocalEvent);
 
-    if (!keyboardBlocker_.start()) {
+    // Refused, the keyboard still reaches other programs: the user must see that here, as the
+    // panel that could show an alert is closing under this window.
+    const bool keyboardLocked = keyboardBlocker_.start();
+    if (!keyboardLocked) {
         logLine(blockerFailedLine);
-        NotificationCenter::defaultCenter().post(Notification::showAccessibilityPermissionAlert);
     }
+    view_->setKeyboardLocked(keyboardLocked);
     logLine(activatedLine);
 }
 
 void ScreenCleanerWindow::deactivate() {
+    endCleaning();
     hide();
+}
+
+void ScreenCleanerWindow::setVisible(bool visible) {
+    // Nothing may stay blocked once nothing is on screen.
+    if (!visible && cleaning_) {
+        endCleaning();
+    }
+    QWidget::setVisible(visible);
+}
+
+void ScreenCleanerWindow::closeEvent(QCloseEvent* event) {
+    // A window manager's or session manager's close request (spontaneous): only the exit button
+    // ends the mode. The application quitting closes its windows too, and must not be refused.
+    if (cleaning_ && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void ScreenCleanerWindow::endCleaning() {
+    if (cleaning_ && Service<WindowStacking>::installed()) {
+        windowStacking().stopKeepingOnTop(winId());
+    }
+    cleaning_ = false;
     stopInputBlocking();
     logLine(deactivatedLine);
+}
+
+void ScreenCleanerWindow::windowLost() {
+    if (cleaning_) {
+        endCleaning();
+    }
+    hide();
+    // The native window may be gone for good: the next activation makes a new one.
+    destroy();
 }
 
 void ScreenCleanerWindow::stopInputBlocking() {

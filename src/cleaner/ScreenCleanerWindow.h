@@ -11,8 +11,9 @@ namespace swivlo {
 class ScreenCleanerView;
 
 // The black window over every display while the screens are cleaned. While active it discards
-// the app's own input through a local monitor and everyone's keys through the keyboard blocker;
-// only its exit button leaves the mode.
+// the app's own input through a local monitor and everyone's keys through the keyboard blocker,
+// and stays above every other window; only its exit button leaves the mode. Close requests are
+// refused, and whatever hides the window ends the blocking first.
 class ScreenCleanerWindow : public QWidget {
     Q_OBJECT
 
@@ -43,6 +44,10 @@ public:
     void activate();
     void deactivate();
     void stopInputBlocking();
+    // Between activate() and whatever ends the mode.
+    bool isCleaning() const { return cleaning_; }
+
+    void setVisible(bool visible) override;
 
     // The local monitor's handler.
     static std::optional<Event> filterLocalEvent(const Event& event);
@@ -51,9 +56,17 @@ public:
     KeyboardInputBlocker& keyboardBlocker() { return keyboardBlocker_; }
     ScreenCleanerView* view() const { return view_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void applyCoveringFrame();
+    // Leaves the mode: nothing stays blocked or kept on top, and the log says so.
+    void endCleaning();
+    // Another program unmapped or destroyed the window.
+    void windowLost();
 
+    bool cleaning_ = false;
     std::optional<MonitorToken> eventMonitor_;
     KeyboardInputBlocker keyboardBlocker_;
     ScreenCleanerView* view_ = nullptr;

@@ -46,6 +46,7 @@ void PanelCard::paintEvent(QPaintEvent*) {
 
 SectionHeader::SectionHeader(const QString& title, int extraTopPadding, QWidget* parent)
     : QLabel(localizedText(title), parent) {
+    setTextFormat(Qt::PlainText);
     setFont(Appearance::font(11, QFont::DemiBold));
     setContentsMargins(16, 10 + extraTopPadding, 16, 4);
     setAlignment(Qt::AlignLeading | Qt::AlignVCenter);

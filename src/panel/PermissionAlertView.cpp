@@ -102,6 +102,8 @@ PermissionAlertView::PermissionAlertView(QWidget* panel)
     auto* column = new QVBoxLayout(box_);
     column->setContentsMargins(kBoxPadding, kBoxPadding + kIconSize + 10, kBoxPadding, kBoxPadding);
     column->setSpacing(6);
+    title_->setTextFormat(Qt::PlainText);
+    message_->setTextFormat(Qt::PlainText);
     title_->setFont(Appearance::font(13, QFont::Bold));
     title_->setAlignment(Qt::AlignCenter);
     title_->setWordWrap(true);

@@ -10,6 +10,7 @@
 #include "platform/PreferencesStore.h"
 #include "platform/Screens.h"
 #include "platform/StatusBar.h"
+#include "platform/WindowStacking.h"
 
 namespace swivlo {
 
@@ -28,6 +29,7 @@ void installShellServices(Host* host) {
     Service<KeyboardTap>::install(host ? &host->keyboardTap : nullptr);
     Service<LoginItems>::install(host ? &host->loginItems : nullptr);
     Service<BundleInfo>::install(host ? &host->bundleInfo : nullptr);
+    Service<WindowStacking>::install(host ? &host->windowStacking : nullptr);
 }
 
 }  // namespace swivlo

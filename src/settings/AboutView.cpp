@@ -50,6 +50,7 @@ QLabel* link(const QString& title, const QString& target, QWidget* parent,
     auto* label = textLabel(title, settings::font(TextStyle::body), accentColor(), parent);
     label->setCursor(Qt::PointingHandCursor);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setTextFormat(Qt::RichText);
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2; text-decoration:none\">%3</a>")
                        .arg(target, accentColor().name(), title.toHtmlEscaped()));
     label->setAccessibleName(title);

@@ -1,15 +1,14 @@
 #include "settings/EditorButtons.h"
 
-#include <QColorDialog>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QVBoxLayout>
+#include <QScreen>
 
 #include "SymbolPicker/SymbolPicker.h"
 #include "panel/Appearance.h"
 #include "panel/SymbolProvider.h"
+#include "settings/ColorChooser.h"
 #include "settings/SettingsStyle.h"
 
 namespace swivlo {
@@ -123,28 +122,22 @@ CustomColorButton::CustomColorButton(QColor color, bool isSelected, std::functio
 }
 
 void CustomColorButton::showPicker() {
-    // A popover beside the swatch: its title and a picker bound to the swatch's colour.
-    auto* popover = new QWidget(this, Qt::Popup);
-    popover->setAttribute(Qt::WA_DeleteOnClose);
-    popover->setObjectName(QStringLiteral("CustomColorPopover"));
-    auto* layout = new QVBoxLayout(popover);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->addWidget(textLabel(QCoreApplication::translate("Swivlo", "Custom Color"),
-                                settings::font(TextStyle::headline), labelColor(), popover));
-    auto* dialog = new QColorDialog(fill(), popover);
-    dialog->setWindowFlags(Qt::Widget);
-    dialog->setOptions(QColorDialog::NoButtons | QColorDialog::DontUseNativeDialog |
-                       QColorDialog::ShowAlphaChannel);
-    layout->addWidget(dialog);
-    connect(dialog, &QColorDialog::currentColorChanged, this, [this](const QColor& color) {
+    // A popover beside the swatch, on screen, with a compact picker bound to the swatch's colour.
+    auto* chooser = new ColorChooser(fill(), this);
+    chooser->setWindowFlags(Qt::Popup);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    chooser->setObjectName(QStringLiteral("CustomColorPopover"));
+    connect(chooser, &ColorChooser::colorChanged, this, [this](const QColor& color) {
         if (onColorChange_) {
             onColorChange_(color);
         }
     });
-    picker_ = popover;
-    popover->adjustSize();
-    popover->move(mapToGlobal(QPoint(width() + 8, -popover->height() / 2 + height() / 2)));
-    popover->show();
+    picker_ = chooser;
+    chooser->adjustSize();
+    const QRect swatch(mapToGlobal(QPoint(0, 0)), size());
+    const QRect available = screen() ? screen()->availableGeometry() : swatch;
+    chooser->setGeometry(placeBeside(swatch, chooser->size(), available, 8));
+    chooser->show();
 }
 
 }  // namespace swivlo

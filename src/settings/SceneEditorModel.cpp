@@ -23,8 +23,8 @@ QUuid SceneEditorTarget::identity() const {
     return scene ? scene->id : createId;
 }
 
-SceneEditorModel::SceneEditorModel(std::optional<Scene> scene)
-    : scene_(std::move(scene)), customColor_(resolveSceneColor("purple")) {
+SceneEditorModel::SceneEditorModel(std::optional<Scene> scene, bool isDark)
+    : scene_(std::move(scene)), customColor_(resolveSceneColor("purple", isDark)) {
     if (!scene_) {
         return;
     }
@@ -34,7 +34,7 @@ SceneEditorModel::SceneEditorModel(std::optional<Scene> scene)
         customIcon_ = scene_->icon;
     }
     selectedColor_ = scene_->color;
-    customColor_ = resolveSceneColor(scene_->color);
+    customColor_ = resolveSceneColor(scene_->color, isDark);
     featureConfigs_ = scene_->features;
 }
 
@@ -137,19 +137,21 @@ bool SceneEditorModel::dropText(const std::optional<QString>& text, bool toEnabl
     return true;
 }
 
-Scene SceneEditorModel::sceneToSave() const {
+Scene SceneEditorModel::sceneToSave(const SceneManager& store) const {
     Scene saved;
     saved.id = scene_ ? scene_->id : QUuid::createUuid();
     saved.name = name;
     saved.icon = selectedIcon_;
     saved.color = selectedColor_;
-    saved.isActive = scene_ ? scene_->isActive : false;
+    // A scene deleted meanwhile comes back inactive, like a new one.
+    const Scene* stored = scene_ ? store.findScene(scene_->id) : nullptr;
+    saved.isActive = stored && stored->isActive;
     saved.features = featureConfigs_;
     return saved;
 }
 
 void SceneEditorModel::save(SceneManager& manager) const {
-    manager.addOrUpdateScene(sceneToSave());
+    manager.addOrUpdateScene(sceneToSave(manager));
 }
 
 }  // namespace swivlo

@@ -31,7 +31,8 @@ struct SceneEditorTarget {
 // written before save().
 class SceneEditorModel {
 public:
-    explicit SceneEditorModel(std::optional<Scene> scene = std::nullopt);
+    // The custom swatch starts from the colour values of the appearance it is drawn in.
+    explicit SceneEditorModel(std::optional<Scene> scene = std::nullopt, bool isDark = false);
 
     static const std::vector<std::string>& offeredIcons();
     static const std::vector<std::string>& offeredColors();
@@ -76,8 +77,9 @@ public:
     std::function<void()> onFeaturesChanged;
 
     bool canSave() const { return !name.empty(); }
-    // The scene Save stores: a new id and inactive for a new scene.
-    Scene sceneToSave() const;
+    // The scene Save stores: a new id and inactive for a new scene. An edited scene keeps the
+    // on/off state `store` holds now, which the panel may have changed while the sheet was open.
+    Scene sceneToSave(const SceneManager& store) const;
     // Stores the scene in place or at the end; switches are not touched.
     void save(SceneManager& manager) const;
 

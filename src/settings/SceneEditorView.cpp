@@ -30,7 +30,7 @@ QHBoxLayout* choiceRow(QWidget* row) {
 }  // namespace
 
 SceneEditorView::SceneEditorView(SceneManager& manager, std::optional<Scene> scene, QWidget* parent)
-    : QWidget(parent), manager_(manager), model_(std::move(scene)) {
+    : QWidget(parent), manager_(manager), model_(std::move(scene), Appearance::shared().isDark()) {
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, windowBackgroundColor());

@@ -130,9 +130,16 @@ void SymbolView::paintEvent(QPaintEvent*) {
 
 QLabel* textLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    // Names come from the user and the stored scenes: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     Appearance::setTextColor(*label, color);
     return label;
+}
+
+ElidedLabel::ElidedLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setText(text);
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*) {
@@ -189,8 +196,10 @@ FormSection::FormSection(const QString& header, QWidget* parent)
 }
 
 void FormSection::addRow(QWidget* row) {
+    QWidget* separator = nullptr;
     if (cardLayout_->count() > 0) {
-        cardLayout_->addWidget(separatorLine(card_));
+        separator = separatorLine(card_);
+        cardLayout_->addWidget(separator);
     }
     row->setParent(card_);
     // Short rows get the form's row height; taller ones keep what their layout needs.
@@ -198,6 +207,27 @@ void FormSection::addRow(QWidget* row) {
         row->setMinimumHeight(36);
     }
     cardLayout_->addWidget(row);
+    rows_.push_back({separator, row});
+    row->installEventFilter(this);
+    updateSeparators();
+}
+
+bool FormSection::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        updateSeparators();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormSection::updateSeparators() {
+    bool shownBefore = false;
+    for (const SeparatedRow& entry : rows_) {
+        const bool shown = !entry.row->isHidden();
+        if (entry.separator) {
+            entry.separator->setVisible(shown && shownBefore);
+        }
+        shownBefore = shownBefore || shown;
+    }
 }
 
 void FormSection::addBareRow(QWidget* row) {

@@ -65,7 +65,7 @@ QLabel* textLabel(const QString& text, const QFont& font, const QColor& color,
                   QWidget* parent = nullptr);
 
 // A section of a grouped form: a header above a rounded card whose rows are divided by thin
-// separators (none under the last row).
+// separators (none under the last row). A hidden row takes its separator with it.
 class FormSection : public QWidget {
     Q_OBJECT
 
@@ -75,9 +75,20 @@ public:
     // A row laid out edge to edge (a list that draws its own separators).
     void addBareRow(QWidget* row);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Shows the separator above each shown row that has a shown row before it.
+    void updateSeparators();
+
+    struct SeparatedRow {
+        QWidget* separator;  // null for the first row
+        QWidget* row;
+    };
     QWidget* card_;
     QVBoxLayout* cardLayout_;
+    std::vector<SeparatedRow> rows_;
 };
 
 // The scrollable page of a grouped form: a navigation title and sections stacked top down.
@@ -101,7 +112,8 @@ class ElidedLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    // Plain text: its size is measured as a label measures, which would read markup.
+    explicit ElidedLabel(const QString& text, QWidget* parent = nullptr);
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 
 protected:

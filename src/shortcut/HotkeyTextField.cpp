@@ -3,6 +3,9 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "shortcut/QtKeyEvents.h"
 
@@ -20,7 +23,7 @@ void HotkeyTextField::configureAppearance() {
     setContextMenuPolicy(Qt::NoContextMenu);
     setAttribute(Qt::WA_MacShowFocusRect, true);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(13);  // a host point is one device-independent pixel
+    font.setPixelSize(fontPixelSize);  // a host point is one device-independent pixel
     font.setWeight(QFont::Medium);
     setFont(font);
     setAccessibleName(QString::fromStdString(ShortcutRecorder::placeholderText()));
@@ -37,6 +40,53 @@ void HotkeyTextField::refresh() {
                                                              : QPalette::Text));
     setPalette(p);
     deselect();
+    fitText();
+}
+
+int HotkeyTextField::textWidth() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // The line edit keeps two pixels free on either side of its text.
+    return contents.marginsRemoved(textMargins()).width() - 4;
+}
+
+void HotkeyTextField::fitText() {
+    // The placeholder is wider than the field: a line edit would scroll to its end and show
+    // only the last words.
+    QFont fitted = font();
+    for (int size = fontPixelSize; size >= smallestFontPixelSize; --size) {
+        fitted.setPixelSize(size);
+        if (QFontMetrics(fitted).horizontalAdvance(text()) <= textWidth()) {
+            break;
+        }
+    }
+    if (fitted != font()) {
+        setFont(fitted);
+    }
+    setCursorPosition(0);
+}
+
+void HotkeyTextField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void HotkeyTextField::paintEvent(QPaintEvent* event) {
+    const int width = textWidth();
+    if (fontMetrics().horizontalAdvance(text()) <= width) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    // Too wide even at the smallest size: the frame, then the text cut short at its end.
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    QRect box = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    box = box.marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(box, Qt::AlignCenter, fontMetrics().elidedText(text(), Qt::ElideRight, width));
 }
 
 void HotkeyTextField::setDisplayString(const std::string& text) {

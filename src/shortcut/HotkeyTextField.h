@@ -22,7 +22,15 @@ public:
 
     void setDisplayString(const std::string& text);
 
+    // The font's size when the text fits; texts too wide shrink down to the smallest.
+    static constexpr int fontPixelSize = 13;
+    static constexpr int smallestFontPixelSize = 9;
+    // The width the text is laid out in.
+    int textWidth() const;
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -37,6 +45,8 @@ private:
     void configureAppearance();
     void refresh();
     void startRecording();
+    // Picks the largest size up to fontPixelSize at which the whole text fits.
+    void fitText();
 
     ShortcutRecorder recorder_;
 };

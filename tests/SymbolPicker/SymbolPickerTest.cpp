@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
+#include "SymbolPicker/SymbolGridModel.h"
 #include "SymbolPicker/SymbolGridView.h"
 #include "SymbolPicker/SymbolPicker.h"
 #include "TestSymbols.h"
@@ -225,6 +227,21 @@ TEST_F(SymbolPickerTest, ActionsAfterDismissReachTheCallerNoMore) {
     model.close();
     EXPECT_EQ(caller.writes, std::vector<std::optional<QString>>{QStringLiteral("house")});
     EXPECT_EQ(dismissed.count(), 1);
+}
+
+TEST(SymbolGridModelTest, ACellsTipShowsItsNameAsText) {
+    const char* name = "<b>moon</b>&amp;";
+    SymbolGridModel model(testing::symbolList({{name, {C::weather}}}), allSymbolCategories());
+    ASSERT_EQ(model.rowCount(), 1);
+    // What a tool tip shows: markup when the text looks like markup, else the text itself.
+    const QString tip = model.data(model.index(0), Qt::ToolTipRole).toString();
+    QTextDocument shown;
+    if (Qt::mightBeRichText(tip)) {
+        shown.setHtml(tip);
+    } else {
+        shown.setPlainText(tip);
+    }
+    EXPECT_EQ(shown.toPlainText(), QString::fromUtf8(name));
 }
 
 TEST(SymbolGridViewTest, ColumnsFitTheWidth) {

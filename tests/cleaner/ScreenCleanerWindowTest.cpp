@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/Notifications.h"
@@ -54,14 +55,6 @@ protected:
     NotificationCenter::Token alertObserver = 0;
 };
 
-TEST_F(ScreenCleanerWindowTest, StartsHiddenAndIdle) {
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.eventMonitor().has_value());
-    EXPECT_FALSE(window.keyboardBlocker().isRunning());
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
 TEST_F(ScreenCleanerWindowTest, ActivateCoversScreensTakesFocusThenBlocks) {
     const auto lines = outputOf([&] { window.activate(); });
     EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode activated"});
@@ -87,7 +80,8 @@ TEST_F(ScreenCleanerWindowTest, DeactivateHidesAndReleasesEverything) {
     EXPECT_LT(indexOf("monitors.remove " + std::to_string(0x0E400CFE)), indexOf("tap.invalidate"));
 }
 
-TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsAndAlertsEachTimeButStaysActive) {
+TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsOnTheCleaningScreenEachTimeButStaysActive) {
+    const QString lockedHint = window.view()->hintLabel()->text();
     platform.keyboardTap.refuseTap = true;
     for (int use = 1; use <= 2; ++use) {
         const auto lines = outputOf([&] { window.activate(); });
@@ -95,13 +89,72 @@ TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsAndAlertsEachTimeButStaysActive) 
                              "⚠️ Keyboard blocker failed to start. Input Monitoring permission "
                              "may be missing.",
                              "✅ Screen Cleaner Mode activated"}));
-        EXPECT_EQ(alertsPosted, use);
+        // Told here, not to the panel that is closing under the window.
+        EXPECT_FALSE(window.view()->isKeyboardLocked());
+        const QLabel* hint = window.view()->hintLabel();
+        EXPECT_NE(hint->text(), lockedHint);
+        // Shown whole, once laid out again.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        EXPECT_TRUE(QRect(QPoint(), hint->size()).contains(QRect(QPoint(), hint->sizeHint())));
+        EXPECT_EQ(alertsPosted, 0);
         EXPECT_TRUE(window.isVisible());
         // The app's own input is still held back.
         EXPECT_FALSE(platform.monitors.sendLocal(keyDown()).has_value());
         outputOf([&] { window.deactivate(); });
     }
+    platform.keyboardTap.refuseTap = false;
+    outputOf([&] { window.activate(); });
+    EXPECT_EQ(window.view()->hintLabel()->text(), lockedHint);
+    outputOf([&] { window.deactivate(); });
 }
+
+TEST_F(ScreenCleanerWindowTest, QuittingWhileCleaningIsNotRefusedAndEndsTheMode) {
+    outputOf([&] { window.activate(); });
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    // A refused quit would leave the loop running: stop waiting after a while.
+    QTimer refused;
+    refused.setSingleShot(true);
+    QObject::connect(&refused, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    refused.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(window.isCleaning());
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
+}
+
+// Every way the window can leave the screen other than the exit button.
+class HidingTest
+    : public ScreenCleanerWindowTest,
+      public ::testing::WithParamInterface<void (*)(testing::TestPlatform&, ScreenCleanerWindow&)> {
+};
+
+TEST_P(HidingTest, EndsBlockingAndSaysSo) {
+    outputOf([&] { window.activate(); });
+    ASSERT_TRUE(platform.windowStacking.isKept(window.winId()));
+    const auto lines = outputOf([&] { GetParam()(platform, window); });
+    EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode deactivated"});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.isCleaning());
+    EXPECT_EQ(platform.monitors.localCount(), 0u);
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
+    EXPECT_FALSE(platform.windowStacking.isKept(window.winId()));
+    // And the mode can be entered again.
+    outputOf([&] { window.activate(); });
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(platform.windowStacking.isKept(window.winId()));
+    outputOf([&] { window.deactivate(); });
+}
+
+using HidePath = void (*)(testing::TestPlatform&, ScreenCleanerWindow&);
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, HidingTest,
+    ::testing::Values(HidePath([](testing::TestPlatform&, ScreenCleanerWindow& w) { w.hide(); }),
+                      // What quitting the application does to each window.
+                      HidePath([](testing::TestPlatform&, ScreenCleanerWindow& w) { w.close(); }),
+                      // Another program unmaps it; the window hears of it on the main loop.
+                      HidePath([](testing::TestPlatform& p, ScreenCleanerWindow&) {
+                          p.windowStacking.loseWindow();
+                      })));
 
 TEST_F(ScreenCleanerWindowTest, EachUseCoversTheDisplaysOfThatMoment) {
     outputOf([&] { window.activate(); });
@@ -164,12 +217,6 @@ TEST_F(ScreenCleanerWindowTest, ViewCentresItsColumnInTheWholeFrame) {
     platform.screens.screenFrames = {QRectF(0, 0, 1280, 800), QRectF(1280, 0, 1280, 800)};
     outputOf([&] { window.activate(); });
     ScreenCleanerView* view = window.view();
-    EXPECT_EQ(view->titleLabel()->text(), "Screen Cleaning Mode");
-    EXPECT_EQ(view->hintLabel()->text(), "Keyboard and mouse are locked");
-    EXPECT_EQ(view->exitButton()->text(), "Exit Cleaning Mode");
-    EXPECT_EQ(view->titleLabel()->font().pixelSize(), 24);
-    EXPECT_EQ(view->hintLabel()->font().pixelSize(), 14);
-    EXPECT_EQ(view->exitButton()->font().pixelSize(), 16);
 
     const QRect title = view->titleLabel()->geometry();
     const QRect button = view->exitButton()->geometry();

@@ -1,23 +1,26 @@
-// The cleaner on a real X server: xdotool types and clicks as the user, a plain window stands
-// for another application, and a child process plays a Swivlo that gets killed.
+// The cleaner on a real X server: xdotool types and clicks as the user, plain windows stand for
+// other applications, openbox for a window manager, and a child process plays a Swivlo
+// that gets killed.
 
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 
 #include "X11App.h"
-#include "app/Notifications.h"
+#include "X11Stack.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
-#include "platform/NotificationCenter.h"
 #include "platform/desktop/QtScreens.h"
 #include "platform/desktop/X11KeyboardTap.h"
+#include "platform/desktop/X11WindowStacking.h"
 #include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
 
@@ -84,16 +87,43 @@ public:
     std::function<void()> onKeyDown;
 };
 
-// The fakes of the test platform, except for the displays and the keyboard tap.
+// The fakes of the test platform, except for the displays, the keyboard tap and the stacking.
 class DesktopCleanerPlatform {
 public:
     DesktopCleanerPlatform() {
         Service<Screens>::install(&screens);
         Service<KeyboardTap>::install(&tap);
+        Service<WindowStacking>::install(&stacking);
     }
     testing::TestPlatform platform;
     desktop::QtScreens screens;
     CountingTap tap;
+    desktop::X11WindowStacking stacking;
+};
+
+// Openbox from Debian managing the session's windows while this lives.
+class WindowManager {
+public:
+    // Returns once openbox runs its start-up command: a window mapped before it has taken
+    // over the existing ones may never be managed.
+    bool start() {
+        const QString ready = marker.filePath(QStringLiteral("ready"));
+        process.start(QStringLiteral("openbox"),
+                      {"--sm-disable", "--startup", QStringLiteral("touch ") + ready});
+        return process.waitForStarted() &&
+               testing::x11::eventually([&] { return QFile::exists(ready); }, waitMs);
+    }
+    ~WindowManager() {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(waitMs)) {
+                process.kill();
+                process.waitForFinished(waitMs);
+            }
+        }
+    }
+    QProcess process;
+    QTemporaryDir marker;
 };
 
 class ScreenCleanerX11Test : public ::testing::Test {
@@ -165,25 +195,125 @@ TEST_F(ScreenCleanerX11Test, KeyboardHeldByAnotherClientLeavesInAppBlockingOnly)
     ASSERT_TRUE(otherClient.createTap(KeyboardInputBlocker::tapMask,
                                       [](TapEventType) { return TapDisposition::Drop; }));
 
-    int alerts = 0;
-    const auto observer = NotificationCenter::defaultCenter().addObserver(
-        Notification::showAccessibilityPermissionAlert, [&] { ++alerts; });
     testing::RecordingLog log;
     ScreenCleanerWindow window;
     window.activate();
-    NotificationCenter::defaultCenter().removeObserver(observer);
 
     EXPECT_EQ(
         log.lines,
         (std::vector<std::string>{
             "⚠️ Keyboard blocker failed to start. Input Monitoring permission may be missing.",
             "✅ Screen Cleaner Mode activated"}));
-    EXPECT_EQ(alerts, 1);
+    // The black screen itself says so.
+    EXPECT_FALSE(window.view()->isKeyboardLocked());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.eventMonitor().has_value());
     EXPECT_FALSE(window.keyboardBlocker().isRunning());
     window.deactivate();
 }
+
+// Counts the close requests a window receives.
+class CloseCounter : public QObject {
+public:
+    int closes = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        closes += event->type() == QEvent::Close ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST_F(ScreenCleanerX11Test, CloseRequestsAreRefused) {
+    WindowManager openbox;
+    ASSERT_TRUE(openbox.start());
+    ScreenCleanerWindow window;
+    CloseCounter counter;
+    window.installEventFilter(&counter);
+    window.activate();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, waitMs));
+    testing::RecordingLog log;
+
+    // Unmanaged, the window manager has nothing to close...
+    EXPECT_NE(QProcess::execute(QStringLiteral("wmctrl"), {"-c", window.windowTitle()}), 0);
+    // ...and a session manager's request is turned down.
+    ASSERT_TRUE(testing::x11::sendDeleteWindow(window.winId()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.closes == 1; }, waitMs));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.keyboardBlocker().isRunning());
+    EXPECT_TRUE(log.lines.empty());
+    window.deactivate();
+}
+
+// Another program unmapping or destroying the window ends the mode: no grab with nothing shown.
+class TakenOffScreenTest : public ScreenCleanerX11Test,
+                           public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TakenOffScreenTest, EndsTheModeAndTheNextUseShowsAgain) {
+    ScreenCleanerWindow window;
+    window.activate();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, waitMs));
+    testing::RecordingLog log;
+    xdotool({GetParam(), QString::number(window.winId())});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isCleaning(); }, waitMs));
+    EXPECT_EQ(log.lines, std::vector<std::string>{"✅ Screen Cleaner Mode deactivated"});
+    EXPECT_FALSE(window.keyboardBlocker().isRunning());
+    receiver.focus();
+    xdotool({"key", "k"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return receiver.presses == 1; }, waitMs));
+
+    window.activate();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, waitMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return testing::x11::topmostWindow() == window.winId(); }, waitMs));
+    window.deactivate();
+}
+
+INSTANTIATE_TEST_SUITE_P(XdoTool, TakenOffScreenTest,
+                         ::testing::Values("windowunmap", "windowclose"));
+
+// With no window manager and with openbox: windows mapped after the mode starts go below it.
+class CleanerStackingTest : public ScreenCleanerX11Test,
+                            public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CleanerStackingTest, WindowsMappedLaterStayBelowAndGetNoClicks) {
+    WindowManager openbox;
+    if (GetParam()) {
+        ASSERT_TRUE(openbox.start());
+    }
+    ScreenCleanerWindow window;
+    window.activate();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, waitMs));
+    const auto onTop = [&] {
+        return QTest::qWaitFor([&] { return testing::x11::topmostWindow() == window.winId(); },
+                               waitMs);
+    };
+    ASSERT_TRUE(onTop());
+
+    // Another program's windows over the exit button: an ordinary one, then an unmanaged one as
+    // menus and notifications are.
+    const QWidget* button = window.view()->exitButton();
+    const QPoint centre = button->mapToGlobal(button->rect().center());
+    testing::x11::ForeignWindow ordinary(centre.x() - 200, centre.y() - 150, 400, 300, false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ordinary.isViewable(); }, waitMs));
+    EXPECT_TRUE(onTop());
+    testing::x11::ForeignWindow unmanaged(centre.x() - 150, centre.y() - 100, 300, 200, true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unmanaged.isViewable(); }, waitMs));
+    EXPECT_TRUE(onTop());
+    // The exit button still takes the click (tried again while a window manager settles).
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            testing::x11::clickAt(centre);
+            return QTest::qWaitFor([&] { return !window.isVisible(); }, 500);
+        },
+        waitMs));
+    if (window.isCleaning()) {
+        window.deactivate();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowManagers, CleanerStackingTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Openbox" : "None"; });
 
 TEST_F(ScreenCleanerX11Test, KillingSwivloWhileActiveGivesTheKeyboardBack) {
     QProcess swivlo;

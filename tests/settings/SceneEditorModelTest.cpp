@@ -44,7 +44,7 @@ TEST_F(SettingsTest, ANameOfSpacesIsAcceptedAsTyped) {
     SceneEditorModel model;
     model.name = "   ";
     EXPECT_TRUE(model.canSave());
-    EXPECT_EQ(model.sceneToSave().name, "   ");
+    EXPECT_EQ(model.sceneToSave(SceneManager()).name, "   ");
 }
 
 TEST_F(SettingsTest, AnIconThatIsNotOfferedSelectsTheCustomButtonShowingIt) {
@@ -56,7 +56,7 @@ TEST_F(SettingsTest, AnIconThatIsNotOfferedSelectsTheCustomButtonShowingIt) {
     EXPECT_FALSE(model.isCustomIconSelected());
     EXPECT_EQ(model.customIcon(), "tv");  // kept for the life of the sheet
     model.selectCustomIcon();
-    EXPECT_EQ(model.sceneToSave().icon, "tv");
+    EXPECT_EQ(model.sceneToSave(SceneManager()).icon, "tv");
 }
 
 TEST_F(SettingsTest, AColourThatIsNotOfferedSelectsTheCustomSwatchAndIsKeptOnSave) {

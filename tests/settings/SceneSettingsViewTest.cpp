@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "SettingsFixture.h"
@@ -116,6 +118,40 @@ TEST_F(SceneTabTest, TheRowShowsTheSceneSummary) {
     const auto* detail = rows().at(0)->findChild<QLabel*>(QStringLiteral("detail"));
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->text(), sceneSummary(manager.scenes()[0]));
+}
+
+TEST_F(SceneTabTest, ANameThatLooksLikeMarkupIsShownAsTyped) {
+    // A large red picture on disk, and red text: markup would load the one and paint the other.
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("big.svg"));
+    QFile file(picture);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="400">)"
+               R"(<rect width="400" height="400" fill="red"/></svg>)");
+    file.close();
+    const std::string name =
+        "<img src=\"" + picture.toStdString() + "\"><font color=red>Evening</font>";
+    Scene scene = sceneNamed(name, false, {{"darkMode", true}});
+    scene.color = "blue";
+    manager.addOrUpdateScene(scene);
+
+    SceneRow* row = rows().at(0);
+    EXPECT_LT(row->sizeHint().height(), 100);
+    row->resize(600, row->sizeHint().height());
+    bool shown = false;
+    for (const QLabel* label : row->findChildren<QLabel*>()) {
+        shown = shown || label->text().toStdString() == name;
+    }
+    EXPECT_TRUE(shown);
+    const QImage image = row->grab().toImage();
+    int redPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            redPixels += c.red() > 180 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(redPixels, 0);
 }
 
 TEST_F(SceneTabTest, TheRowIconTakesTheSceneColourOfTheCurrentAppearance) {

@@ -12,8 +12,10 @@
 #include <QTest>
 
 #include "SettingsFixture.h"
+#include "panel/Appearance.h"
 #include "panel/SymbolProvider.h"
 #include "scenes/SceneManager.h"
+#include "scenes/ScenePresets.h"
 #include "settings/AboutView.h"
 #include "settings/Acknowledgements.h"
 #include "settings/EditorButtons.h"
@@ -161,6 +163,47 @@ TEST_F(SettingsWindowTest, EditorShowsTheCustomIconAndSwatchAndSaveFollowsTheNam
     EXPECT_EQ(manager.scenes()[0].name, "N");
     EXPECT_EQ(manager.scenes()[0].color, "indigo");
     EXPECT_EQ(manager.scenes()[0].icon, "tv");
+}
+
+// The panel flips the scene while its editor is open; Save must not bring back the old state.
+TEST_F(SettingsWindowTest, SaveKeepsTheOnOffStateTheSceneHasNow) {
+    for (const bool activeWhenOpened : {true, false}) {
+        manager.addOrUpdateScene(sceneFromPreset(presetScenes().front().scene));
+        const QUuid id = manager.scenes().back().id;
+        if (activeWhenOpened) {
+            manager.activateScene(*manager.findScene(id));
+        }
+        SceneEditorView editor(manager, *manager.findScene(id));
+        if (activeWhenOpened) {
+            manager.deactivateScene(*manager.findScene(id));
+        } else {
+            manager.activateScene(*manager.findScene(id));
+        }
+        editor.saveButton()->click();
+        EXPECT_EQ(manager.findScene(id)->isActive, !activeWhenOpened) << activeWhenOpened;
+        manager.deleteScene(id);
+    }
+}
+
+TEST_F(SettingsWindowTest, TheCustomSwatchStartsFromItsColourAsTheAppearanceDrawsIt) {
+    Scene green = eveningScene();
+    green.color = "green";
+    // A new scene's swatch starts purple, an edited one from the scene's named colour: either
+    // way the same colour as that colour's own swatch beside it.
+    for (const bool dark : {false, true}) {
+        Appearance::shared().setColorScheme(dark ? ColorScheme::dark : ColorScheme::light);
+        for (const std::optional<Scene>& scene : {std::optional<Scene>(), std::optional(green)}) {
+            SceneEditorView editor(manager, scene);
+            const auto& offered = SceneEditorModel::offeredColors();
+            const auto named = std::find(offered.begin(), offered.end(),
+                                         scene ? scene->color : std::string("purple"));
+            ASSERT_NE(named, offered.end());
+            EXPECT_EQ(editor.customColorButton()->fill(),
+                      editor.colorButtons()[named - offered.begin()]->fill())
+                << dark << *named;
+        }
+    }
+    Appearance::shared().setColorScheme(ColorScheme::light);
 }
 
 TEST_F(SettingsWindowTest, ClickingTheCustomIconSelectsItsSymbol) {

@@ -9,6 +9,7 @@
 #include "platform/desktop/TrayStatusBar.h"
 #include "platform/desktop/X11EventMonitors.h"
 #include "platform/desktop/X11KeyboardTap.h"
+#include "platform/desktop/X11WindowStacking.h"
 #include "platform/desktop/XdgAutostartLoginItems.h"
 
 namespace swivlo::desktop {
@@ -32,6 +33,7 @@ public:
     X11KeyboardTap keyboardTap;
     XdgAutostartLoginItems loginItems;
     DesktopBundleInfo bundleInfo;
+    X11WindowStacking windowStacking;
 };
 
 }  // namespace swivlo::desktop

@@ -5,6 +5,7 @@
 #include "platform/testing/FakeLoginItems.h"
 #include "platform/testing/FakeScreens.h"
 #include "platform/testing/FakeShell.h"
+#include "platform/testing/FakeWindowStacking.h"
 #include "platform/testing/ManualMainQueue.h"
 #include "platform/testing/MemoryPreferencesStore.h"
 
@@ -30,6 +31,7 @@ public:
     FakeKeyboardTap keyboardTap{log};
     FakeLoginItems loginItems;
     FakeBundleInfo bundleInfo;
+    FakeWindowStacking windowStacking{log};
 };
 
 }  // namespace swivlo::testing

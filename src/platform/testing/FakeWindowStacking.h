@@ -1,0 +1,43 @@
+#pragma once
+
+#include <utility>
+
+#include "platform/WindowStacking.h"
+#include "platform/testing/CallLog.h"
+
+namespace swivlo::testing {
+
+// Records which window is kept on top and lets a test take it off the screen.
+class FakeWindowStacking : public WindowStacking {
+public:
+    explicit FakeWindowStacking(CallLog& log) : log_(log) {}
+
+    void keepOnTop(NativeWindow window, std::function<void()> onLost) override {
+        log_.record("stacking.keepOnTop");
+        kept_ = window;
+        onLost_ = std::move(onLost);
+    }
+    void stopKeepingOnTop(NativeWindow window) override {
+        log_.record("stacking.stop");
+        if (kept_ == window) {
+            kept_ = 0;
+            onLost_ = nullptr;
+        }
+    }
+
+    bool isKept(NativeWindow window) const { return window != 0 && kept_ == window; }
+    // Another program unmaps the kept window.
+    void loseWindow() {
+        kept_ = 0;
+        if (auto onLost = std::exchange(onLost_, nullptr)) {
+            onLost();
+        }
+    }
+
+private:
+    CallLog& log_;
+    NativeWindow kept_ = 0;
+    std::function<void()> onLost_;
+};
+
+}  // namespace swivlo::testing
