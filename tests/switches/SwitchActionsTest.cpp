@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "HostTimelines.h"
 #include "platform/host/HostTexts.h"
 #include "platform/testing/SimulatedHostFixture.h"
 
@@ -11,62 +8,8 @@ namespace {
 
 using testing::SimulatedHostFixture;
 using Texts = std::vector<std::string>;
-using namespace testing::timelines;
 
-struct ActionCase {
-    const char* name;
-    std::function<void(MacHost&)> act;
-    Texts expected;  // the host's events, in order
-};
-
-class SwitchActions : public ::testing::TestWithParam<ActionCase> {};
-
-TEST_P(SwitchActions, SendExactlyTheseTextsInOrder) {
-    SimulatedHostFixture host;
-    GetParam().act(host.mac);
-    EXPECT_EQ(host.host.events(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EverySwitch, SwitchActions,
-    ::testing::Values(
-        ActionCase{"HideDesktopOn", [](MacHost& h) { h.set(Capability::hideDesktop, true); },
-                   desktopVisible(false)},
-        ActionCase{"HideDesktopOff", [](MacHost& h) { h.set(Capability::hideDesktop, false); },
-                   desktopVisible(true)},
-        ActionCase{"HideWidgetsOn", [](MacHost& h) { h.set(Capability::hideWidgets, true); },
-                   widgetsHidden(true)},
-        ActionCase{"HideWidgetsOff", [](MacHost& h) { h.set(Capability::hideWidgets, false); },
-                   widgetsHidden(false)},
-        ActionCase{"StageManagerOn", [](MacHost& h) { h.set(Capability::stageManager, true); },
-                   stageManager(true)},
-        ActionCase{"StageManagerOff", [](MacHost& h) { h.set(Capability::stageManager, false); },
-                   stageManager(false)},
-        ActionCase{"DockOn", [](MacHost& h) { h.set(Capability::autoHideDock, true); }, dock(true)},
-        ActionCase{"DockOff", [](MacHost& h) { h.set(Capability::autoHideDock, false); },
-                   dock(false)},
-        ActionCase{"DarkModeOn", [](MacHost& h) { h.set(Capability::darkMode, true); },
-                   darkMode(true)},
-        ActionCase{"DarkModeOff", [](MacHost& h) { h.set(Capability::darkMode, false); },
-                   darkMode(false)},
-        ActionCase{"HideAllWindows", [](MacHost& h) { h.perform(Capability::hideAllWindows); },
-                   hideWindows}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SwitchActions, HideDesktopSuspendsTheMonitorBeforeItsCommands) {
-    SimulatedHostFixture host;
-    host.mac.set(Capability::hideDesktop, true);
-    EXPECT_EQ(host.timeline(), suspendMonitor + desktopVisible(false));
-}
-
-TEST(SwitchActions, OtherChangesPostNothing) {
-    SimulatedHostFixture host;
-    host.mac.set(Capability::hideWidgets, true);
-    host.mac.set(Capability::stageManager, true);
-    host.mac.set(Capability::darkMode, true);
-    EXPECT_EQ(host.notificationCount("SuspendEventMonitor"), 0);
-}
-
+// The texts of each change are checked where the panel and scenes make them.
 TEST(SwitchActions, EveryChangeWritesAndRestartsAgain) {
     SimulatedHostFixture host;
     host.mac.set(Capability::hideWidgets, true);

@@ -56,10 +56,10 @@ inline std::string appearanceScript(bool dark) {
 }
 
 // Reading rules; comparisons are exact and case-sensitive.
-// Desktop icons: visible unless the Finder's setting says "0" or "false". A setting never
+// Desktop icons: hidden when the Finder's setting says "0" or "false". A setting never
 // written (the read fails) is the system's default, visible.
-inline bool desktopIconsVisibleFrom(const std::optional<std::string>& output) {
-    return !output || (*output != "0" && *output != "false");
+inline bool desktopHiddenFrom(const std::optional<std::string>& output) {
+    return output && (*output == "0" || *output == "false");
 }
 // Stage Manager: "1" or "true".
 inline bool stageManagerEnabledFrom(const std::optional<std::string>& output) {

@@ -46,11 +46,7 @@ SwitchStates MacHost::read(const std::vector<Capability>& capabilities) {
     // together; they are collected, and logged, in this fixed order.
     const std::pair<Capability, std::function<Pending<bool>()>> readings[] = {
         {Capability::hideDesktop,
-         [this] {
-             return startShellCommand(desktopRead).then([](const auto& output) {
-                 return !desktopIconsVisibleFrom(output);
-             });
-         }},
+         [this] { return startShellCommand(desktopRead).then(desktopHiddenFrom); }},
         {Capability::hideWidgets,
          [this] { return startShellCommand(widgetsRead).then(widgetsHiddenFrom); }},
         {Capability::autoHideDock,
