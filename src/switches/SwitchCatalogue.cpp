@@ -4,22 +4,6 @@
 
 namespace swivlo {
 
-namespace {
-
-using Kind = Switch::Kind;
-
-template <class Key>
-const Switch* find(Key key, std::string_view id) {
-    for (const Switch& entry : SwitchCatalogue::all()) {
-        if (!id.empty() && entry.*key == id) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 QString Switch::featureTitle() const {
     return QCoreApplication::translate("Swivlo", title, featureNote);
 }
@@ -31,6 +15,7 @@ QString Switch::summaryLabel() const {
 namespace SwitchCatalogue {
 
 const std::vector<Switch>& all() {
+    using Kind = Switch::Kind;
     // The translator notes tell a scene feature's title apart from its shorter summary label.
     static const std::vector<Switch> switches = {
         {"hide_desktop", "hideDesktop", "Hide Desktop", "Label for Hide Desktop feature",
@@ -60,11 +45,12 @@ const std::vector<Switch>& all() {
 }
 
 const Switch* byPanelId(std::string_view id) {
-    return find(&Switch::panelId, id);
-}
-
-const Switch* byFeatureId(std::string_view id) {
-    return find(&Switch::featureId, id);
+    for (const Switch& entry : all()) {
+        if (entry.panelId == id) {
+            return &entry;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace SwitchCatalogue

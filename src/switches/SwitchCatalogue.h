@@ -35,8 +35,8 @@ namespace SwitchCatalogue {
 
 // Every switch, in the panel's built-in order.
 const std::vector<Switch>& all();
+// The switch with this panel id, or null.
 const Switch* byPanelId(std::string_view id);
-const Switch* byFeatureId(std::string_view id);
 
 }  // namespace SwitchCatalogue
 
