@@ -11,11 +11,11 @@
 #include <set>
 
 #include "FuzzSupport.h"
-#include "app/PanelItems.h"
 #include "app/PreferencesKeys.h"
 #include "platform/LogOutput.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
 #include "shortcut/ShortcutDisplay.h"
+#include "switches/PanelItems.h"
 
 namespace {
 
@@ -63,11 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Reading first = readAll();
     check(readAll() == first);
     const auto items = swivlo::PanelItems::orderedItems(first.order);
-    check(items.size() == swivlo::PanelItems::builtIn().size());
-    std::set<std::string> ids;
-    for (const auto& item : items) {
-        check(ids.insert(item.id).second);
-    }
+    check(items.size() == swivlo::SwitchCatalogue::all().size());
+    std::set<const swivlo::Switch*> distinct(items.begin(), items.end());
+    check(distinct.size() == items.size());
     // The trigger accepts only 16-bit key codes and non-negative flags; those must display.
     if (first.keyCode >= 0 && first.keyCode <= std::numeric_limits<std::uint16_t>::max() &&
         first.flags >= 0) {

@@ -12,8 +12,8 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
+#include "platform/host/HostTexts.h"
 #include "platform/host/SimulatedHost.h"
-#include "switches/HostTexts.h"
 
 namespace {
 

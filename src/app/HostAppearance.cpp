@@ -7,7 +7,7 @@
 
 #include "panel/Appearance.h"
 #include "platform/GlobalDomain.h"
-#include "switches/SystemTools.h"
+#include "platform/SystemHost.h"
 
 namespace swivlo {
 
@@ -35,7 +35,7 @@ QPalette paletteFor(bool dark) {
 }
 
 void applyAppearance() {
-    const bool dark = SystemTools::shared().isDarkModeEnabled();
+    const bool dark = systemHost().read({Capability::darkMode})[Capability::darkMode];
     Appearance::shared().setDark(dark);
     QApplication::setPalette(paletteFor(dark));
 }

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "app/Notifications.h"
-#include "app/PanelItems.h"
 #include "app/PreferencesKeys.h"
 #include "panel/Appearance.h"
 #include "panel/PanelText.h"
@@ -11,13 +10,18 @@
 #include "platform/MainQueue.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
+#include "switches/PanelItems.h"
 #include "switches/SystemTools.h"
 
 namespace swivlo {
 
 namespace {
 const QString sceneRowPrefix = QStringLiteral("scene_");
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
 }
+}  // namespace
 
 StatusContent::StatusContent(SceneManager& sceneManager, Openers openers, QObject* parent)
     : QObject(parent), sceneManager_(sceneManager), openers_(std::move(openers)) {
@@ -46,46 +50,35 @@ std::string StatusContent::panelItemsOrder() {
     return Preferences::panelItemsOrder();
 }
 
-Row StatusContent::switchRow(const PanelItems::Item& item) {
-    const std::string& id = item.id;
-    Row row;
-    row.id = QString::fromStdString(item.id);
-    row.title = QString::fromStdString(item.title);
-    row.systemImage = QString::fromStdString(item.systemImage);
-    row.tint = Appearance::shared().namedColor(QString::fromStdString(item.tint));
+bool StatusContent::isOn(Capability capability) const {
+    const auto it = states_.find(capability);
+    return it != states_.end() && it->second;
+}
 
-    auto toggle = [this](const bool& field, void (StatusContent::*set)(bool)) {
-        return RowControl::toggle([&field] { return field; },
-                                  [this, set](bool on) { (this->*set)(on); });
-    };
-    if (id == "hide_desktop") {
-        row.control = toggle(hideDesktop_, &StatusContent::setHideDesktop);
-    } else if (id == "hide_widgets") {
-        row.control = toggle(hideWidgets_, &StatusContent::setHideWidgets);
-    } else if (id == "auto_hide_dock") {
-        row.control = toggle(autoHideDock_, &StatusContent::setAutoHideDock);
-    } else if (id == "stage_manager") {
-        row.control = toggle(stageManagerEnabled_, &StatusContent::setStageManager);
-    } else if (id == "hide_all_windows") {
-        row.control =
-            RowControl::button(localizedText(QStringLiteral("Hide")), [this] { hideAllWindows(); });
-    } else if (id == "dark_mode") {
-        row.control = toggle(darkModeEnabled_, &StatusContent::setDarkMode);
-    } else if (id == "keep_awake") {
-        row.control = toggle(keepAwakeEnabled_, &StatusContent::setKeepAwake);
+Row StatusContent::switchRow(const Switch& entry) {
+    Row row;
+    row.id = text(entry.panelId);
+    row.title = text(entry.title);
+    row.systemImage = text(entry.symbol);
+    row.tint = Appearance::shared().namedColor(text(entry.tint));
+    if (entry.kind == Switch::Kind::toggle) {
+        row.control = RowControl::toggle([this, &entry] { return isOn(*entry.capability); },
+                                         [this, &entry](bool on) { setSwitch(entry, on); });
     } else {
-        row.control = RowControl::button(localizedText(QStringLiteral("Start")),
-                                         [this] { startScreenCleaner(); });
+        row.control = RowControl::button(localizedText(text(entry.actionTitle)),
+                                         [this, &entry] { runAction(entry); });
     }
     return row;
 }
 
 std::vector<Row> StatusContent::visibleRows() {
     const std::set<std::string> hidden = PanelItems::idSet(hiddenSwitchIDs());
+    auto& tools = SystemTools::shared();
     std::vector<Row> rows;
-    for (const auto& item : PanelItems::orderedItems(panelItemsOrder())) {
-        if (!hidden.count(item.id)) {
-            rows.push_back(switchRow(item));
+    for (const Switch* entry : PanelItems::orderedItems(panelItemsOrder())) {
+        // What the host cannot do is left out, as a desktop's own quick settings do.
+        if (!hidden.count(std::string(entry->panelId)) && tools.availability(*entry).available) {
+            rows.push_back(switchRow(*entry));
         }
     }
     return rows;
@@ -117,67 +110,24 @@ std::vector<Row> StatusContent::sceneRows() {
 }
 
 void StatusContent::loadSwitchStates() {
-    auto& tools = SystemTools::shared();
-    hideDesktop_ = !tools.isDesktopIconsVisible();
-    hideWidgets_ = tools.isWidgetsHidden();
-    autoHideDock_ = tools.isDockAutoHidden();
-    stageManagerEnabled_ = tools.isStageManagerEnabled();
-    darkModeEnabled_ = tools.isDarkModeEnabled();
-    keepAwakeEnabled_ = tools.isKeepAwakeRunning();
+    states_ = SystemTools::shared().readStates();
     emit changed();
 }
 
-void StatusContent::setField(bool& field, bool value) {
-    field = value;
+void StatusContent::setSwitch(const Switch& entry, bool on) {
+    // A refused change (no automation permission) keeps the old position; the alert shows.
+    if (SystemTools::shared().setSwitch(entry, on) == Change::done && entry.capability) {
+        states_[*entry.capability] = on;
+    }
     emit changed();
-}
-
-void StatusContent::setHideDesktop(bool on) {
-    setField(hideDesktop_, on);
-    SystemTools::shared().setDesktopIconsVisible(!on);
     closePanelIfNeeded();
 }
 
-void StatusContent::setHideWidgets(bool on) {
-    setField(hideWidgets_, on);
-    SystemTools::shared().setWidgetsHidden(on);
-    closePanelIfNeeded();
-}
-
-void StatusContent::setAutoHideDock(bool on) {
-    auto& tools = SystemTools::shared();
-    tools.setDockAutoHide(on);
-    // Refused for lack of permission: the switch keeps its old position (and the alert shows).
-    setField(autoHideDock_, tools.lastPermissionDenied() ? autoHideDock_ : on);
-    closePanelIfNeeded();
-}
-
-void StatusContent::setStageManager(bool on) {
-    setField(stageManagerEnabled_, on);
-    SystemTools::shared().setStageManagerEnabled(on);
-    closePanelIfNeeded();
-}
-
-void StatusContent::hideAllWindows() {
-    SystemTools::shared().hideAllWindows();
-    closePanelIfNeeded();
-}
-
-void StatusContent::setDarkMode(bool on) {
-    auto& tools = SystemTools::shared();
-    tools.setDarkMode(on);
-    setField(darkModeEnabled_, tools.lastPermissionDenied() ? darkModeEnabled_ : on);
-    closePanelIfNeeded();
-}
-
-void StatusContent::setKeepAwake(bool on) {
-    setField(keepAwakeEnabled_, on);
-    SystemTools::shared().setKeepAwake(on);
-    closePanelIfNeeded();
-}
-
-void StatusContent::startScreenCleaner() {
-    if (openers_.startScreenCleaner) {
+void StatusContent::runAction(const Switch& entry) {
+    if (entry.capability) {
+        SystemTools::shared().runAction(entry);
+    } else if (openers_.startScreenCleaner) {
+        // The one action that is the app's own window rather than the host's.
         openers_.startScreenCleaner();
     }
     closePanelIfNeeded();
@@ -222,7 +172,8 @@ void StatusContent::dismissPermissionAlert(bool openSettings) {
     if (openSettings) {
         workspace().openURL(accessibilitySettingsURL);
     }
-    setField(showPermissionAlert_, false);
+    showPermissionAlert_ = false;
+    emit changed();
 }
 
 }  // namespace swivlo

@@ -7,18 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "app/PanelItems.h"
 #include "panel/Row.h"
 #include "platform/NotificationCenter.h"
+#include "platform/SystemHost.h"
 
 namespace swivlo {
 
 class SceneManager;
 struct Scene;
+struct Switch;
 
-// What the menu bar panel shows and does: the switch rows in the user's order, their on/off
-// state as read from the host, the row actions, the scene rows, the footer and the permission
-// alert. Built afresh each time the panel opens; widgets draw it and forward the user's input.
+// What the menu bar panel shows and does: a row per catalogue switch the host can do, in the
+// user's order, their on/off state as read from the host, the row actions, the scene rows, the
+// footer and the permission alert. Built afresh each time the panel opens; widgets draw it and
+// forward the user's input.
 class StatusContent : public QObject {
     Q_OBJECT
 
@@ -38,12 +40,8 @@ public:
                            QObject* parent = nullptr);
     ~StatusContent() override;
 
-    bool hideDesktop() const { return hideDesktop_; }
-    bool hideWidgets() const { return hideWidgets_; }
-    bool autoHideDock() const { return autoHideDock_; }
-    bool stageManagerEnabled() const { return stageManagerEnabled_; }
-    bool darkModeEnabled() const { return darkModeEnabled_; }
-    bool keepAwakeEnabled() const { return keepAwakeEnabled_; }
+    // The position of a toggle's switch; off until the states are read.
+    bool isOn(Capability capability) const;
     bool showPermissionAlert() const { return showPermissionAlert_; }
 
     // Read from the preferences at every draw.
@@ -51,23 +49,19 @@ public:
     static std::string hiddenSwitchIDs();
     static std::string panelItemsOrder();
 
-    // The eight switch rows ordered by "panelItemsOrder" without those in "hiddenSwitchIDs".
+    // The switch rows ordered by "panelItemsOrder", without those in "hiddenSwitchIDs" and those
+    // the host cannot do.
     std::vector<Row> visibleRows();
     // One row per stored scene, in stored order.
     std::vector<Row> sceneRows();
     bool hasScenes() const;
 
-    // Reads every switch's state from the host, in the panel's fixed order.
+    // Reads every toggle's state from the host, in one call.
     void loadSwitchStates();
 
-    void setHideDesktop(bool on);
-    void setHideWidgets(bool on);
-    void setAutoHideDock(bool on);
-    void setStageManager(bool on);
-    void hideAllWindows();
-    void setDarkMode(bool on);
-    void setKeepAwake(bool on);
-    void startScreenCleaner();
+    // A toggle row's switch, and an action row's button.
+    void setSwitch(const Switch& entry, bool on);
+    void runAction(const Switch& entry);
     void setSceneActive(const QUuid& sceneId, bool active);
 
     void openSettings();
@@ -81,20 +75,14 @@ signals:
     void changed();
 
 private:
-    Row switchRow(const PanelItems::Item& item);
+    Row switchRow(const Switch& entry);
     void closePanelIfNeeded();
-    void setField(bool& field, bool value);
 
     SceneManager& sceneManager_;
     Openers openers_;
     NotificationCenter::Token alertObserver_ = 0;
 
-    bool hideDesktop_ = false;
-    bool hideWidgets_ = false;
-    bool autoHideDock_ = false;
-    bool stageManagerEnabled_ = false;
-    bool darkModeEnabled_ = false;
-    bool keepAwakeEnabled_ = false;
+    SwitchStates states_;
     bool showPermissionAlert_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/ObserverList.h"
+#include "platform/Pending.h"
 #include "platform/Service.h"
 
 namespace swivlo {
@@ -19,6 +20,10 @@ public:
     virtual ~GlobalDomain() = default;
     // The stored value, or none when the domain or the key is absent.
     virtual std::optional<QVariant> persistentValue(const std::string& key) const = 0;
+    // Starts that reading and returns at once; by default it is made when collected.
+    virtual Pending<std::optional<QVariant>> startReading(const std::string& key) const {
+        return Pending<std::optional<QVariant>>([this, key] { return persistentValue(key); });
+    }
 
     // Called on the main thread when the host's appearance (light or dark) changes, so the
     // program's own palette can follow. A host whose toolkit follows it already may never call.

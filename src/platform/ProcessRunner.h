@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Pending.h"
 #include "platform/Service.h"
 
 namespace swivlo {
@@ -41,6 +42,11 @@ public:
     // Runs to completion with both output streams on one pipe, which is drained while the child
     // runs, so a child writing a lot never blocks.
     virtual ProcessOutcome run(const ProcessRequest& request) = 0;
+    // Starts such a run and returns at once; its outcome is collected by `wait`. By default
+    // the run happens when it is collected.
+    virtual Pending<ProcessOutcome> start(const ProcessRequest& request) {
+        return Pending<ProcessOutcome>([this, request] { return run(request); });
+    }
     // Starts a child with inherited standard streams that never outlives Swivlo; none, with
     // `error` set, when it cannot be started.
     virtual std::unique_ptr<ChildProcess> launch(const ProcessRequest& request,

@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "platform/Pending.h"
 #include "platform/Service.h"
 
 namespace swivlo {
@@ -39,6 +40,11 @@ class ScriptRunner {
 public:
     virtual ~ScriptRunner() = default;
     virtual ScriptOutcome execute(const std::string& source) = 0;
+    // Starts a script and returns at once; its outcome is collected by `wait`. By default the
+    // script runs when it is collected.
+    virtual Pending<ScriptOutcome> start(const std::string& source) {
+        return Pending<ScriptOutcome>([this, source] { return execute(source); });
+    }
 };
 
 inline ScriptRunner& scriptRunner() {

@@ -1,35 +1,26 @@
 // Applying and undoing scenes: the SceneManager operations that drive the host.
-#include "scenes/FeatureActions.h"
-#include "scenes/SceneFeature.h"
+#include "platform/LogOutput.h"
 #include "scenes/SceneManager.h"
 #include "switches/SystemTools.h"
 
 namespace swivlo {
 
-namespace {
-
-// The scripts' results are not used: a failure is logged (and a refusal reported) by the runner.
-const FeatureAction kActions[] = {
-    {SceneFeatureId::hideDesktop, [](bool v) { SystemTools::shared().setDesktopIconsVisible(!v); }},
-    {SceneFeatureId::hideWidgets, [](bool v) { SystemTools::shared().setWidgetsHidden(v); }},
-    {SceneFeatureId::autoHideDock, [](bool v) { SystemTools::shared().setDockAutoHide(v); }},
-    {SceneFeatureId::stageManager, [](bool v) { SystemTools::shared().setStageManagerEnabled(v); }},
-    {SceneFeatureId::darkMode, [](bool v) { SystemTools::shared().setDarkMode(v); }},
-    {SceneFeatureId::keepAwake, [](bool v) { SystemTools::shared().setKeepAwake(v); }},
-};
-
-}  // namespace
-
-std::span<const FeatureAction> featureActions() {
-    return kActions;
-}
-
 void SceneManager::runFeatures(const Scene& scene, bool inverted) {
-    // Catalogue order, so a scene always changes the host in the same order.
-    for (const FeatureAction& action : featureActions()) {
-        if (const auto it = scene.features.find(action.featureId); it != scene.features.end()) {
-            action.run(it->second != inverted);
+    auto& tools = SystemTools::shared();
+    // Catalogue order, so a scene always changes the host in the same order. A refused script
+    // is logged (and reported) by the host; the scene carries on.
+    for (const Switch& entry : SwitchCatalogue::all()) {
+        const auto it =
+            entry.featureId.empty() ? scene.features.end() : scene.features.find(entry.featureId);
+        if (it == scene.features.end()) {
+            continue;
         }
+        if (const Support support = tools.availability(entry); !support.available) {
+            logLine("⚠️ Scene " + scene.name + ": skipped " + entry.title + ": " +
+                    support.reason.toStdString());
+            continue;
+        }
+        tools.setSwitch(entry, it->second != inverted);
     }
 }
 

@@ -9,16 +9,6 @@
 
 namespace swivlo {
 
-// The ids a scene's feature map is keyed by (a vocabulary of their own, not the panel's).
-namespace SceneFeatureId {
-inline constexpr std::string_view hideDesktop = "hideDesktop";
-inline constexpr std::string_view hideWidgets = "hideWidgets";
-inline constexpr std::string_view autoHideDock = "autoHideDock";
-inline constexpr std::string_view stageManager = "stageManager";
-inline constexpr std::string_view darkMode = "darkMode";
-inline constexpr std::string_view keepAwake = "keepAwake";
-}  // namespace SceneFeatureId
-
 // One switch a scene can set, as the scene editor lists it.
 struct SceneFeature {
     std::string id;
@@ -28,7 +18,8 @@ struct SceneFeature {
 
     friend bool operator==(const SceneFeature&, const SceneFeature&) = default;
 
-    // The catalogue, in editor order; built (and localised) once, on first use.
+    // The switches scenes can set, in the switch catalogue's order; built (and localised) once,
+    // on first use.
     static const std::vector<SceneFeature>& allFeatures();
     // The catalogue entry with this id, or null for an id the catalogue does not know.
     static const SceneFeature* find(std::string_view id);

@@ -48,8 +48,9 @@ public:
     // Deactivates the first scene marked active; saves either way.
     void deactivateActiveScene();
 
-    // Runs the switch action of every feature the scene sets, in catalogue order; ids without an
-    // action are skipped. Revert runs each with the opposite value.
+    // Sets the switch of every feature the scene sets, in catalogue order; ids the catalogue
+    // does not know are skipped, and so are switches the host cannot do (with one log line
+    // each). Revert sets each to the opposite value.
     void applyFeatures(const Scene& scene);
     void revertFeatures(const Scene& scene);
 
@@ -58,7 +59,7 @@ signals:
 
 private:
     Scene* storedScene(const QUuid& id);
-    // Runs the scene's feature actions with their values, or the opposite values when inverted.
+    // Sets the scene's switches to its values, or to the opposite values when inverted.
     void runFeatures(const Scene& scene, bool inverted);
 
     std::vector<Scene> scenes_;

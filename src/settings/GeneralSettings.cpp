@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <set>
 
-#include "app/PanelItems.h"
 #include "app/PreferencesKeys.h"
 #include "platform/PreferencesStore.h"
 #include "settings/LaunchAtLogin.h"
+#include "switches/PanelItems.h"
+#include "switches/SystemTools.h"
 
 namespace swivlo {
 
@@ -20,8 +21,10 @@ std::set<std::string> hiddenIds() {
 
 void GeneralSettings::reload() {
     orderedSwitches_.clear();
-    for (const auto& item : PanelItems::orderedItems(Preferences::panelItemsOrder())) {
-        orderedSwitches_.push_back({item.id, item.title});
+    for (const Switch* entry : PanelItems::orderedItems(Preferences::panelItemsOrder())) {
+        const Support support = SystemTools::shared().availability(*entry);
+        orderedSwitches_.push_back({std::string(entry->panelId), entry->title,
+                                    support.available ? QString() : support.reason});
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,10 +10,12 @@
 
 namespace swivlo {
 
-// One entry of the panel item list: a panel item id and its English title (a localisation key).
+// One entry of the panel item list: a panel item id, its English title (a localisation key)
+// and, when the host cannot do it, why (translated; empty when it can).
 struct SwitchItem {
     std::string id;
     std::string title;
+    QString unavailableReason;
 
     friend bool operator==(const SwitchItem&, const SwitchItem&) = default;
 };

@@ -38,6 +38,9 @@ void PanelItemsList::rebuild() {
         auto* row = new SwitchRow(
             title, model_.isShown(id), [this, id](bool) { model_.toggleVisibility(id); }, this);
         row->setObjectName(QString::fromStdString(id));
+        if (!items[i].unavailableReason.isEmpty()) {
+            row->setUnavailable(items[i].unavailableReason);
+        }
         // The handle is only a cue: the whole row drags.
         auto* handle = new SymbolView(QStringLiteral("line.3.horizontal"), 14,
                                       Appearance::withOpacity(secondaryLabelColor(), 0.4), row);

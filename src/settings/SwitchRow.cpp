@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "panel/Appearance.h"
 #include "panel/SwitchControl.h"
 #include "settings/SettingsStyle.h"
 
@@ -14,7 +15,8 @@ SwitchRow::SwitchRow(const QString& title, bool on, std::function<void(bool)> on
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setSpacing(8);
-    layout->addWidget(textLabel(title, settings::font(TextStyle::body), labelColor(), this));
+    title_ = textLabel(title, settings::font(TextStyle::body), labelColor(), this);
+    layout->addWidget(title_);
     layout->addStretch(1);
     switch_->setChecked(on);
     switch_->setAccessibleName(title);
@@ -28,6 +30,21 @@ SwitchRow::SwitchRow(const QString& title, bool on, std::function<void(bool)> on
 
 void SwitchRow::setLeadingWidget(QWidget* widget) {
     static_cast<QHBoxLayout*>(layout())->insertWidget(0, widget);
+}
+
+void SwitchRow::setUnavailable(const QString& reason) {
+    Appearance::setTextColor(*title_, secondaryLabelColor());
+    // Beside the title, so the row keeps its height; it gives up width first.
+    auto* caption = new ElidedLabel(reason, this);
+    caption->setFont(settings::font(TextStyle::caption));
+    Appearance::setTextColor(*caption, secondaryLabelColor());
+    auto* layout = static_cast<QHBoxLayout*>(this->layout());
+    const int at = layout->indexOf(title_) + 1;
+    layout->insertWidget(at, caption, 1);
+    layout->setStretch(at + 1, 0);  // the caption, not the gap, takes the spare width
+    switch_->setEnabled(false);
+    switch_->setAccessibleDescription(reason);
+    setToolTip(reason);
 }
 
 }  // namespace swivlo::settings

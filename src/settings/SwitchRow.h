@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
+
 namespace swivlo {
 
 class SwitchControl;
@@ -21,8 +23,12 @@ public:
     SwitchControl* switchControl() const { return switch_; }
     // Puts a widget before the title (a drag handle).
     void setLeadingWidget(QWidget* widget);
+    // For what the host cannot do: the switch is disabled, and the reason is the row's tooltip,
+    // the switch's accessible description and a small caption beside the title.
+    void setUnavailable(const QString& reason);
 
 private:
+    QLabel* title_;
     SwitchControl* switch_;
 };
 

@@ -3,10 +3,9 @@
 #include <QSet>
 
 #include "SymbolPicker/Symbols.h"
-#include "app/PanelItems.h"
 #include "panel/SymbolProvider.h"
-#include "scenes/SceneFeature.h"
 #include "scenes/ScenePresets.h"
+#include "switches/SwitchCatalogue.h"
 
 namespace swivlo {
 namespace {
@@ -78,11 +77,8 @@ TEST(ShippedListsTest, EverySymbolTheProgramDrawsIsOffered) {
                      QStringLiteral("gamecontroller"), QStringLiteral("moon.fill"),
                      QStringLiteral("sparkles"),       QStringLiteral("xmark.circle.fill"),
                      QStringLiteral("trash")};
-    for (const auto& item : PanelItems::builtIn()) {
-        used << QString::fromStdString(item.systemImage);
-    }
-    for (const SceneFeature& feature : SceneFeature::allFeatures()) {
-        used << QString::fromStdString(feature.icon);
+    for (const Switch& entry : SwitchCatalogue::all()) {
+        used << QString::fromUtf8(entry.symbol.data(), qsizetype(entry.symbol.size()));
     }
     for (const ScenePreset& preset : presetScenes()) {
         used << QString::fromStdString(preset.scene.icon);

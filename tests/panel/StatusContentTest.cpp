@@ -9,6 +9,7 @@
 #include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
+#include "switches/SwitchCatalogue.h"
 
 namespace swivlo {
 namespace {
@@ -29,6 +30,10 @@ protected:
         }
         return ids;
     }
+
+    // What the user's flip of a row's switch, or press of its button, does.
+    void flip(const char* id, bool on) { content.setSwitch(*SwitchCatalogue::byPanelId(id), on); }
+    void press(const char* id) { content.runAction(*SwitchCatalogue::byPanelId(id)); }
 
     Scene addScene(SceneFeatures features) {
         Scene scene{QUuid::createUuid(), "Focus", "moon.fill", "purple", false,
@@ -104,31 +109,31 @@ TEST_F(StatusContentTest, OrderAndHiddenIdsAreReadAtEveryDraw) {
 TEST_F(StatusContentTest, LoadingStatesReadsEachSwitchInOrder) {
     content.loadSwitchStates();
     EXPECT_EQ(host.timeline(), stateReadings);
-    EXPECT_FALSE(content.hideDesktop()) << "never written: icons count as visible";
-    EXPECT_FALSE(content.keepAwakeEnabled());
+    EXPECT_FALSE(content.isOn(Capability::hideDesktop)) << "never written: icons count as visible";
+    EXPECT_FALSE(content.isOn(Capability::keepAwake));
 }
 
 TEST_F(StatusContentTest, StatesFollowTheHostAfterActions) {
-    content.setHideDesktop(true);
-    content.setHideWidgets(true);
-    content.setAutoHideDock(true);
-    content.setStageManager(true);
-    content.setDarkMode(true);
-    content.setKeepAwake(true);
+    // Every toggle row, through its own control.
+    for (const Row& row : content.visibleRows()) {
+        if (const auto* toggle = row.control.asToggle()) {
+            toggle->set(true);
+            EXPECT_TRUE(toggle->get()) << row.id.toStdString();
+        }
+    }
     StatusContent fresh(scenes, {});
     fresh.loadSwitchStates();
-    EXPECT_TRUE(fresh.hideDesktop());
-    EXPECT_TRUE(fresh.hideWidgets());
-    EXPECT_TRUE(fresh.autoHideDock());
-    EXPECT_TRUE(fresh.stageManagerEnabled());
-    EXPECT_TRUE(fresh.darkModeEnabled());
-    EXPECT_TRUE(fresh.keepAwakeEnabled());
-    fresh.setKeepAwake(false);
+    for (const Row& row : fresh.visibleRows()) {
+        if (const auto* toggle = row.control.asToggle()) {
+            EXPECT_TRUE(toggle->get()) << row.id.toStdString();
+        }
+    }
 }
 
 struct ActionCase {
     const char* name;
-    std::function<void(StatusContent&)> act;
+    const char* id;
+    std::optional<bool> on;  // none: the row's button
     Strings timeline;
 };
 
@@ -138,48 +143,39 @@ class StatusContentActionTest : public StatusContentTest,
 TEST_P(StatusContentActionTest, SendsExactlyTheSwitchTextsAndAsksToCloseOnceWhenWanted) {
     platform.preferences.setBool(PreferencesKey::autoClosePanel, true);
     host.clearHistory();
-    GetParam().act(content);
+    if (GetParam().on) {
+        flip(GetParam().id, *GetParam().on);
+    } else {
+        press(GetParam().id);
+    }
     EXPECT_EQ(host.timeline(), GetParam().timeline);
     platform.mainQueue.advance(0.149);
     EXPECT_EQ(closeRequestCount(), 0);
     platform.mainQueue.advance(0.001);
     EXPECT_EQ(closeRequestCount(), 1);
-    content.setKeepAwake(false);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, StatusContentActionTest,
-    ::testing::Values(
-        ActionCase{"HideDesktop", [](StatusContent& c) { c.setHideDesktop(true); },
-                   suspendMonitor + desktopVisible(false)},
-        ActionCase{"HideWidgets", [](StatusContent& c) { c.setHideWidgets(true); },
-                   widgetsHidden(true)},
-        ActionCase{"AutoHideDock", [](StatusContent& c) { c.setAutoHideDock(false); }, dock(false)},
-        ActionCase{"StageManager", [](StatusContent& c) { c.setStageManager(false); },
-                   stageManager(false)},
-        ActionCase{"HideAllWindows", [](StatusContent& c) { c.hideAllWindows(); }, hideWindows},
-        ActionCase{"DarkMode", [](StatusContent& c) { c.setDarkMode(true); }, darkMode(true)},
-        ActionCase{"KeepAwake", [](StatusContent& c) { c.setKeepAwake(true); }, keepAwakeOn},
-        ActionCase{"ScreenCleaner", [](StatusContent& c) { c.startScreenCleaner(); }, {}}),
+    ::testing::Values(ActionCase{"HideDesktop", "hide_desktop", true,
+                                 suspendMonitor + desktopVisible(false)},
+                      ActionCase{"HideWidgets", "hide_widgets", true, widgetsHidden(true)},
+                      ActionCase{"AutoHideDock", "auto_hide_dock", false, dock(false)},
+                      ActionCase{"StageManager", "stage_manager", false, stageManager(false)},
+                      ActionCase{"HideAllWindows", "hide_all_windows", std::nullopt, hideWindows},
+                      ActionCase{"DarkMode", "dark_mode", true, darkMode(true)},
+                      ActionCase{"KeepAwake", "keep_awake", true, keepAwakeOn},
+                      ActionCase{"ScreenCleaner", "screen_cleaner", std::nullopt, {}}),
     [](const auto& info) { return info.param.name; });
-
-TEST_F(StatusContentTest, ShellDrivenSwitchesTakeTheNewPositionBeforeTheCommand) {
-    bool seenDuringCommand = false;
-    QObject::connect(&content, &StatusContent::changed,
-                     [&] { seenDuringCommand = content.hideWidgets(); });
-    content.setHideWidgets(true);
-    EXPECT_TRUE(seenDuringCommand);
-    EXPECT_TRUE(content.hideWidgets());
-}
 
 TEST_F(StatusContentTest, RefusedScriptKeepsTheSwitchShowsTheAlertAndStillAsksToClose) {
     platform.preferences.setBool(PreferencesKey::autoClosePanel, true);
     host.host.setAutomationPermitted(false);
-    content.setAutoHideDock(true);
-    EXPECT_FALSE(content.autoHideDock());
+    flip("auto_hide_dock", true);
+    EXPECT_FALSE(content.isOn(Capability::autoHideDock));
     EXPECT_TRUE(content.showPermissionAlert());
-    content.setDarkMode(true);
-    EXPECT_FALSE(content.darkModeEnabled());
+    flip("dark_mode", true);
+    EXPECT_FALSE(content.isOn(Capability::darkMode));
     platform.mainQueue.advance(0.15);
     EXPECT_EQ(closeRequestCount(), 2);
 
@@ -201,14 +197,14 @@ TEST_F(StatusContentTest, IgnoringTheAlertOpensNothing) {
 }
 
 TEST_F(StatusContentTest, WithoutAutoCloseNothingIsPosted) {
-    content.setHideWidgets(true);
-    content.hideAllWindows();
+    flip("hide_widgets", true);
+    press("hide_all_windows");
     platform.mainQueue.advance(1);
     EXPECT_EQ(closeRequestCount(), 0);
 }
 
 TEST_F(StatusContentTest, FooterAndButtonsReachTheirOwners) {
-    content.startScreenCleaner();
+    press("screen_cleaner");
     content.openSettings();
     EXPECT_EQ(opened, 3);
     content.quit();
@@ -236,10 +232,10 @@ TEST_F(StatusContentTest, SceneTogglesActivateAndRereadButNeverAskToClose) {
     host.clearHistory();
     row.control.asToggle()->set(true);
     EXPECT_TRUE(row.control.asToggle()->get());
-    EXPECT_TRUE(content.darkModeEnabled()) << "states were read again";
+    EXPECT_TRUE(content.isOn(Capability::darkMode)) << "states were read again";
     row.control.asToggle()->set(false);
     EXPECT_FALSE(row.control.asToggle()->get());
-    EXPECT_FALSE(content.darkModeEnabled());
+    EXPECT_FALSE(content.isOn(Capability::darkMode));
     platform.mainQueue.advance(1);
     EXPECT_EQ(closeRequestCount(), 0);
 }

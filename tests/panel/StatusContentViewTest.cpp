@@ -10,7 +10,6 @@
 #include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo {
 namespace {
@@ -45,7 +44,7 @@ TEST_F(StatusContentViewTest, HeightFollowsTheVisibleRowsAndScenesAtAFixedWidth)
 }
 
 TEST_F(StatusContentViewTest, RowsShowTheStatesReadWhenThePanelAppears) {
-    SystemTools::shared().setStageManagerEnabled(true);
+    host.mac.set(Capability::stageManager, true);
     StatusContentView view(scenes, {});
     view.show();
     const auto& rows = view.rowViews();

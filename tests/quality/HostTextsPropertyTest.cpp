@@ -8,12 +8,12 @@
 
 #include "app/PreferencesKeys.h"
 #include "panel/StatusContent.h"
+#include "platform/host/HostTexts.h"
 #include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
-#include "switches/HostTexts.h"
 
 namespace swivlo {
 namespace {

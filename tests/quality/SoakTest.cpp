@@ -13,11 +13,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/host/HostTexts.h"
+#include "platform/host/MacHost.h"
 #include "platform/host/PosixProcessRunner.h"
 #include "platform/host/SimulatedHost.h"
 #include "platform/testing/RecordingLog.h"
-#include "switches/HostTexts.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo {
 namespace {
@@ -89,8 +89,7 @@ TEST(Soak, ShellCommandsAndKeepAwakeFlipsLeaveNoZombieNoDescriptorAndOneChildAtM
     SoakRunner runner;
     Service<ProcessRunner>::install(&runner);
     testing::RecordingLog log;
-    SystemTools::resetSharedForTesting();
-    auto& tools = SystemTools::shared();
+    MacHost tools;
 
     const std::vector<std::string> texts = {
         "true",
@@ -112,7 +111,7 @@ TEST(Soak, ShellCommandsAndKeepAwakeFlipsLeaveNoZombieNoDescriptorAndOneChildAtM
             tools.runShellCommand(texts[static_cast<std::size_t>(i) % texts.size()]);
         }
         if (flipsDone < flips && i % commandsPerFlip == 0) {
-            tools.setKeepAwake(flipsDone % 2 == 0);
+            tools.set(Capability::keepAwake, flipsDone % 2 == 0);
             // Every so often the child ends by itself; the next "on" must replace it.
             if (flipsDone % 50 == 0 && tools.caffeinateProcess()) {
                 kill(static_cast<pid_t>(tools.caffeinateProcess()->pid()), SIGKILL);
@@ -135,9 +134,9 @@ TEST(Soak, ShellCommandsAndKeepAwakeFlipsLeaveNoZombieNoDescriptorAndOneChildAtM
     // A child killed from outside stays a zombie only until the next reading or change.
     EXPECT_LE(maxZombies, 1);
 
-    tools.setKeepAwake(true);
-    ASSERT_TRUE(tools.isKeepAwakeRunning());
-    tools.applicationWillTerminate();
+    tools.set(Capability::keepAwake, true);
+    ASSERT_TRUE(tools.read({Capability::keepAwake})[Capability::keepAwake]);
+    tools.release();
     const Children afterQuit = children();
     EXPECT_EQ(afterQuit.all, 0) << "quitting leaves no child";
     EXPECT_EQ(openDescriptors(), descriptorsBefore);

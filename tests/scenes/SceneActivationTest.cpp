@@ -5,9 +5,7 @@
 #include "HostTimelines.h"
 #include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
-#include "scenes/FeatureActions.h"
 #include "scenes/SceneCodec.h"
-#include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
 
 namespace swivlo {
@@ -36,15 +34,6 @@ protected:
     testing::SimulatedHostFixture host;
     QTemporaryDir folder;
 };
-
-TEST_F(SceneActivation, EveryFeatureHasExactlyOneAction) {
-    const auto actions = featureActions();
-    const auto& catalogue = SceneFeature::allFeatures();
-    ASSERT_EQ(actions.size(), catalogue.size());
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        EXPECT_EQ(actions[i].featureId, catalogue[i].id);
-    }
-}
 
 struct FeatureCase {
     const char* id;

@@ -12,31 +12,6 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(SceneFeature, CatalogueHasTheSixFeaturesInEditorOrder) {
-    struct Expected {
-        const char* id;
-        const char* title;
-        const char* icon;
-    };
-    const Expected expected[] = {
-        {"hideDesktop", "Hide Desktop", "menubar.rectangle"},
-        {"hideWidgets", "Hide Widgets", "square.grid.2x2.fill"},
-        {"autoHideDock", "Auto Hide Dock", "dock.rectangle"},
-        {"stageManager", "Stage Manager", "rectangle.split.3x3"},
-        {"darkMode", "Dark Mode", "moon.fill"},
-        {"keepAwake", "Keep Awake", "bolt.fill"},
-    };
-    const auto& all = SceneFeature::allFeatures();
-    ASSERT_EQ(all.size(), std::size(expected));
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        EXPECT_EQ(all[i].id, expected[i].id);
-        EXPECT_EQ(all[i].title, QString::fromUtf8(expected[i].title));
-        EXPECT_EQ(all[i].icon, expected[i].icon);
-        EXPECT_TRUE(all[i].defaultValue);
-    }
-    EXPECT_EQ(&SceneFeature::allFeatures(), &all) << "built once and shared";
-}
-
 TEST(SceneFeature, LookUpByIdIsExact) {
     ASSERT_NE(SceneFeature::find("darkMode"), nullptr);
     EXPECT_EQ(SceneFeature::find("darkMode")->icon, "moon.fill");

@@ -53,14 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                            "stage_manager", "hide_all_windows", "keep_awake", "screen_cleaner"}},
                       OrderCase{" dark_mode,KEEP_AWAKE", builtInOrder}));
 
-TEST_F(SettingsTest, DefaultListHasTheEightTitles) {
-    GeneralSettings general;
-    general.reload();
-    ASSERT_EQ(general.orderedSwitches().size(), 8u);
-    EXPECT_EQ(general.orderedSwitches().front(), (SwitchItem{"hide_desktop", "Hide Desktop"}));
-    EXPECT_EQ(general.orderedSwitches().back(), (SwitchItem{"screen_cleaner", "Screen Cleaner"}));
-}
-
 TEST_F(SettingsTest, TheFirstMoveWritesAllEightIdsAndDropsUnmatchedOnes) {
     platform.preferences.setString(K::panelItemsOrder, "dark_mode,no_such_item,hide_desktop");
     GeneralSettings general;

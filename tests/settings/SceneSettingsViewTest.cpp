@@ -9,13 +9,13 @@
 #include "SettingsFixture.h"
 #include "panel/Appearance.h"
 #include "panel/SwitchControl.h"
+#include "platform/host/HostTexts.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
 #include "settings/SceneRows.h"
 #include "settings/SceneSettingsView.h"
 #include "settings/SettingsStyle.h"
-#include "switches/HostTexts.h"
 
 namespace swivlo {
 namespace {

@@ -6,7 +6,6 @@
 #include <cerrno>
 
 #include "platform/testing/SimulatedHostFixture.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo {
 namespace {
@@ -24,18 +23,22 @@ bool reaped(std::int64_t pid) {
            kill(static_cast<pid_t>(pid), 0) < 0;
 }
 
+bool running(MacHost& host) {
+    return host.read({Capability::keepAwake})[Capability::keepAwake];
+}
+
 TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
     SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    auto& tools = host.mac;
+    EXPECT_FALSE(running(tools));
 
-    tools.setKeepAwake(true);
-    ASSERT_TRUE(tools.isKeepAwakeRunning());
+    tools.set(Capability::keepAwake, true);
+    ASSERT_TRUE(running(tools));
     const std::int64_t pid = tools.caffeinateProcess()->pid();
     EXPECT_EQ(kill(static_cast<pid_t>(pid), 0), 0);
 
-    tools.setKeepAwake(false);
-    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    tools.set(Capability::keepAwake, false);
+    EXPECT_FALSE(running(tools));
     EXPECT_EQ(tools.caffeinateProcess(), nullptr);
     EXPECT_TRUE(reaped(pid));
     EXPECT_EQ(host.host.events(), (Texts{launchEvent, terminateEvent}));
@@ -44,40 +47,40 @@ TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
 
 TEST(KeepAwake, OffWhileOffTerminatesNothingButLogs) {
     SimulatedHostFixture host;
-    SystemTools::shared().setKeepAwake(false);
+    host.mac.set(Capability::keepAwake, false);
     EXPECT_TRUE(host.host.events().empty());
-    EXPECT_EQ(SystemTools::shared().caffeinateProcess(), nullptr);
+    EXPECT_EQ(host.mac.caffeinateProcess(), nullptr);
     EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake disabled"}));
 }
 
 TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
     SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    tools.setKeepAwake(true);
+    auto& tools = host.mac;
+    tools.set(Capability::keepAwake, true);
     const std::int64_t pid = tools.caffeinateProcess()->pid();
-    tools.setKeepAwake(true);
+    tools.set(Capability::keepAwake, true);
     EXPECT_EQ(tools.caffeinateProcess()->pid(), pid);
     EXPECT_EQ(host.host.events(), (Texts{launchEvent}));
 
     // One off stops it all.
-    tools.setKeepAwake(false);
+    tools.set(Capability::keepAwake, false);
     EXPECT_TRUE(reaped(pid));
 }
 
 TEST(KeepAwake, AChildThatEndedByItselfReadsOffAndIsReplacedByTheNextOn) {
     SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    tools.setKeepAwake(true);
+    auto& tools = host.mac;
+    tools.set(Capability::keepAwake, true);
     const auto pid = static_cast<pid_t>(tools.caffeinateProcess()->pid());
     kill(pid, SIGKILL);
     // The reading collects the child once it has ended; waiting on it here would take that
     // away from the handle, so ask until it reports the end.
-    while (tools.isKeepAwakeRunning()) {
+    while (running(tools)) {
     }
     EXPECT_NE(tools.caffeinateProcess(), nullptr);  // the handle stays until the next change
 
-    tools.setKeepAwake(true);
-    EXPECT_TRUE(tools.isKeepAwakeRunning());
+    tools.set(Capability::keepAwake, true);
+    EXPECT_TRUE(running(tools));
     EXPECT_NE(tools.caffeinateProcess()->pid(), pid);
     EXPECT_EQ(host.host.events(), (Texts{launchEvent, launchEvent}));
 }
@@ -85,39 +88,39 @@ TEST(KeepAwake, AChildThatEndedByItselfReadsOffAndIsReplacedByTheNextOn) {
 TEST(KeepAwake, AFailedStartLogsAndKeepsTheReading) {
     SimulatedHostFixture host;
     host.host.caffeinateAvailable = false;
-    auto& tools = SystemTools::shared();
-    tools.setKeepAwake(true);
-    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    auto& tools = host.mac;
+    tools.set(Capability::keepAwake, true);
+    EXPECT_FALSE(running(tools));
     ASSERT_EQ(host.log.lines.size(), 1u);
     EXPECT_TRUE(host.log.lines[0].starts_with("❌ Failed to start caffeinate: "));
 
     // After a child that ended by itself, a failed start keeps its handle: still off.
     host.host.caffeinateAvailable = true;
-    tools.setKeepAwake(true);
+    tools.set(Capability::keepAwake, true);
     const ChildProcess* ended = tools.caffeinateProcess();
     kill(static_cast<pid_t>(ended->pid()), SIGKILL);
-    while (tools.isKeepAwakeRunning()) {
+    while (running(tools)) {
     }
     host.host.caffeinateAvailable = false;
-    tools.setKeepAwake(true);
+    tools.set(Capability::keepAwake, true);
     EXPECT_EQ(tools.caffeinateProcess(), ended);
-    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    EXPECT_FALSE(running(tools));
 }
 
 TEST(KeepAwake, QuittingEndsTheChild) {
     SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    tools.setKeepAwake(true);
+    auto& tools = host.mac;
+    tools.set(Capability::keepAwake, true);
     const auto pid = tools.caffeinateProcess()->pid();
-    tools.applicationWillTerminate();
-    EXPECT_FALSE(tools.isKeepAwakeRunning());
+    tools.release();
+    EXPECT_FALSE(running(tools));
     EXPECT_TRUE(reaped(pid));
     EXPECT_EQ(host.host.events().back(), terminateEvent);
 }
 
 TEST(KeepAwake, QuittingWhileOffDoesNothing) {
     SimulatedHostFixture host;
-    SystemTools::shared().applicationWillTerminate();
+    host.mac.release();
     EXPECT_TRUE(host.host.events().empty());
     EXPECT_TRUE(host.log.lines.empty());
 }

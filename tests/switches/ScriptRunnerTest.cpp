@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/host/HostTexts.h"
 #include "platform/testing/SimulatedHostFixture.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo {
 namespace {
@@ -11,7 +11,7 @@ using Lines = std::vector<std::string>;
 
 TEST(ScriptRunner, SuccessLogsTheScriptAndGivesItsResult) {
     SimulatedHostFixture host;
-    EXPECT_EQ(SystemTools::shared().runAppleScript(HostTexts::dockReadingScript),
+    EXPECT_EQ(host.mac.runAppleScript(HostTexts::dockReadingScript),
               std::optional<std::string>("false"));
     EXPECT_EQ(host.log.lines, (Lines{"✅ AppleScript success: " + HostTexts::dockReadingScript}));
 }
@@ -19,11 +19,11 @@ TEST(ScriptRunner, SuccessLogsTheScriptAndGivesItsResult) {
 TEST(ScriptRunner, ARefusedScriptLogsThreeLinesSetsTheFlagAndPostsOnce) {
     SimulatedHostFixture host;
     host.host.setAutomationPermitted(false);
-    auto& tools = SystemTools::shared();
+    auto& tools = host.mac;
     bool flagSeenByObserver = false;
     const auto token = NotificationCenter::defaultCenter().addObserver(
         "ShowAccessibilityPermissionAlert",
-        [&] { flagSeenByObserver = SystemTools::shared().lastPermissionDenied(); });
+        [&] { flagSeenByObserver = host.mac.lastPermissionDenied(); });
 
     EXPECT_EQ(tools.runAppleScript(HostTexts::dockScript(true)), std::nullopt);
     NotificationCenter::defaultCenter().removeObserver(token);
@@ -48,11 +48,11 @@ TEST(ScriptRunner, ARefusedScriptLogsThreeLinesSetsTheFlagAndPostsOnce) {
 TEST(ScriptRunner, ASyntaxErrorLogsTheDictionaryAndTheScriptAndPostsNothing) {
     SimulatedHostFixture host;
     const std::string source = "tell application \"System Events\" to frobnicate";
-    EXPECT_EQ(SystemTools::shared().runAppleScript(source), std::nullopt);
+    EXPECT_EQ(host.mac.runAppleScript(source), std::nullopt);
     ASSERT_EQ(host.log.lines.size(), 2u);
     EXPECT_TRUE(host.log.lines[0].starts_with("❌ AppleScript error: {"));
     EXPECT_EQ(host.log.lines[1], "Script: " + source);
-    EXPECT_FALSE(SystemTools::shared().lastPermissionDenied());
+    EXPECT_FALSE(host.mac.lastPermissionDenied());
     EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 0);
 }
 
@@ -93,8 +93,8 @@ TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
         if (c.number) {
             scripts.outcome.error[scriptErrorNumberKey] = *c.number;
         }
-        EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt) << c.name;
-        EXPECT_EQ(SystemTools::shared().lastPermissionDenied(), c.refused) << c.name;
+        EXPECT_EQ(host.mac.runAppleScript("x"), std::nullopt) << c.name;
+        EXPECT_EQ(host.mac.lastPermissionDenied(), c.refused) << c.name;
         EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), c.refused ? 1 : 0)
             << c.name;
         EXPECT_EQ(host.log.lines.size(), c.refused ? 3u : 2u) << c.name;
@@ -104,14 +104,14 @@ TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
 TEST(ScriptRunner, AScriptThatCannotBeCreatedGivesNoneSilently) {
     SimulatedHostFixture host;
     CannedScripts scripts(ScriptOutcome::Kind::NotCreated);
-    EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt);
+    EXPECT_EQ(host.mac.runAppleScript("x"), std::nullopt);
     EXPECT_TRUE(host.log.lines.empty());
 }
 
 TEST(ScriptRunner, ASuccessWithoutAStringValueIsNone) {
     SimulatedHostFixture host;
     CannedScripts scripts(ScriptOutcome::Kind::Succeeded);
-    EXPECT_EQ(SystemTools::shared().runAppleScript("x"), std::nullopt);
+    EXPECT_EQ(host.mac.runAppleScript("x"), std::nullopt);
     EXPECT_EQ(host.log.lines, (Lines{"✅ AppleScript success: x"}));
 }
 

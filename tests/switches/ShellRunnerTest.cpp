@@ -3,9 +3,9 @@
 
 #include <csignal>
 
+#include "platform/host/MacHost.h"
 #include "platform/host/PosixProcessRunner.h"
 #include "platform/testing/RecordingLog.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo {
 namespace {
@@ -14,18 +14,16 @@ using Lines = std::vector<std::string>;
 
 class ShellRunner : public ::testing::Test {
 protected:
-    ShellRunner() {
-        Service<ProcessRunner>::install(&processes);
-        SystemTools::resetSharedForTesting();
-    }
+    ShellRunner() { Service<ProcessRunner>::install(&processes); }
     ~ShellRunner() override { Service<ProcessRunner>::install(nullptr); }
 
     std::optional<std::string> run(const std::string& command) {
-        return SystemTools::shared().runShellCommand(command);
+        return mac.runShellCommand(command);
     }
 
     PosixProcessRunner processes;
     testing::RecordingLog log;
+    MacHost mac;
 };
 
 TEST_F(ShellRunner, EmptyOutputIsTheEmptyStringAndOneSuccessLine) {
@@ -112,12 +110,6 @@ TEST_F(ShellRunner, AMissingShellLogsTheLaunchFailureAndGivesNone) {
     ASSERT_EQ(log.lines.size(), 1u);
     EXPECT_TRUE(log.lines[0].starts_with("Shell command execution failed: ")) << log.lines[0];
     EXPECT_NE(log.lines[0].find("No such file or directory"), std::string::npos);
-}
-
-TEST_F(ShellRunner, AShellRunLeavesThePermissionFlagAlone) {
-    EXPECT_FALSE(SystemTools::shared().lastPermissionDenied());
-    run("false");
-    EXPECT_FALSE(SystemTools::shared().lastPermissionDenied());
 }
 
 }  // namespace

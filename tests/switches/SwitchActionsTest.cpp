@@ -1,90 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "HostTimelines.h"
+#include "platform/host/HostTexts.h"
 #include "platform/testing/SimulatedHostFixture.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo {
 namespace {
 
 using testing::SimulatedHostFixture;
 using Texts = std::vector<std::string>;
-using namespace testing::timelines;
 
-TEST(HostTexts, HaveTheirExactLengths) {
-    struct Case {
-        std::string text;
-        std::size_t length;
-    };
-    const Case cases[] = {
-        {HostTexts::desktopWritePrefix, 52},      {HostTexts::widgetsWritePrefix, 64},
-        {HostTexts::stageManagerWritePrefix, 61}, {HostTexts::dockScriptPrefix, 72},
-        {HostTexts::dockReadingScript, 68},       {HostTexts::appearanceScriptPrefix, 84},
-        {HostTexts::appearanceScriptSuffix, 20},  {HostTexts::hideWindowsScript, 81},
-        {HostTexts::appearanceScript(true), 108},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.text.size(), c.length) << c.text;
-    }
-}
-
-struct ActionCase {
-    const char* name;
-    std::function<void(SystemTools&)> act;
-    Texts expected;  // the host's events, in order
-};
-
-class SwitchActions : public ::testing::TestWithParam<ActionCase> {};
-
-TEST_P(SwitchActions, SendExactlyTheseTextsInOrder) {
-    SimulatedHostFixture host;
-    GetParam().act(SystemTools::shared());
-    EXPECT_EQ(host.host.events(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EverySwitch, SwitchActions,
-    ::testing::Values(
-        ActionCase{"HideDesktopOn", [](SystemTools& t) { t.setDesktopIconsVisible(false); },
-                   desktopVisible(false)},
-        ActionCase{"HideDesktopOff", [](SystemTools& t) { t.setDesktopIconsVisible(true); },
-                   desktopVisible(true)},
-        ActionCase{"HideWidgetsOn", [](SystemTools& t) { t.setWidgetsHidden(true); },
-                   widgetsHidden(true)},
-        ActionCase{"HideWidgetsOff", [](SystemTools& t) { t.setWidgetsHidden(false); },
-                   widgetsHidden(false)},
-        ActionCase{"StageManagerOn", [](SystemTools& t) { t.setStageManagerEnabled(true); },
-                   stageManager(true)},
-        ActionCase{"StageManagerOff", [](SystemTools& t) { t.setStageManagerEnabled(false); },
-                   stageManager(false)},
-        ActionCase{"DockOn", [](SystemTools& t) { t.setDockAutoHide(true); }, dock(true)},
-        ActionCase{"DockOff", [](SystemTools& t) { t.setDockAutoHide(false); }, dock(false)},
-        ActionCase{"DarkModeOn", [](SystemTools& t) { t.setDarkMode(true); }, darkMode(true)},
-        ActionCase{"DarkModeOff", [](SystemTools& t) { t.setDarkMode(false); }, darkMode(false)},
-        ActionCase{"HideAllWindows", [](SystemTools& t) { t.hideAllWindows(); }, hideWindows}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SwitchActions, HideDesktopSuspendsTheMonitorBeforeItsCommands) {
-    SimulatedHostFixture host;
-    SystemTools::shared().setDesktopIconsVisible(false);
-    EXPECT_EQ(host.timeline(), suspendMonitor + desktopVisible(false));
-}
-
-TEST(SwitchActions, OtherChangesPostNothing) {
-    SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    tools.setWidgetsHidden(true);
-    tools.setStageManagerEnabled(true);
-    tools.setDarkMode(true);
-    EXPECT_EQ(host.notificationCount("SuspendEventMonitor"), 0);
-}
-
+// The texts of each change are checked where the panel and scenes make them.
 TEST(SwitchActions, EveryChangeWritesAndRestartsAgain) {
     SimulatedHostFixture host;
-    SystemTools::shared().setWidgetsHidden(true);
-    SystemTools::shared().setWidgetsHidden(true);
+    host.mac.set(Capability::hideWidgets, true);
+    host.mac.set(Capability::hideWidgets, true);
     EXPECT_EQ(host.restarts(), (Texts{"WindowManager", "WindowManager"}));
 }
 
@@ -99,6 +28,10 @@ struct ReadingCase {
 
 class Readings : public ::testing::TestWithParam<ReadingCase> {};
 
+bool read(MacHost& host, Capability capability) {
+    return host.read({capability})[capability];
+}
+
 TEST_P(Readings, FollowTheirOwnRules) {
     SimulatedHostFixture host;
     const auto& c = GetParam();
@@ -109,12 +42,13 @@ TEST_P(Readings, FollowTheirOwnRules) {
         state.setValue("com.apple.WindowManager", "StandardHideWidgets", *c.stored);
     }
     host.host.setState(state);
-    auto& tools = SystemTools::shared();
-    EXPECT_EQ(tools.isDesktopIconsVisible(), c.desktopVisible);
-    EXPECT_EQ(tools.isStageManagerEnabled(), c.stageManager);
-    EXPECT_EQ(tools.isWidgetsHidden(), c.widgetsHidden);
+    const SwitchStates states =
+        host.mac.read({Capability::stageManager, Capability::hideWidgets, Capability::hideDesktop});
+    EXPECT_EQ(states.at(Capability::hideDesktop), !c.desktopVisible);
+    EXPECT_EQ(states.at(Capability::stageManager), c.stageManager);
+    EXPECT_EQ(states.at(Capability::hideWidgets), c.widgetsHidden);
     EXPECT_EQ(host.commands(),
-              (Texts{HostTexts::desktopRead, HostTexts::stageManagerRead, HostTexts::widgetsRead}));
+              (Texts{HostTexts::desktopRead, HostTexts::widgetsRead, HostTexts::stageManagerRead}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,24 +69,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Readings, DockFollowsTheScriptResult) {
     SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    EXPECT_FALSE(tools.isDockAutoHidden());
-    tools.setDockAutoHide(true);
-    EXPECT_TRUE(tools.isDockAutoHidden());
+    EXPECT_FALSE(read(host.mac, Capability::autoHideDock));
+    host.mac.set(Capability::autoHideDock, true);
+    EXPECT_TRUE(read(host.mac, Capability::autoHideDock));
     EXPECT_EQ(host.scripts().back(), HostTexts::dockReadingScript);
 
     host.host.setAutomationPermitted(false);
-    EXPECT_FALSE(tools.isDockAutoHidden());
-    EXPECT_TRUE(tools.lastPermissionDenied());
+    EXPECT_FALSE(read(host.mac, Capability::autoHideDock));
+    EXPECT_TRUE(host.mac.lastPermissionDenied());
     EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 1);
 }
 
 TEST(Readings, DockAcceptsOnlyTheWordTrue) {
-    EXPECT_TRUE(HostTexts::dockAutoHideFrom(std::string("true")));
-    for (const char* other : {"false", "1", "TRUE", " true", ""}) {
-        EXPECT_FALSE(HostTexts::dockAutoHideFrom(std::string(other))) << other;
+    const std::vector<std::pair<std::optional<std::string>, bool>> cases = {
+        {"true", true},   {"false", false}, {"1", false},          {"TRUE", false},
+        {" true", false}, {"", false},      {std::nullopt, false},
+    };
+    for (const auto& [result, on] : cases) {
+        EXPECT_EQ(HostTexts::dockAutoHideFrom(result), on) << result.value_or("none");
     }
-    EXPECT_FALSE(HostTexts::dockAutoHideFrom(std::nullopt));
 }
 
 TEST(Readings, DarkModeIsTheStringDarkOnlyAndStartsNothing) {
@@ -175,30 +110,109 @@ TEST(Readings, DarkModeIsTheStringDarkOnlyAndStartsNothing) {
             state.setValue(SimulatedHostState::globalDomain, "AppleInterfaceStyle", *c.value);
         }
         host.host.setState(state);
-        EXPECT_EQ(SystemTools::shared().isDarkModeEnabled(), c.dark)
+        EXPECT_EQ(read(host.mac, Capability::darkMode), c.dark)
             << (c.value ? c.value->toString().toStdString() : "absent");
     }
     EXPECT_TRUE(host.host.events().empty());
 }
 
-TEST(Readings, DarkModeFollowsTheAppearanceScript) {
-    SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    tools.setDarkMode(true);
-    EXPECT_TRUE(tools.isDarkModeEnabled());
-    tools.setDarkMode(false);
-    EXPECT_FALSE(tools.isDarkModeEnabled());
-}
-
 TEST(Readings, ChangesReadBackAsWritten) {
     SimulatedHostFixture host;
-    auto& tools = SystemTools::shared();
-    tools.setDesktopIconsVisible(false);
-    tools.setWidgetsHidden(true);
-    tools.setStageManagerEnabled(true);
-    EXPECT_FALSE(tools.isDesktopIconsVisible());
-    EXPECT_TRUE(tools.isWidgetsHidden());
-    EXPECT_TRUE(tools.isStageManagerEnabled());
+    const std::vector<Capability> toggles = {Capability::hideDesktop,  Capability::hideWidgets,
+                                             Capability::autoHideDock, Capability::stageManager,
+                                             Capability::darkMode,     Capability::keepAwake};
+    for (const bool on : {true, false}) {
+        for (const Capability capability : toggles) {
+            host.mac.set(capability, on);
+        }
+        for (const auto& [capability, state] : host.mac.read(toggles)) {
+            EXPECT_EQ(state, on) << static_cast<int>(capability);
+        }
+    }
+}
+
+// Answers as the simulated host, and notes when each run is started and when it is collected.
+class StartOrder : public ProcessRunner, public ScriptRunner, public GlobalDomain {
+public:
+    explicit StartOrder(SimulatedHost& host) : host_(host) {
+        Service<ProcessRunner>::install(this);
+        Service<ScriptRunner>::install(this);
+        Service<GlobalDomain>::install(this);
+    }
+    ~StartOrder() override {
+        Service<ProcessRunner>::install(&host_);
+        Service<ScriptRunner>::install(&host_);
+        Service<GlobalDomain>::install(&host_);
+    }
+    StartOrder(const StartOrder&) = delete;
+    StartOrder& operator=(const StartOrder&) = delete;
+
+    ProcessOutcome run(const ProcessRequest& request) override { return host_.run(request); }
+    std::unique_ptr<ChildProcess> launch(const ProcessRequest& request,
+                                         std::string& error) override {
+        return host_.launch(request, error);
+    }
+    Pending<ProcessOutcome> start(const ProcessRequest& request) override {
+        return noted(request.arguments.back(), [this, request] { return host_.run(request); });
+    }
+    ScriptOutcome execute(const std::string& source) override { return host_.execute(source); }
+    Pending<ScriptOutcome> start(const std::string& source) override {
+        return noted(source, [this, source] { return host_.execute(source); });
+    }
+    std::optional<QVariant> persistentValue(const std::string& key) const override {
+        return host_.persistentValue(key);
+    }
+    Pending<std::optional<QVariant>> startReading(const std::string& key) const override {
+        return noted(key, [this, key] { return host_.persistentValue(key); });
+    }
+
+    mutable Texts events;
+
+private:
+    template <class F>
+    auto noted(const std::string& what, F answer) const -> Pending<decltype(answer())> {
+        events.push_back("start: " + what);
+        return Pending<decltype(answer())>([this, what, answer] {
+            events.push_back("collect: " + what);
+            return answer();
+        });
+    }
+
+    SimulatedHost& host_;
+};
+
+TEST(Readings, StartTogetherAndAreLoggedInTheUsualOrder) {
+    SimulatedHostFixture host;
+    SimulatedHostState state;
+    state.setValue("com.apple.finder", "CreateDesktop", true);
+    state.setValue("com.apple.WindowManager", "StandardHideWidgets", qint64(1));
+    state.setValue("com.apple.WindowManager", "GloballyEnabled", true);
+    host.host.setState(state);
+    StartOrder order(host.host);
+
+    host.mac.read({Capability::keepAwake, Capability::darkMode, Capability::stageManager,
+                   Capability::autoHideDock, Capability::hideWidgets, Capability::hideDesktop});
+
+    const Texts readings = {
+        "defaults read com.apple.finder CreateDesktop",
+        "defaults read com.apple.WindowManager StandardHideWidgets",
+        "tell application \"System Events\" to get autohide of dock preferences",
+        "defaults read com.apple.WindowManager GloballyEnabled",
+        "AppleInterfaceStyle",
+    };
+    Texts expected;
+    for (const char* step : {"start: ", "collect: "}) {
+        for (const auto& reading : readings) {
+            expected.push_back(step + reading);
+        }
+    }
+    EXPECT_EQ(order.events, expected);
+    EXPECT_EQ(host.log.lines,
+              (Texts{"Command success: defaults read com.apple.finder CreateDesktop",
+                     "Command success: defaults read com.apple.WindowManager StandardHideWidgets",
+                     "✅ AppleScript success: tell application \"System Events\" to get autohide "
+                     "of dock preferences",
+                     "Command success: defaults read com.apple.WindowManager GloballyEnabled"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/HostPaths.h"
 #include "platform/LogOutput.h"
+#include "platform/host/MacHost.h"
 #include "platform/host/OsascriptRunner.h"
 #include "platform/host/PosixProcessRunner.h"
 #include "platform/host/SimulatedHost.h"
@@ -27,6 +28,8 @@ DesktopHostKind chooseDesktopHost(bool (*isExecutable)(const std::string& path))
 
 DesktopHostKind installDesktopHost() {
     // Installed for the whole process: never released.
+    static MacHost mac;
+    Service<SystemHost>::install(&mac);
     const DesktopHostKind kind = chooseDesktopHost(executableExists);
     if (kind == DesktopHostKind::Real) {
         static PosixProcessRunner processes;

@@ -45,8 +45,15 @@ ScriptErrorInfo OsascriptRunner::parseErrorLine(const std::string& line) {
 }
 
 ScriptOutcome OsascriptRunner::execute(const std::string& source) {
+    return start(source).wait();
+}
+
+Pending<ScriptOutcome> OsascriptRunner::start(const std::string& source) {
+    return processes_.start({executable_, {"-e", source}, std::nullopt}).then(outcomeOf);
+}
+
+ScriptOutcome OsascriptRunner::outcomeOf(const ProcessOutcome& run) {
     ScriptOutcome outcome;
-    const ProcessOutcome run = processes_.run({executable_, {"-e", source}, std::nullopt});
     if (!run.launched) {
         outcome.kind = ScriptOutcome::Kind::NotCreated;
         return outcome;

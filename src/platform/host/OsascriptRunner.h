@@ -14,11 +14,14 @@ public:
                              std::string executable = HostPaths::osascript)
         : processes_(processes), executable_(std::move(executable)) {}
     ScriptOutcome execute(const std::string& source) override;
+    Pending<ScriptOutcome> start(const std::string& source) override;
 
     // The dictionary for one error line of the tool; exposed for tests.
     static ScriptErrorInfo parseErrorLine(const std::string& line);
 
 private:
+    static ScriptOutcome outcomeOf(const ProcessOutcome& run);
+
     ProcessRunner& processes_;
     std::string executable_;
 };

@@ -202,6 +202,55 @@ private:
     bool reaped_ = false;
 };
 
+// A child started with its output on a pipe, collected by finish(). Until then a child that
+// fills the pipe waits for it. One dropped without being collected is left to the zombie
+// collection.
+struct StartedRun {
+    ProcessOutcome outcome;
+    pid_t pid = 0;
+    int fd = -1;
+
+    StartedRun() = default;
+    StartedRun(const StartedRun&) = delete;
+    StartedRun& operator=(const StartedRun&) = delete;
+    ~StartedRun() {
+        if (fd >= 0) {
+            close(fd);
+        }
+        if (pid > 0) {
+            unreaped().push_back(pid);
+        }
+    }
+
+    ProcessOutcome finish() {
+        if (pid <= 0) {
+            return outcome;
+        }
+        // Read to end of file while the child runs, so it never blocks on a full pipe for long.
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = read(fd, buffer, sizeof buffer);
+            if (n > 0) {
+                outcome.output.append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0 || errno != EINTR) {
+                break;
+            }
+        }
+        close(fd);
+        fd = -1;
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        pid = 0;
+        outcome.exitStatus = decodeStatus(status);
+        return outcome;
+    }
+
+    static Pending<ProcessOutcome> pending(std::shared_ptr<StartedRun> run) {
+        return Pending<ProcessOutcome>([run = std::move(run)] { return run->finish(); });
+    }
+};
+
 }  // namespace
 
 std::string PosixProcessRunner::resolve(const std::string& executable) const {
@@ -210,14 +259,18 @@ std::string PosixProcessRunner::resolve(const std::string& executable) const {
 }
 
 ProcessOutcome PosixProcessRunner::run(const ProcessRequest& request) {
+    return start(request).wait();
+}
+
+Pending<ProcessOutcome> PosixProcessRunner::start(const ProcessRequest& request) {
     reapFinished();
-    ProcessOutcome outcome;
+    auto run = std::make_shared<StartedRun>();
     const std::string program = resolve(request.executable);
 
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
-        outcome.launchError = launchErrorText(request.executable, errno);
-        return outcome;
+        run->outcome.launchError = launchErrorText(request.executable, errno);
+        return StartedRun::pending(run);
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -226,35 +279,19 @@ ProcessOutcome PosixProcessRunner::run(const ProcessRequest& request) {
 
     SpawnArguments args(program, request);
     const SpawnAttributes attributes;
-    pid_t pid = 0;
-    const int error = posix_spawn(&pid, program.c_str(), &actions, attributes.get(),
+    const int error = posix_spawn(&run->pid, program.c_str(), &actions, attributes.get(),
                                   args.argv.data(), args.environment());
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     if (error != 0) {
         close(fds[0]);
-        outcome.launchError = launchErrorText(request.executable, error);
-        return outcome;
+        run->pid = 0;
+        run->outcome.launchError = launchErrorText(request.executable, error);
+        return StartedRun::pending(run);
     }
-    outcome.launched = true;
-
-    // Read to end of file while the child runs, so it never blocks on a full pipe.
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = read(fds[0], buffer, sizeof buffer);
-        if (n > 0) {
-            outcome.output.append(buffer, static_cast<std::size_t>(n));
-        } else if (n == 0 || errno != EINTR) {
-            break;
-        }
-    }
-    close(fds[0]);
-
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    outcome.exitStatus = decodeStatus(status);
-    return outcome;
+    run->outcome.launched = true;
+    run->fd = fds[0];
+    return StartedRun::pending(run);
 }
 
 std::unique_ptr<ChildProcess> PosixProcessRunner::launch(const ProcessRequest& request,

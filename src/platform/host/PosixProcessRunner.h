@@ -10,6 +10,8 @@ namespace swivlo {
 class PosixProcessRunner : public ProcessRunner {
 public:
     ProcessOutcome run(const ProcessRequest& request) override;
+    // Spawns at once; the output is read and the child collected by `wait`.
+    Pending<ProcessOutcome> start(const ProcessRequest& request) override;
     std::unique_ptr<ChildProcess> launch(const ProcessRequest& request,
                                          std::string& error) override;
 

@@ -14,14 +14,21 @@ std::optional<QVariant> SystemGlobalDomain::persistentValue(const std::string& k
     const QVariant value = domain.value(QString::fromStdString(key));
     return value.isValid() ? std::optional<QVariant>(value) : std::nullopt;
 #else
-    // Other hosts with a defaults tool keep their own store format: ask the tool.
-    const ProcessOutcome outcome =
-        processes_.run({HostPaths::defaults, {"read", "-g", key}, std::nullopt});
-    if (!outcome.launched || outcome.exitStatus != 0) {
-        return std::nullopt;
-    }
-    return QVariant(QString::fromUtf8(outcome.output).trimmed());
+    return startReading(key).wait();
 #endif
 }
+
+#ifndef Q_OS_MACOS
+Pending<std::optional<QVariant>> SystemGlobalDomain::startReading(const std::string& key) const {
+    // Other hosts with a defaults tool keep their own store format: ask the tool.
+    return processes_.start({HostPaths::defaults, {"read", "-g", key}, std::nullopt})
+        .then([](const ProcessOutcome& outcome) -> std::optional<QVariant> {
+            if (!outcome.launched || outcome.exitStatus != 0) {
+                return std::nullopt;
+            }
+            return QVariant(QString::fromUtf8(outcome.output).trimmed());
+        });
+}
+#endif
 
 }  // namespace swivlo

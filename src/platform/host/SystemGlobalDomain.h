@@ -11,6 +11,9 @@ class SystemGlobalDomain : public GlobalDomain {
 public:
     explicit SystemGlobalDomain(ProcessRunner& processes) : processes_(processes) {}
     std::optional<QVariant> persistentValue(const std::string& key) const override;
+#ifndef Q_OS_MACOS
+    Pending<std::optional<QVariant>> startReading(const std::string& key) const override;
+#endif
 
 private:
     [[maybe_unused]] ProcessRunner& processes_;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/Notifications.h"
-#include "switches/SystemTools.h"
 
 namespace swivlo::testing {
 
@@ -11,7 +10,7 @@ SimulatedHostFixture::SimulatedHostFixture() {
     Service<ProcessRunner>::install(&host);
     Service<ScriptRunner>::install(&host);
     Service<GlobalDomain>::install(&host);
-    SystemTools::resetSharedForTesting();
+    Service<SystemHost>::install(&mac);
     for (const std::string& name :
          {Notification::suspendEventMonitor, Notification::requestClosePopover,
           Notification::showAccessibilityPermissionAlert}) {
@@ -24,7 +23,9 @@ SimulatedHostFixture::~SimulatedHostFixture() {
     for (auto token : observers_) {
         NotificationCenter::defaultCenter().removeObserver(token);
     }
-    SystemTools::resetSharedForTesting();
+    // A keep-awake child a test left running ends with it.
+    mac.release();
+    Service<SystemHost>::install(nullptr);
     Service<ProcessRunner>::install(nullptr);
     Service<ScriptRunner>::install(nullptr);
     Service<GlobalDomain>::install(nullptr);

@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "platform/NotificationCenter.h"
+#include "platform/host/MacHost.h"
 #include "platform/host/SimulatedHost.h"
 #include "platform/testing/RecordingLog.h"
 
 namespace swivlo::testing {
 
 // A fresh in-memory simulated macOS host for one test. While it lives:
-// - SystemTools::shared() runs every command, script and keep-awake child on `host`;
-// - SystemTools starts clean (no keep-awake child, permission flag false), and any child a
-//   test left running is ended when the fixture goes;
+// - the installed SystemHost is `mac`, a MacHost that runs every command, script and
+//   keep-awake child on `host`; any child a test left running is ended when the fixture goes;
 // - the program's log lines are kept in `log.lines` instead of being printed;
 // - `timeline()` lists, in order, what reached the host and the in-app notifications posted:
 //   "shell: TEXT", "script: TEXT", "restart: Finder", "launch: /usr/bin/caffeinate -d -i -s -u",
@@ -37,6 +37,7 @@ public:
 
     SimulatedHost host;
     RecordingLog log;
+    MacHost mac;
 
     std::vector<std::string> timeline() const;
     // Only the shell command texts, in order.

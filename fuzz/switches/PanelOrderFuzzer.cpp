@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "app/PanelItems.h"
+#include "switches/PanelItems.h"
 
 namespace {
 
 using swivlo::fuzz::check;
 
-using swivlo::PanelItems::Item;
+using swivlo::Switch;
 
 std::vector<std::string> referenceSplit(std::string_view list) {
     std::vector<std::string> pieces;
@@ -37,9 +37,9 @@ std::vector<std::string> referenceSplit(std::string_view list) {
     return pieces;
 }
 
-bool isBuiltInId(const std::string& id) {
-    for (const Item& item : swivlo::PanelItems::builtIn()) {
-        if (item.id == id) {
+bool isBuiltInId(std::string_view id) {
+    for (const Switch& item : swivlo::SwitchCatalogue::all()) {
+        if (item.panelId == id) {
             return true;
         }
     }
@@ -52,12 +52,12 @@ void checkOrder(std::string_view order) {
     check(swivlo::PanelItems::splitIds(swivlo::PanelItems::joinIds(pieces)) == pieces);
 
     const auto items = swivlo::PanelItems::orderedItems(order);
-    const auto& builtIn = swivlo::PanelItems::builtIn();
+    const auto& builtIn = swivlo::SwitchCatalogue::all();
     check(items.size() == builtIn.size());
-    std::set<std::string> seen;
-    for (const Item& item : items) {
-        check(isBuiltInId(item.id));
-        check(seen.insert(item.id).second);
+    std::set<std::string_view> seen;
+    for (const Switch* item : items) {
+        check(isBuiltInId(item->panelId));
+        check(seen.insert(item->panelId).second);
     }
 
     // Named known ids first, in the order they were first named.
@@ -69,13 +69,13 @@ void checkOrder(std::string_view order) {
         }
     }
     for (std::size_t i = 0; i < expectedHead.size(); ++i) {
-        check(items[i].id == expectedHead[i]);
+        check(items[i]->panelId == expectedHead[i]);
     }
     // Then the rest, in built-in order.
     std::size_t next = expectedHead.size();
-    for (const Item& item : builtIn) {
-        if (!placed.count(item.id)) {
-            check(items[next++].id == item.id);
+    for (const Switch& item : builtIn) {
+        if (!placed.count(std::string(item.panelId))) {
+            check(items[next++]->panelId == item.panelId);
         }
     }
 }

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-// The exact texts Swivlo sends to the host for each switch, and the rules that read a switch's
-// state from the host's answer. SystemTools sends them, so every switch and scene sends the same
-// bytes.
+// The exact texts Swivlo sends to the macOS host for each switch, and the rules that read a
+// switch's state from the host's answer. MacHost sends them, so every switch and scene sends the
+// same bytes.
 namespace swivlo::HostTexts {
 
 // Values are sent as literal words: "true"/"false" for -bool settings and scripts, "1"/"0" for
@@ -56,14 +56,22 @@ inline std::string appearanceScript(bool dark) {
 }
 
 // Reading rules; comparisons are exact and case-sensitive.
-// Desktop icons: visible unless the Finder's setting says "0" or "false". A setting never
+// Desktop icons: hidden when the Finder's setting says "0" or "false". A setting never
 // written (the read fails) is the system's default, visible.
-bool desktopIconsVisibleFrom(const std::optional<std::string>& output);
+inline bool desktopHiddenFrom(const std::optional<std::string>& output) {
+    return output && (*output == "0" || *output == "false");
+}
 // Stage Manager: "1" or "true".
-bool stageManagerEnabledFrom(const std::optional<std::string>& output);
+inline bool stageManagerEnabledFrom(const std::optional<std::string>& output) {
+    return output && (*output == "1" || *output == "true");
+}
 // Widgets: only "1" (an -int setting; "true" does not count).
-bool widgetsHiddenFrom(const std::optional<std::string>& output);
+inline bool widgetsHiddenFrom(const std::optional<std::string>& output) {
+    return output && *output == "1";
+}
 // Dock auto-hide: the script result "true".
-bool dockAutoHideFrom(const std::optional<std::string>& result);
+inline bool dockAutoHideFrom(const std::optional<std::string>& result) {
+    return result && *result == "true";
+}
 
 }  // namespace swivlo::HostTexts

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/PanelItems.h"
+#include "switches/PanelItems.h"
 
 namespace swivlo {
 namespace {
 
 std::vector<std::string> orderedIds(std::string_view order) {
     std::vector<std::string> ids;
-    for (const auto& item : PanelItems::orderedItems(order)) {
-        ids.push_back(item.id);
+    for (const Switch* item : PanelItems::orderedItems(order)) {
+        ids.push_back(std::string(item->panelId));
     }
     return ids;
 }

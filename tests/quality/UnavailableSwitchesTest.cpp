@@ -1,0 +1,105 @@
+// A capability the host lacks: the panel leaves its row out, the General tab lists it disabled
+// with the host's reason, and a scene skips it with one log line.
+#include <gtest/gtest.h>
+
+#include "panel/StatusContent.h"
+#include "panel/SwitchControl.h"
+#include "platform/testing/RecordingLog.h"
+#include "platform/testing/TestPlatform.h"
+#include "scenes/SceneManager.h"
+#include "settings/GeneralSettingsView.h"
+#include "settings/SwitchRow.h"
+#include "switches/SwitchCatalogue.h"
+
+namespace swivlo {
+namespace {
+
+const QString reason = QStringLiteral("Not on this desktop");
+
+// Can do everything but one capability; notes what it is asked to change.
+class PartialHost : public SystemHost {
+public:
+    explicit PartialHost(Capability missing) : missing_(missing) {
+        Service<SystemHost>::install(this);
+    }
+    ~PartialHost() override { Service<SystemHost>::install(nullptr); }
+    PartialHost(const PartialHost&) = delete;
+    PartialHost& operator=(const PartialHost&) = delete;
+
+    Support supports(Capability capability) const override {
+        return capability == missing_ ? Support{false, reason} : Support{};
+    }
+    SwitchStates read(const std::vector<Capability>&) override { return {}; }
+    Change set(Capability capability, bool) override {
+        changed.push_back(capability);
+        return Change::done;
+    }
+    void perform(Capability capability) override { changed.push_back(capability); }
+    void release() override {}
+
+    std::vector<Capability> changed;
+
+private:
+    Capability missing_;
+};
+
+class UnavailableSwitch : public ::testing::TestWithParam<const Switch*> {
+protected:
+    testing::TestPlatform platform;
+    testing::RecordingLog log;
+    PartialHost host{*GetParam()->capability};
+};
+
+TEST_P(UnavailableSwitch, IsLeftOutOfThePanelListedDisabledAndSkippedByScenes) {
+    const Switch& missing = *GetParam();
+    const QString id = QString::fromUtf8(missing.panelId.data(), qsizetype(missing.panelId.size()));
+
+    SceneManager scenes;
+    StatusContent content(scenes, {});
+    std::vector<QString> rows;
+    for (const Row& row : content.visibleRows()) {
+        rows.push_back(row.id);
+    }
+    EXPECT_EQ(rows.size(), SwitchCatalogue::all().size() - 1);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), id), 0);
+
+    GeneralSettingsView general;
+    general.show();
+    int listed = 0;
+    for (auto* row : general.findChildren<settings::SwitchRow*>()) {
+        const bool isMissing = row->objectName() == id;
+        listed += isMissing;
+        EXPECT_EQ(row->switchControl()->isEnabled(), !isMissing) << row->objectName().toStdString();
+        EXPECT_EQ(row->toolTip(), isMissing ? reason : QString());
+        EXPECT_EQ(row->switchControl()->accessibleDescription(), isMissing ? reason : QString());
+    }
+    EXPECT_EQ(listed, 1);
+
+    Scene scene{QUuid::createUuid(), "Focus", "tv", "blue", false, {}};
+    for (const Switch& entry : SwitchCatalogue::all()) {
+        if (!entry.featureId.empty()) {
+            scene.features[std::string(entry.featureId)] = true;
+        }
+    }
+    scenes.activateScene(scene);
+    EXPECT_EQ(std::count(host.changed.begin(), host.changed.end(), *missing.capability), 0);
+    const std::vector<std::string> skipped = {
+        "⚠️ Scene Focus: skipped " + std::string(missing.title) + ": " + reason.toStdString()};
+    EXPECT_EQ(log.lines, missing.featureId.empty() ? std::vector<std::string>{} : skipped);
+}
+
+std::vector<const Switch*> hostSwitches() {
+    std::vector<const Switch*> found;
+    for (const Switch& entry : SwitchCatalogue::all()) {
+        if (entry.capability) {
+            found.push_back(&entry);
+        }
+    }
+    return found;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHostSwitch, UnavailableSwitch, ::testing::ValuesIn(hostSwitches()),
+                         [](const auto& info) { return std::string(info.param->panelId); });
+
+}  // namespace
+}  // namespace swivlo
