@@ -11,7 +11,7 @@
 #include <set>
 
 #include "FuzzSupport.h"
-#include "app/PreferencesKeys.h"
+#include "core/PreferencesKeys.h"
 #include "platform/LogOutput.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
 #include "shortcut/ShortcutDisplay.h"

@@ -11,7 +11,7 @@
 
 #include "FuzzSupport.h"
 #include "platform/Events.h"
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 #include "shortcut/ShortcutDisplay.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

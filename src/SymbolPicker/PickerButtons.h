@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 
-#include "panel/SymbolProvider.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

@@ -5,8 +5,8 @@
 #include <QScrollBar>
 
 #include "SymbolPicker/SymbolGridModel.h"
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

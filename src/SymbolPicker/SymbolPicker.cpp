@@ -12,7 +12,7 @@
 #include "SymbolPicker/PickerButtons.h"
 #include "SymbolPicker/ResourceBundle.h"
 #include "SymbolPicker/SymbolGridView.h"
-#include "panel/Appearance.h"
+#include "ui/Appearance.h"
 
 namespace swivlo {
 

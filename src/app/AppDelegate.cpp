@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "app/Notifications.h"
-#include "app/PreferencesKeys.h"
+#include "core/Notifications.h"
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
+#include "platform/Preferences.h"
 
 namespace swivlo {
 

@@ -5,9 +5,9 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include "panel/Appearance.h"
 #include "platform/GlobalDomain.h"
 #include "platform/SystemHost.h"
+#include "ui/Appearance.h"
 
 namespace swivlo {
 

@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
 #include "app/HostAppearance.h"
+#include "cleaner/ScreenCleanerWindow.h"
 #include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
@@ -13,14 +14,21 @@
 #include "platform/host/DesktopHost.h"
 #include "scenes/SceneManager.h"
 #include "settings/LaunchAtLogin.h"
+#include "settings/SettingsWindowController.h"
 #include "settings/Translations.h"
 #include "switches/SystemTools.h"
 
 namespace {
 
+// The panel's buttons open the app's own windows.
+swivlo::StatusContent::Openers appWindows() {
+    return {[] { swivlo::ScreenCleanerWindow::shared().activate(); },
+            [] { swivlo::SettingsWindowController::shared().showSettings(); }};
+}
+
 std::unique_ptr<swivlo::PanelController> makePanelContent() {
     return std::make_unique<swivlo::desktop::WidgetPanelController>(
-        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared()));
+        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared(), appWindows()));
 }
 
 }  // namespace
@@ -59,8 +67,7 @@ int main(int argc, char** argv) {
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
-    swivlo::AppDelegate delegate(makePanelContent,
-                                 swivlo::StatusContent::defaultOpeners().showSettings);
+    swivlo::AppDelegate delegate(makePanelContent, appWindows().showSettings);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         delegate.applicationWillTerminate();
         // Keep Awake must not outlive the app that could turn it off.

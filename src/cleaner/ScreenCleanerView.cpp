@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/ContinuousShape.h"
-#include "panel/SymbolProvider.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include <functional>
-#include "panel/SymbolProvider.h"
+#include "ui/SymbolProvider.h"
 
 class QLabel;
 

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "panel/ContinuousShape.h"
+#include "ui/ContinuousShape.h"
 
 namespace swivlo {
 

@@ -4,7 +4,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "panel/Appearance.h"
+#include "ui/Appearance.h"
 
 class QPainter;
 

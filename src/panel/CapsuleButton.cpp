@@ -3,10 +3,10 @@
 #include <QFocusEvent>
 #include <QPainter>
 
-#include "panel/AnimatedValue.h"
-#include "panel/Appearance.h"
 #include "panel/CapsuleActionButtonStyle.h"
-#include "panel/ContinuousShape.h"
+#include "ui/AnimatedValue.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
 
 namespace swivlo {
 

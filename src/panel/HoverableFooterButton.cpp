@@ -4,11 +4,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "panel/AnimatedValue.h"
-#include "panel/Appearance.h"
-#include "panel/ContinuousShape.h"
-#include "panel/PanelText.h"
-#include "panel/SymbolProvider.h"
+#include "ui/AnimatedValue.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
+#include "ui/PanelText.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <functional>
 
-#include "panel/SymbolProvider.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

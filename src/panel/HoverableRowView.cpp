@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 
-#include "panel/AnimatedValue.h"
-#include "panel/Appearance.h"
 #include "panel/CapsuleButton.h"
-#include "panel/ContinuousShape.h"
-#include "panel/PanelText.h"
-#include "panel/SwitchControl.h"
-#include "panel/SymbolProvider.h"
+#include "ui/AnimatedValue.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
+#include "ui/PanelText.h"
+#include "ui/SwitchControl.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

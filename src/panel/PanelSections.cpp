@@ -3,10 +3,10 @@
 #include <QBoxLayout>
 #include <QPainter>
 
-#include "panel/Appearance.h"
-#include "panel/ContinuousShape.h"
 #include "panel/HoverableFooterButton.h"
-#include "panel/PanelText.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
+#include "ui/PanelText.h"
 
 namespace swivlo {
 

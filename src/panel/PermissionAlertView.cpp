@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "panel/Appearance.h"
-#include "panel/ContinuousShape.h"
-#include "panel/PanelText.h"
-#include "panel/SymbolProvider.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
+#include "ui/PanelText.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

@@ -2,16 +2,16 @@
 
 #include <set>
 
-#include "app/Notifications.h"
-#include "app/PreferencesKeys.h"
-#include "panel/Appearance.h"
-#include "panel/PanelText.h"
+#include "core/Notifications.h"
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
+#include "platform/Preferences.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
 #include "switches/PanelItems.h"
 #include "switches/SystemTools.h"
+#include "ui/Appearance.h"
+#include "ui/PanelText.h"
 
 namespace swivlo {
 

@@ -29,15 +29,14 @@ public:
     static inline const std::string accessibilitySettingsURL =
         "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility";
 
-    // What the buttons open; by default the process's screen cleaner and settings window.
+    // What the buttons open: the app's screen cleaner and settings window, wired by the
+    // application shell, which sits above both.
     struct Openers {
         std::function<void()> startScreenCleaner;
         std::function<void()> showSettings;
     };
-    static Openers defaultOpeners();
 
-    explicit StatusContent(SceneManager& sceneManager, Openers openers = defaultOpeners(),
-                           QObject* parent = nullptr);
+    StatusContent(SceneManager& sceneManager, Openers openers, QObject* parent = nullptr);
     ~StatusContent() override;
 
     // The position of a toggle's switch; off until the states are read.

@@ -6,12 +6,12 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
 #include "panel/HoverableFooterButton.h"
 #include "panel/HoverableRowView.h"
 #include "panel/PanelSections.h"
 #include "panel/PermissionAlertView.h"
 #include "scenes/SceneManager.h"
+#include "ui/Appearance.h"
 
 namespace swivlo {
 

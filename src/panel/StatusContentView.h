@@ -24,8 +24,7 @@ class StatusContentView : public QWidget {
 public:
     static constexpr int panelWidth = 300;
 
-    explicit StatusContentView(SceneManager& sceneManager,
-                               StatusContent::Openers openers = StatusContent::defaultOpeners(),
+    explicit StatusContentView(SceneManager& sceneManager, StatusContent::Openers openers,
                                QWidget* parent = nullptr);
 
     StatusContent& content() { return content_; }

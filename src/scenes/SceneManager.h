@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PreferencesKeys.h"
+#include "core/PreferencesKeys.h"
 #include "scenes/Scene.h"
 
 namespace swivlo {

@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "panel/Appearance.h"
 #include "platform/Application.h"
 #include "platform/BundleInfo.h"
 #include "settings/Acknowledgements.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
 
 namespace swivlo {
 

@@ -8,8 +8,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "panel/SymbolProvider.h"
 #include "settings/SettingsStyle.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

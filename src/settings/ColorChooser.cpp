@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "panel/Appearance.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
 
 namespace swivlo::settings {
 

@@ -6,10 +6,10 @@
 #include <QScreen>
 
 #include "SymbolPicker/SymbolPicker.h"
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
 #include "settings/ColorChooser.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

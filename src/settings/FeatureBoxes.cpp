@@ -10,10 +10,10 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/SwitchControl.h"
 #include "settings/SceneEditorModel.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "app/PreferencesKeys.h"
+#include "platform/Preferences.h"
 #include "platform/PreferencesStore.h"
 #include "settings/LaunchAtLogin.h"
 #include "switches/PanelItems.h"

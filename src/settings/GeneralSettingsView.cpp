@@ -6,12 +6,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "panel/SwitchControl.h"
 #include "platform/PreferencesStore.h"
 #include "settings/PanelItemsList.h"
 #include "settings/SettingsStyle.h"
 #include "settings/SwitchRow.h"
 #include "shortcut/HotkeyTextField.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 

@@ -1,8 +1,8 @@
 #include "settings/LaunchAtLogin.h"
 
-#include "app/PreferencesKeys.h"
 #include "platform/LogOutput.h"
 #include "platform/LoginItems.h"
+#include "platform/Preferences.h"
 #include "platform/PreferencesStore.h"
 
 namespace swivlo {

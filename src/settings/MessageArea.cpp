@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
 #include "settings/SettingsMessages.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo::settings {
 

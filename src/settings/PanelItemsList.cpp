@@ -8,12 +8,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/PanelText.h"
-#include "panel/SwitchControl.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsStyle.h"
 #include "settings/SwitchRow.h"
+#include "ui/Appearance.h"
+#include "ui/PanelText.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo::settings {
 

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
 #include "settings/EditorButtons.h"
 #include "settings/FeatureBoxes.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
 
 namespace swivlo {
 

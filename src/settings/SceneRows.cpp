@@ -7,13 +7,13 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/SwitchControl.h"
-#include "panel/SymbolProvider.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SwitchControl.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

@@ -9,12 +9,12 @@
 #include <QSequentialAnimationGroup>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
 #include "settings/SceneRows.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

@@ -7,9 +7,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/PanelText.h"
-#include "panel/SymbolProvider.h"
+#include "ui/Appearance.h"
+#include "ui/PanelText.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo::settings {
 

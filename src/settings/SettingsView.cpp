@@ -7,14 +7,14 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
 #include "settings/AboutView.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/MessageArea.h"
 #include "settings/SceneEditorView.h"
 #include "settings/SceneSettingsView.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 

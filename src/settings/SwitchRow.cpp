@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "panel/Appearance.h"
-#include "panel/SwitchControl.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo::settings {
 

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "shortcut/QtKeyEvents.h"
+#include "platform/QtKeyEvents.h"
 
 namespace swivlo {
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "platform/Events.h"
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 
 namespace swivlo::keys {
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 #include "shortcut/ShortcutDisplay.h"
 
 namespace swivlo {

@@ -3,9 +3,9 @@
 #include <QSet>
 
 #include "SymbolPicker/Symbols.h"
-#include "panel/SymbolProvider.h"
 #include "scenes/ScenePresets.h"
 #include "switches/SwitchCatalogue.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "SymbolPicker/SymbolPicker.h"
-#include "panel/Appearance.h"
+#include "ui/Appearance.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/AppDelegate.h"
-#include "app/Notifications.h"
-#include "app/PreferencesKeys.h"
+#include "core/Notifications.h"
+#include "platform/Preferences.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace swivlo {

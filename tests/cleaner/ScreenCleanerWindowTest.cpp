@@ -5,13 +5,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/Notifications.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
-#include "panel/SymbolProvider.h"
+#include "core/Notifications.h"
 #include "platform/NotificationCenter.h"
 #include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 namespace {

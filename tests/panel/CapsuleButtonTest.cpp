@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "WidgetTestSupport.h"
-#include "panel/AnimatedValue.h"
 #include "panel/CapsuleActionButtonStyle.h"
 #include "panel/CapsuleButton.h"
+#include "ui/AnimatedValue.h"
 
 namespace swivlo {
 namespace {

@@ -8,7 +8,7 @@
 #include "panel/HoverableFooterButton.h"
 #include "panel/HoverableRowView.h"
 #include "panel/PanelSections.h"
-#include "panel/SwitchControl.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 namespace {

@@ -9,11 +9,11 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "panel/Appearance.h"
 #include "panel/HoverableRowView.h"
 #include "panel/PanelSections.h"
 #include "panel/PermissionAlertView.h"
-#include "panel/SymbolProvider.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 using namespace swivlo;
 

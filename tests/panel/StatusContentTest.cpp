@@ -3,10 +3,10 @@
 #include <QRegularExpression>
 
 #include "HostTimelines.h"
-#include "app/Notifications.h"
-#include "app/PreferencesKeys.h"
+#include "SimulatedHostFixture.h"
+#include "core/Notifications.h"
+#include "core/PreferencesKeys.h"
 #include "panel/StatusContent.h"
-#include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "switches/SwitchCatalogue.h"

@@ -2,12 +2,12 @@
 
 #include <QAbstractButton>
 
-#include "app/PreferencesKeys.h"
+#include "SimulatedHostFixture.h"
+#include "core/PreferencesKeys.h"
 #include "panel/HoverableRowView.h"
 #include "panel/PermissionAlertView.h"
 #include "panel/StatusContentView.h"
 #include "platform/desktop/PanelPopover.h"
-#include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 

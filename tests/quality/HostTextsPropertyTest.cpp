@@ -6,10 +6,10 @@
 #include <random>
 #include <set>
 
-#include "app/PreferencesKeys.h"
+#include "SimulatedHostFixture.h"
+#include "core/PreferencesKeys.h"
 #include "panel/StatusContent.h"
 #include "platform/host/HostTexts.h"
-#include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneFeature.h"

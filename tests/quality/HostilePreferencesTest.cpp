@@ -10,11 +10,11 @@
 #include <set>
 
 #include "HostilePreferences.h"
+#include "SimulatedHostFixture.h"
 #include "app/AppDelegate.h"
-#include "app/PreferencesKeys.h"
 #include "panel/StatusContent.h"
+#include "platform/Preferences.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
-#include "platform/testing/SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "settings/LaunchAtLogin.h"

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "panel/StatusContent.h"
-#include "panel/SwitchControl.h"
 #include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/SwitchRow.h"
 #include "switches/SwitchCatalogue.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 namespace {

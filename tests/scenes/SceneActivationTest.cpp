@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "HostTimelines.h"
-#include "platform/testing/SimulatedHostFixture.h"
+#include "SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneManager.h"

@@ -4,13 +4,13 @@
 #include <QTest>
 
 #include "SettingsFixture.h"
-#include "app/PreferencesKeys.h"
-#include "panel/SwitchControl.h"
+#include "core/PreferencesKeys.h"
 #include "settings/GeneralSettings.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/PanelItemsList.h"
 #include "shortcut/HotkeyTextField.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 namespace {

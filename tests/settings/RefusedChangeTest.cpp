@@ -12,12 +12,12 @@
 
 #include "ReadOnlyFile.h"
 #include "SettingsFixture.h"
-#include "app/PreferencesKeys.h"
-#include "panel/SwitchControl.h"
+#include "platform/Preferences.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
 #include "scenes/SceneManager.h"
 #include "settings/MessageArea.h"
 #include "settings/SettingsView.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 namespace {

@@ -7,8 +7,6 @@
 #include <QTest>
 
 #include "SettingsFixture.h"
-#include "panel/Appearance.h"
-#include "panel/SwitchControl.h"
 #include "platform/host/HostTexts.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneFeature.h"
@@ -16,6 +14,8 @@
 #include "settings/SceneRows.h"
 #include "settings/SceneSettingsView.h"
 #include "settings/SettingsStyle.h"
+#include "ui/Appearance.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 namespace {

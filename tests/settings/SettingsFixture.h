@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/testing/SimulatedHostFixture.h"
+#include "SimulatedHostFixture.h"
 #include "platform/testing/TestPlatform.h"
 
 namespace swivlo::testing {

@@ -12,8 +12,6 @@
 #include <QTest>
 
 #include "SettingsFixture.h"
-#include "panel/Appearance.h"
-#include "panel/SymbolProvider.h"
 #include "scenes/SceneManager.h"
 #include "scenes/ScenePresets.h"
 #include "settings/AboutView.h"
@@ -25,6 +23,8 @@
 #include "settings/SceneSettingsView.h"
 #include "settings/SettingsView.h"
 #include "settings/SettingsWindowController.h"
+#include "ui/Appearance.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 namespace {

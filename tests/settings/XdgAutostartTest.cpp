@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/PreferencesKeys.h"
+#include "platform/Preferences.h"
 #include "platform/desktop/XdgAutostartLoginItems.h"
 #include "platform/testing/TestPlatform.h"
 #include "settings/LaunchAtLogin.h"

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "platform/Events.h"
+#include "platform/KeyTranslation.h"
+#include "platform/QtKeyEvents.h"
 #include "shortcut/HotkeyTextField.h"
-#include "shortcut/KeyTranslation.h"
-#include "shortcut/QtKeyEvents.h"
 #include "shortcut/ShortcutRecorder.h"
 
 namespace swivlo {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Events.h"
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 #include "shortcut/ShortcutDisplay.h"
 #include "shortcut/ShortcutRecorder.h"
 

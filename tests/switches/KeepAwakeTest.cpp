@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "platform/testing/SimulatedHostFixture.h"
+#include "SimulatedHostFixture.h"
 
 namespace swivlo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "SimulatedHostFixture.h"
 #include "platform/host/HostTexts.h"
-#include "platform/testing/SimulatedHostFixture.h"
 
 namespace swivlo {
 namespace {

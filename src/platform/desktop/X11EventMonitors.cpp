@@ -4,10 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "platform/KeyTranslation.h"
 #include "platform/LogOutput.h"
+#include "platform/QtKeyEvents.h"
 #include "platform/desktop/X11InputObserver.h"
-#include "shortcut/KeyTranslation.h"
-#include "shortcut/QtKeyEvents.h"
 
 namespace swivlo::desktop {
 

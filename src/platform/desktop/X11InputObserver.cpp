@@ -5,8 +5,8 @@
 #include <QWindow>
 #include <set>
 
+#include "platform/KeyTranslation.h"
 #include "platform/desktop/X11Connection.h"
-#include "shortcut/KeyTranslation.h"
 
 // X11 headers last: they define macros (None, Bool, KeyPress...) that clash with Qt names.
 #include <X11/XKBlib.h>

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/Notifications.h"
+#include "core/Notifications.h"
 #include "platform/GlobalDomain.h"
 #include "platform/HostPaths.h"
 #include "platform/LogOutput.h"

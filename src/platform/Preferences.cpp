@@ -1,4 +1,4 @@
-#include "app/PreferencesKeys.h"
+#include "platform/Preferences.h"
 #include "platform/PreferencesStore.h"
 
 #include <optional>

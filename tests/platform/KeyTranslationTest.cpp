@@ -3,7 +3,7 @@
 #include <Qt>
 
 #include "platform/Events.h"
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 
 namespace swivlo::keys {
 namespace {

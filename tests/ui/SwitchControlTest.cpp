@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "WidgetTestSupport.h"
-#include "panel/SwitchControl.h"
+#include "ui/SwitchControl.h"
 
 namespace swivlo {
 namespace {

@@ -1,4 +1,4 @@
-#include "panel/ContinuousShape.h"
+#include "ui/ContinuousShape.h"
 
 #include <QtMath>
 

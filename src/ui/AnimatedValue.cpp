@@ -1,4 +1,4 @@
-#include "panel/AnimatedValue.h"
+#include "ui/AnimatedValue.h"
 
 #include <QVariantAnimation>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "panel/Appearance.h"
+#include "ui/Appearance.h"
 
 namespace swivlo {
 namespace {

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "panel/Appearance.h"
+#include "ui/Appearance.h"
 
 namespace swivlo::testing {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "panel/SymbolProvider.h"
+#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 namespace {

@@ -1,4 +1,4 @@
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 
 #include <Qt>
 #include <algorithm>

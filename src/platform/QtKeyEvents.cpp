@@ -1,9 +1,9 @@
-#include "shortcut/QtKeyEvents.h"
+#include "platform/QtKeyEvents.h"
 
 #include <QKeyEvent>
 #include <QString>
 
-#include "shortcut/KeyTranslation.h"
+#include "platform/KeyTranslation.h"
 
 namespace swivlo::keys {
 

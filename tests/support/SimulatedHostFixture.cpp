@@ -1,8 +1,8 @@
-#include "platform/testing/SimulatedHostFixture.h"
+#include "SimulatedHostFixture.h"
 
 #include <algorithm>
 
-#include "app/Notifications.h"
+#include "core/Notifications.h"
 
 namespace swivlo::testing {
 

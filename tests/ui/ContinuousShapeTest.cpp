@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "panel/ContinuousShape.h"
+#include "ui/ContinuousShape.h"
 
 namespace swivlo {
 namespace {

@@ -1,4 +1,4 @@
-#include "panel/SymbolProvider.h"
+#include "ui/SymbolProvider.h"
 
 #include <QFile>
 #include <QFontMetrics>

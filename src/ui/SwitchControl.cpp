@@ -1,11 +1,11 @@
-#include "panel/SwitchControl.h"
+#include "ui/SwitchControl.h"
 
 #include <QFocusEvent>
 #include <QPainter>
 
-#include "panel/AnimatedValue.h"
-#include "panel/Appearance.h"
-#include "panel/ContinuousShape.h"
+#include "ui/AnimatedValue.h"
+#include "ui/Appearance.h"
+#include "ui/ContinuousShape.h"
 
 namespace swivlo {
 

@@ -1,4 +1,4 @@
-#include "panel/Appearance.h"
+#include "ui/Appearance.h"
 
 #include <QFontDatabase>
 #include <QWidget>
