@@ -1,0 +1,104 @@
+#include "platform/host/linux/DesktopFacts.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace swivlo::linuxhost {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Swivlo", text);
+}
+
+// The desktops whose shell and apps follow org.gnome.desktop.interface color-scheme. KDE and
+// XFCE keep their own colour settings, so the key would only restyle some GTK apps there.
+bool followsColorScheme(const QString& desktop) {
+    static const QStringList followers = {QStringLiteral("GNOME"), QStringLiteral("Unity"),
+                                          QStringLiteral("Budgie"), QStringLiteral("Pantheon")};
+    for (const QString& name : desktop.split(u':', Qt::SkipEmptyParts)) {
+        if (followers.contains(name, Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Support missing(const char* reason) {
+    return {false, tr(reason)};
+}
+
+}  // namespace
+
+Inhibitor chooseInhibitor(const DesktopFacts& facts) {
+    if (facts.gnomeSessionManager) {
+        return Inhibitor::gnomeSession;
+    }
+    if (facts.screenSaverService) {
+        return Inhibitor::screenSaverService;
+    }
+    if (!facts.wayland && facts.xScreenSaverExtension) {
+        return Inhibitor::xScreenSaver;
+    }
+    return Inhibitor::none;
+}
+
+Support linuxSupport(Capability capability, const DesktopFacts& facts) {
+    switch (capability) {
+        case Capability::darkMode:
+            if (!facts.colorSchemeKey) {
+                return missing("The desktop has no colour-scheme setting");
+            }
+            if (!followsColorScheme(facts.desktop)) {
+                return missing("This desktop does not follow the GNOME colour-scheme setting");
+            }
+            return {};
+        case Capability::autoHideDock:
+            return facts.dockSchema ? Support{}
+                                    : missing("No dock with settings (Dash to Dock, Ubuntu Dock)");
+        case Capability::hideDesktop:
+            return facts.desktopIcons
+                       ? Support{}
+                       : missing(
+                             "The desktop icons extension (ding@rastersoft.com) is not "
+                             "installed");
+        case Capability::keepAwake:
+            return chooseInhibitor(facts) != Inhibitor::none
+                       ? Support{}
+                       : missing(
+                             "No idle inhibitor: no session manager or screen saver on "
+                             "the session bus, and no X screen saver extension");
+        case Capability::hideAllWindows:
+            if (facts.wayland) {
+                return missing("Needs X11; this is a Wayland session");
+            }
+            return facts.showingDesktopHint ? Support{}
+                                            : missing(
+                                                  "The window manager cannot show the desktop "
+                                                  "(_NET_SHOWING_DESKTOP)");
+        case Capability::stageManager:
+        case Capability::hideWidgets:
+            return missing("No Linux counterpart");
+    }
+    return {};
+}
+
+Support linuxOwnWindowsSupport(const DesktopFacts& facts) {
+    return facts.wayland ? missing("Needs X11; this is a Wayland session") : Support{};
+}
+
+QString inhibitorName(Inhibitor inhibitor) {
+    switch (inhibitor) {
+        case Inhibitor::gnomeSession:
+            return QStringLiteral("org.gnome.SessionManager");
+        case Inhibitor::screenSaverService:
+            return QStringLiteral("org.freedesktop.ScreenSaver");
+        case Inhibitor::xScreenSaver:
+            return QStringLiteral("XScreenSaverSuspend");
+        case Inhibitor::none:
+            break;
+    }
+    return {};
+}
+
+}  // namespace swivlo::linuxhost
