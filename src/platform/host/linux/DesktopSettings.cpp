@@ -86,8 +86,8 @@ void DockSetting::setHidesItself(bool on) {
         settings_->setBoolean(autohide, found_->second);
         found_.reset();
     } else if (hidesItself()) {
-        settings_->reset(dockFixed);
-        settings_->reset(autohide);
+        // Found on: nothing to put back, and the defaults may hide it too. A fixed dock.
+        settings_->setBoolean(dockFixed, true);
     }
 }
 

@@ -38,8 +38,8 @@ class DockSetting {
 public:
     static std::unique_ptr<DockSetting> open();
     bool hidesItself() const;
-    // On remembers the two keys as found; off puts them back, or to the desktop's defaults
-    // when Swivlo did not find them (it was on before Swivlo started).
+    // On remembers the two keys as found; off puts them back, or fixes the dock when Swivlo
+    // found it already hiding itself.
     void setHidesItself(bool on);
 
 private:
