@@ -107,6 +107,8 @@ TEST(LinuxCapabilities, FollowWhatTheDesktopHas) {
         {"window manager without show-desktop",
          [](DesktopFacts& f) { f.showingDesktopHint = false; }, "yyyynnn", true,
          Inhibitor::gnomeSession},
+        {"Budgie with the dock's schema installed", [](DesktopFacts& f) { f.desktop = "Budgie"; },
+         "ynnyynn", true, Inhibitor::gnomeSession},
         {"older GNOME without color-scheme", [](DesktopFacts& f) { f.colorSchemeKey = false; },
          "nyyyynn", true, Inhibitor::gnomeSession},
     };
@@ -144,10 +146,8 @@ TEST(LinuxDarkMode, PairsOnlyUbuntusThemes) {
 TEST(LinuxHideDesktop, TouchesOnlyItsOwnEntry) {
     const QString ding = QStringLiteral("ding@rastersoft.com");
     const std::tuple<QStringList, bool, QStringList> cases[] = {
-        {{"a", ding, "b"}, false, {"a", "b"}},
-        {{"a", "b"}, true, {"a", "b", ding}},
-        {{"a", ding, "b"}, true, {"a", ding, "b"}},
-        {{ding, "a", ding}, false, {"a"}},
+        {{"a", ding, "b"}, false, {"a", "b"}},      {{"a", "b"}, true, {"a", "b", ding}},
+        {{"a", ding, "b"}, true, {"a", ding, "b"}}, {{ding, "a", ding}, false, {"a"}},
         {QStringList{}, false, QStringList{}},
     };
     for (const auto& [list, present, expected] : cases) {

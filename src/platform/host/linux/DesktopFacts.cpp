@@ -24,6 +24,12 @@ bool followsColorScheme(const QString& desktop) {
     return false;
 }
 
+// Dash to Dock, Ubuntu Dock and the desktop icons are GNOME Shell extensions: their settings do
+// nothing under another desktop, even where they are installed.
+bool isGnomeShell(const QString& desktop) {
+    return desktop.split(u':').contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
+}
+
 Support missing(const char* reason) {
     return {false, tr(reason)};
 }
@@ -54,14 +60,19 @@ Support linuxSupport(Capability capability, const DesktopFacts& facts) {
             }
             return {};
         case Capability::autoHideDock:
+            if (!isGnomeShell(facts.desktop)) {
+                return missing("Needs GNOME Shell's dock");
+            }
             return facts.dockSchema ? Support{}
                                     : missing("No dock with settings (Dash to Dock, Ubuntu Dock)");
         case Capability::hideDesktop:
-            return facts.desktopIcons
-                       ? Support{}
-                       : missing(
-                             "The desktop icons extension (ding@rastersoft.com) is not "
-                             "installed");
+            if (!isGnomeShell(facts.desktop)) {
+                return missing("Needs GNOME Shell's desktop icons");
+            }
+            return facts.desktopIcons ? Support{}
+                                      : missing(
+                                            "The desktop icons extension "
+                                            "(ding@rastersoft.com) is not installed");
         case Capability::keepAwake:
             return chooseInhibitor(facts) != Inhibitor::none
                        ? Support{}
