@@ -3,6 +3,8 @@
 
 #include "platform/host/linux/GioSettings.h"
 
+#include "platform/LogOutput.h"
+
 namespace swivlo::linuxhost {
 
 namespace {
@@ -11,6 +13,19 @@ GSettingsSchema* lookUp(const QString& schemaId) {
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     return source ? g_settings_schema_source_lookup(source, schemaId.toUtf8().constData(), TRUE)
                   : nullptr;
+}
+
+// One line per change, as the value now reads: "✅ Set org.gnome.desktop.interface
+// color-scheme 'prefer-dark'".
+void logChange(GSettings* settings, const char* key) {
+    gchar* schema = nullptr;
+    g_object_get(settings, "schema-id", &schema, nullptr);
+    GVariant* value = g_settings_get_value(settings, key);
+    gchar* text = g_variant_print(value, FALSE);
+    logLine(std::string("✅ Set ") + schema + " " + key + " " + text);
+    g_free(text);
+    g_variant_unref(value);
+    g_free(schema);
 }
 
 }  // namespace
@@ -55,6 +70,7 @@ QString GioSettings::string(const QString& key) const {
 
 void GioSettings::setString(const QString& key, const QString& value) {
     g_settings_set_string(settings_, key.toUtf8().constData(), value.toUtf8().constData());
+    logChange(settings_, key.toUtf8().constData());
 }
 
 bool GioSettings::boolean(const QString& key) const {
@@ -63,6 +79,7 @@ bool GioSettings::boolean(const QString& key) const {
 
 void GioSettings::setBoolean(const QString& key, bool value) {
     g_settings_set_boolean(settings_, key.toUtf8().constData(), value);
+    logChange(settings_, key.toUtf8().constData());
 }
 
 QStringList GioSettings::strings(const QString& key) const {
@@ -86,10 +103,12 @@ void GioSettings::setStrings(const QString& key, const QStringList& value) {
     }
     pointers.push_back(nullptr);
     g_settings_set_strv(settings_, key.toUtf8().constData(), pointers.data());
+    logChange(settings_, key.toUtf8().constData());
 }
 
 void GioSettings::reset(const QString& key) {
     g_settings_reset(settings_, key.toUtf8().constData());
+    logChange(settings_, key.toUtf8().constData());
 }
 
 void GioSettings::onChanged(std::function<void(const QString& key)> handler) {
