@@ -53,40 +53,30 @@ Support linuxSupport(Capability capability, const DesktopFacts& facts) {
     switch (capability) {
         case Capability::darkMode:
             if (!facts.colorSchemeKey) {
-                return missing("The desktop has no colour-scheme setting");
+                return missing("No colour-scheme setting");
             }
             if (!followsColorScheme(facts.desktop)) {
-                return missing("This desktop does not follow the GNOME colour-scheme setting");
+                return missing("The desktop keeps its own colours");
             }
             return {};
         case Capability::autoHideDock:
             if (!isGnomeShell(facts.desktop)) {
-                return missing("Needs GNOME Shell's dock");
+                return missing("Needs GNOME Shell");
             }
-            return facts.dockSchema ? Support{}
-                                    : missing("No dock with settings (Dash to Dock, Ubuntu Dock)");
+            return facts.dockSchema ? Support{} : missing("No Dash to Dock or Ubuntu Dock");
         case Capability::hideDesktop:
             if (!isGnomeShell(facts.desktop)) {
-                return missing("Needs GNOME Shell's desktop icons");
+                return missing("Needs GNOME Shell");
             }
-            return facts.desktopIcons ? Support{}
-                                      : missing(
-                                            "The desktop icons extension "
-                                            "(ding@rastersoft.com) is not installed");
+            return facts.desktopIcons ? Support{} : missing("Desktop Icons NG is not installed");
         case Capability::keepAwake:
-            return chooseInhibitor(facts) != Inhibitor::none
-                       ? Support{}
-                       : missing(
-                             "No idle inhibitor: no session manager or screen saver on "
-                             "the session bus, and no X screen saver extension");
+            return chooseInhibitor(facts) != Inhibitor::none ? Support{}
+                                                             : missing("No idle inhibitor found");
         case Capability::hideAllWindows:
             if (facts.wayland) {
-                return missing("Needs X11; this is a Wayland session");
+                return missing("Needs X11");
             }
-            return facts.showingDesktopHint ? Support{}
-                                            : missing(
-                                                  "The window manager cannot show the desktop "
-                                                  "(_NET_SHOWING_DESKTOP)");
+            return facts.showingDesktopHint ? Support{} : missing("The window manager lacks it");
         case Capability::stageManager:
         case Capability::hideWidgets:
             return missing("No Linux counterpart");
@@ -95,7 +85,7 @@ Support linuxSupport(Capability capability, const DesktopFacts& facts) {
 }
 
 Support linuxOwnWindowsSupport(const DesktopFacts& facts) {
-    return facts.wayland ? missing("Needs X11; this is a Wayland session") : Support{};
+    return facts.wayland ? missing("Needs X11") : Support{};
 }
 
 QString inhibitorName(Inhibitor inhibitor) {
