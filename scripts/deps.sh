@@ -9,6 +9,8 @@ swivlo_packages=(
     dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream
     openbox wmctrl
+    libglib2.0-dev libglib2.0-bin libxss-dev
+    dconf-service dconf-gsettings-backend gsettings-desktop-schemas gnome-shell-common
 )
 # Only ./scripts/package needs these: dpkg-shlibdeps for the package's dependencies, lintian.
 swivlo_package_tools=(dpkg-dev lintian)

@@ -3,6 +3,9 @@
 // command fails fast), each as a ratio to as many bare /bin/zsh -c true spawns, one after
 // another, as the real path starts processes, measured in the same run. The real runner starts
 // its readings together. Times are wall-clock: the work is mostly waiting for children.
+// The Linux desktop host reads through GSettings and its own state, starting nothing: it is
+// set against one spawn. Run it inside the desktop session to measure (or under
+// dbus-run-session with XDG_CURRENT_DESKTOP=GNOME, for dconf and the schemas Debian ships).
 #include <QApplication>
 
 #include "BenchSupport.h"
@@ -12,8 +15,10 @@
 #include "platform/host/PosixProcessRunner.h"
 #include "platform/host/SimulatedHost.h"
 #include "platform/host/SystemGlobalDomain.h"
+#include "platform/host/linux/LinuxHost.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
+#include "switches/SystemTools.h"
 
 namespace {
 
@@ -102,6 +107,31 @@ void BM_OpenPanelRealRunnerOneByOne(benchmark::State& state) {
     hosts->real.together = true;
 }
 
+void BM_OpenPanelLinuxHost(benchmark::State& state) {
+    static linuxhost::LinuxHost desktop;
+    Service<SystemHost>::install(&desktop);
+    for (auto _ : state) {
+        openPanel();
+    }
+    Service<SystemHost>::install(&hosts->mac);
+}
+
+// The readings alone, without building the panel's view.
+void BM_ReadSwitchesLinuxHost(benchmark::State& state) {
+    static linuxhost::LinuxHost desktop;
+    Service<SystemHost>::install(&desktop);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SystemTools::shared().readStates());
+    }
+    Service<SystemHost>::install(&hosts->mac);
+}
+
+void BM_OneBareSpawn(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bench::spawnBareShell());
+    }
+}
+
 void BM_BareSpawnFloor(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 0; i < processesPerOpening; ++i) {
@@ -116,6 +146,9 @@ BENCHMARK(BM_OpenPanelRealRunnerOneByOne)
     ->UseRealTime()
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenPanelLinuxHost)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadSwitchesLinuxHost)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OneBareSpawn)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BareSpawnFloor)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
@@ -145,5 +178,9 @@ int main(int argc, char** argv) {
                 reporter.ratio("BM_OpenPanelRealRunner", "BM_BareSpawnFloor"));
     std::printf("median ratio real runner, readings one after another / floor: %.3f\n",
                 reporter.ratio("BM_OpenPanelRealRunnerOneByOne", "BM_BareSpawnFloor"));
+    std::printf("median ratio Linux desktop host / one spawn: %.3f\n",
+                reporter.ratio("BM_OpenPanelLinuxHost", "BM_OneBareSpawn"));
+    std::printf("median ratio Linux desktop host, readings alone / one spawn: %.3f\n",
+                reporter.ratio("BM_ReadSwitchesLinuxHost", "BM_OneBareSpawn"));
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "platform/host/HostChoice.h"
+
 namespace swivlo {
 
 namespace {
@@ -13,6 +15,11 @@ const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")
                                     QStringLiteral("Shows this help and exits."));
 const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                        QStringLiteral("Shows the version and exits."));
+const QCommandLineOption hostOption(
+    QStringLiteral("host"),
+    QStringLiteral("Which host the switches change: macos, linux (this desktop) or simulated "
+                   "(a stand-in macOS host). Also SWIVLO_HOST; chosen by the machine when unset."),
+    QStringLiteral("host"));
 
 // The Qt toolkit reads these itself once the application object exists (-style Fusion,
 // -platform xcb, ...); they are accepted here so they keep working.
@@ -52,6 +59,7 @@ CommandLine::CommandLine(const QStringList& arguments)
                        "Without options, Swivlo starts in the tray, once per session."));
     parser_.addOption(helpOption);
     parser_.addOption(versionOption);
+    parser_.addOption(hostOption);
     acceptToolkitOptions(parser_);
 
     if (!parser_.parse(arguments)) {
@@ -61,6 +69,10 @@ CommandLine::CommandLine(const QStringList& arguments)
         request_ = Request::Invalid;
         error_ =
             QStringLiteral("Unexpected argument '%1'.").arg(parser_.positionalArguments().first());
+    } else if (parser_.isSet(hostOption) && !hostNamed(parser_.value(hostOption))) {
+        request_ = Request::Invalid;
+        error_ = QStringLiteral("Unknown host '%1': use macos, linux or simulated.")
+                     .arg(parser_.value(hostOption));
     } else if (parser_.isSet(helpOption)) {
         request_ = Request::Help;
     } else if (parser_.isSet(versionOption)) {
@@ -75,6 +87,10 @@ QString CommandLine::helpText() const {
            text.section(QLatin1Char('\n'), 1);
 }
 
+QString CommandLine::host() const {
+    return parser_.value(hostOption);
+}
+
 QString CommandLine::versionText() {
     return QStringLiteral("Swivlo %1\n").arg(QStringLiteral(SWIVLO_VERSION));
 }
@@ -87,6 +103,10 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
     const CommandLine commandLine(arguments);
     switch (commandLine.request()) {
         case CommandLine::Request::Start:
+            // The host choice reads the override from the environment; the option wins.
+            if (const QString host = commandLine.host(); !host.isEmpty()) {
+                qputenv("SWIVLO_HOST", host.toUtf8());
+            }
             return std::nullopt;
         case CommandLine::Request::Help:
             write(stdout, commandLine.helpText());

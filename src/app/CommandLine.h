@@ -20,6 +20,8 @@ public:
     Request request() const { return request_; }
     const QString& programName() const { return programName_; }
     QString helpText() const;
+    // The host --host names; empty when not given.
+    QString host() const;
     static QString versionText();
     // One line saying what was wrong, for an invalid command line.
     QString errorText() const { return error_; }

@@ -39,6 +39,8 @@ public:
     virtual ~SystemHost() = default;
 
     virtual Support supports(Capability capability) const = 0;
+    // Whether Swivlo's own full-screen window with a keyboard grab (the screen cleaner) works.
+    virtual Support supportsOwnWindows() const { return {}; }
     // The states of these toggles in one call, so a host can make the readings together;
     // capabilities the host does not support are left out.
     virtual SwitchStates read(const std::vector<Capability>& capabilities) = 0;

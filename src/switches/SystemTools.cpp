@@ -8,7 +8,8 @@ SystemTools& SystemTools::shared() {
 }
 
 Support SystemTools::availability(const Switch& entry) const {
-    return entry.capability ? systemHost().supports(*entry.capability) : Support{};
+    return entry.capability ? systemHost().supports(*entry.capability)
+                            : systemHost().supportsOwnWindows();
 }
 
 SwitchStates SystemTools::readStates() {

@@ -14,7 +14,7 @@ public:
     SystemTools(const SystemTools&) = delete;
     SystemTools& operator=(const SystemTools&) = delete;
 
-    // Whether the host can do the switch; the screen cleaner, the app's own, always can.
+    // Whether the host can do the switch, or lets the screen cleaner, the app's own, work.
     Support availability(const Switch& entry) const;
     // Every toggle's state, read in one call.
     SwitchStates readStates();

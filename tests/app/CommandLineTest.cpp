@@ -39,7 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"UnknownOption", {"--verison"}, Request::Invalid},
                       ParseCase{"UnknownBeforeHelp", {"--bogus", "--help"}, Request::Invalid},
                       ParseCase{"MissingValue", {"-style"}, Request::Invalid},
-                      ParseCase{"StrayArgument", {"settings"}, Request::Invalid}),
+                      ParseCase{"StrayArgument", {"settings"}, Request::Invalid},
+                      ParseCase{"Host", {"--host=linux"}, Request::Start},
+                      ParseCase{"UnknownHost", {"--host", "windows"}, Request::Invalid}),
     [](const auto& info) { return info.param.name; });
 
 struct ProgramRun {

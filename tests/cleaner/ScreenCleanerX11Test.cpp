@@ -101,30 +101,7 @@ public:
     desktop::X11WindowStacking stacking;
 };
 
-// Openbox from Debian managing the session's windows while this lives.
-class WindowManager {
-public:
-    // Returns once openbox runs its start-up command: a window mapped before it has taken
-    // over the existing ones may never be managed.
-    bool start() {
-        const QString ready = marker.filePath(QStringLiteral("ready"));
-        process.start(QStringLiteral("openbox"),
-                      {"--sm-disable", "--startup", QStringLiteral("touch ") + ready});
-        return process.waitForStarted() &&
-               testing::x11::eventually([&] { return QFile::exists(ready); }, waitMs);
-    }
-    ~WindowManager() {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(waitMs)) {
-                process.kill();
-                process.waitForFinished(waitMs);
-            }
-        }
-    }
-    QProcess process;
-    QTemporaryDir marker;
-};
+using testing::x11::WindowManager;
 
 class ScreenCleanerX11Test : public ::testing::Test {
 protected:

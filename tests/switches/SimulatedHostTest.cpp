@@ -204,18 +204,5 @@ TEST(SimulatedHostStatePath, FollowsXdgStateHome) {
     }
 }
 
-TEST(DesktopHostChoice, IsRealOnlyWithAllThreeTools) {
-    static std::set<std::string> present;
-    auto choose = [](std::set<std::string> tools) {
-        present = std::move(tools);
-        return chooseDesktopHost([](const std::string& p) { return present.count(p) > 0; });
-    };
-    EXPECT_EQ(choose({"/bin/zsh", "/usr/bin/defaults", "/usr/bin/osascript"}),
-              DesktopHostKind::Real);
-    EXPECT_EQ(choose({"/bin/zsh", "/usr/bin/defaults"}), DesktopHostKind::Simulated);
-    EXPECT_EQ(choose({"/bin/zsh", "/usr/bin/osascript"}), DesktopHostKind::Simulated);
-    EXPECT_EQ(choose({"/usr/bin/defaults", "/usr/bin/osascript"}), DesktopHostKind::Simulated);
-}
-
 }  // namespace
 }  // namespace swivlo

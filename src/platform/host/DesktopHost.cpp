@@ -2,13 +2,18 @@
 
 #include <unistd.h>
 
-#include "platform/HostPaths.h"
+#include <QDBusConnection>
+#include <QFile>
+
 #include "platform/LogOutput.h"
+#include "platform/host/HostChoice.h"
 #include "platform/host/MacHost.h"
 #include "platform/host/OsascriptRunner.h"
 #include "platform/host/PosixProcessRunner.h"
 #include "platform/host/SimulatedHost.h"
 #include "platform/host/SystemGlobalDomain.h"
+#include "platform/host/linux/LinuxHost.h"
+#include "platform/host/linux/X11Desktop.h"
 
 namespace swivlo {
 
@@ -18,20 +23,51 @@ bool executableExists(const std::string& path) {
     return access(path.c_str(), X_OK) == 0;
 }
 
-}  // namespace
+// The host's appearance as the Linux desktop reports it: the colour scheme's changes.
+class LinuxGlobalDomain : public GlobalDomain {
+public:
+    explicit LinuxGlobalDomain(linuxhost::LinuxHost& host) {
+        host.onAppearanceChanged([this] { notifyAppearanceChanged(); });
+    }
+    std::optional<QVariant> persistentValue(const std::string&) const override {
+        return std::nullopt;
+    }
+};
 
-DesktopHostKind chooseDesktopHost(bool (*isExecutable)(const std::string& path)) {
-    const bool real = isExecutable(HostPaths::shell) && isExecutable(HostPaths::defaults) &&
-                      isExecutable(HostPaths::osascript);
-    return real ? DesktopHostKind::Real : DesktopHostKind::Simulated;
+std::optional<HostKind> overriddenHost() {
+    const QString name = QString::fromLocal8Bit(qgetenv("SWIVLO_HOST"));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    const auto kind = hostNamed(name);
+    if (!kind) {
+        logLine("SWIVLO_HOST=" + name.toStdString() +
+                " is not a host (macos, linux, simulated): choosing by the machine");
+    }
+    return kind;
 }
 
-DesktopHostKind installDesktopHost() {
+HostFacts machineFacts() {
+    HostFacts facts;
+    facts.macPrograms = macProgramsPresent(executableExists);
+    if (!facts.macPrograms) {
+        // Only a bus that is there: connecting without an address would start one.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        facts.sessionBus = (!qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
+                            (!runtime.isEmpty() && QFile::exists(runtime + "/bus"))) &&
+                           QDBusConnection::sessionBus().isConnected();
+        facts.desktopName = !qgetenv("XDG_CURRENT_DESKTOP").isEmpty();
+        facts.ewmhWindowManager = facts.sessionBus && !facts.desktopName &&
+                                  linuxhost::X11Desktop().hasEwmhWindowManager();
+    }
+    return facts;
+}
+
+void installMacHost(bool real) {
     // Installed for the whole process: never released.
     static MacHost mac;
     Service<SystemHost>::install(&mac);
-    const DesktopHostKind kind = chooseDesktopHost(executableExists);
-    if (kind == DesktopHostKind::Real) {
+    if (real) {
         static PosixProcessRunner processes;
         static OsascriptRunner scripts(processes);
         static SystemGlobalDomain global(processes);
@@ -47,7 +83,22 @@ DesktopHostKind installDesktopHost() {
         Service<GlobalDomain>::install(&simulated);
         logLine("Host: the simulated macOS host, state in " + path.toStdString());
     }
-    return kind;
+}
+
+}  // namespace
+
+void installDesktopHost() {
+    const std::optional<HostKind> override = overriddenHost();
+    const HostKind kind = chooseHost(override ? HostFacts{} : machineFacts(), override);
+    if (kind != HostKind::linuxDesktop) {
+        installMacHost(kind == HostKind::macos);
+        return;
+    }
+    static linuxhost::LinuxHost desktop;
+    static LinuxGlobalDomain global(desktop);
+    Service<SystemHost>::install(&desktop);
+    Service<GlobalDomain>::install(&global);
+    logLine(desktop.description());
 }
 
 }  // namespace swivlo

@@ -1,19 +1,12 @@
 #pragma once
 
-#include <string>
-
 namespace swivlo {
 
-enum class DesktopHostKind { Real, Simulated };
-
-// Picks the host once, at start: the real one when /bin/zsh, /usr/bin/defaults and an
-// AppleScript runner (/usr/bin/osascript) exist, the simulated macOS host otherwise (its state
-// in the user's state directory). Installs the macOS host's switches over its process runner,
-// script runner and global domain for the rest of the process, and says which on standard
-// output in one line.
-DesktopHostKind installDesktopHost();
-
-// The rule alone, for any file-existence check; exposed for tests.
-DesktopHostKind chooseDesktopHost(bool (*isExecutable)(const std::string& path));
+// Picks the host once, at start (HostChoice: --host, which main puts in SWIVLO_HOST, and
+// SWIVLO_HOST override the rule), installs it for the rest of the process and says which in
+// one line on standard output: the macOS host over its real programs, the Linux desktop host
+// with the capabilities it found, or the simulated macOS host with its state in the user's
+// state directory.
+void installDesktopHost();
 
 }  // namespace swivlo

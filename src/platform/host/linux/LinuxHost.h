@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/SystemHost.h"
+#include "platform/host/linux/DesktopFacts.h"
+
+namespace swivlo::linuxhost {
+
+class ColorSchemeSetting;
+class DesktopIconsSetting;
+class DockSetting;
+class KeepAwake;
+class X11Desktop;
+
+// The Linux desktop host: the switches change the desktop the user sits at. Each capability is
+// detected once, at start; what the desktop lacks is unavailable with the reason.
+class LinuxHost : public SystemHost {
+public:
+    // Looks at the desktop: schemas, extensions, the session bus, the X server.
+    LinuxHost();
+    ~LinuxHost() override;
+
+    const DesktopFacts& facts() const { return facts_; }
+    // One line: the desktop, what works and why the rest does not.
+    std::string description() const;
+    // Called whenever the desktop's colour scheme changes, here or elsewhere.
+    void onAppearanceChanged(std::function<void()> handler);
+
+    Support supports(Capability capability) const override;
+    Support supportsOwnWindows() const override;
+    SwitchStates read(const std::vector<Capability>& capabilities) override;
+    Change set(Capability capability, bool on) override;
+    void perform(Capability action) override;
+    void release() override;
+
+private:
+    std::unique_ptr<X11Desktop> x11_;
+    std::unique_ptr<ColorSchemeSetting> colorScheme_;
+    std::unique_ptr<DockSetting> dock_;
+    std::unique_ptr<DesktopIconsSetting> desktopIcons_;
+    std::unique_ptr<KeepAwake> keepAwake_;
+    DesktopFacts facts_;
+};
+
+}  // namespace swivlo::linuxhost

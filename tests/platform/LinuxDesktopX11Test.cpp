@@ -1,0 +1,362 @@
+// The Linux desktop host in the running app, against the desktop's real components: dconf on a
+// private session bus with the real schemas, read and written with the gsettings command; a
+// recording idle inhibitor on that bus; the X server's screen saver; openbox's show-desktop.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <csignal>
+
+#include "DesktopSession.h"
+#include "X11App.h"
+
+// X11 headers last: they define macros that clash with Qt names.
+#include <X11/Xlib.h>
+#include <X11/extensions/scrnsaver.h>
+
+namespace swivlo {
+namespace {
+
+using namespace testing::x11;
+
+const QString interface = QStringLiteral("org.gnome.desktop.interface");
+const QString dock = QStringLiteral("org.gnome.shell.extensions.dash-to-dock");
+const QString shell = QStringLiteral("org.gnome.shell");
+
+// Preferences that leave only `panelId`'s row in the panel.
+QByteArray onlyRow(const QString& panelId) {
+    QStringList hidden = {"hide_desktop",     "hide_widgets", "auto_hide_dock", "stage_manager",
+                          "hide_all_windows", "dark_mode",    "keep_awake",     "screen_cleaner"};
+    hidden.removeAll(panelId);
+    return "[General]\nhiddenSwitchIDs=" + hidden.join(',').toUtf8() + "\n";
+}
+
+// Clicks the one row's control while `before` holds, until `after` does: a click that lands
+// while the panel is still being drawn can be missed.
+bool clickUntil(const std::function<bool()>& before, const std::function<bool()>& after,
+                int settleMs = 3000) {
+    return eventually(
+        [&] {
+            if (before()) {
+                SwivloProcess::clickFirstRowControl();
+            }
+            return eventually(after, settleMs);
+        },
+        15000);
+}
+
+struct Key {
+    QString schema;
+    QString key;
+    QString value;
+};
+using Keys = std::vector<Key>;
+
+bool holds(const DesktopSession& session, const Keys& keys) {
+    for (const Key& k : keys) {
+        if (session.get(k.schema, k.key) != k.value) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string show(const DesktopSession& session, const Keys& keys) {
+    std::string text;
+    for (const Key& k : keys) {
+        text += (k.key + "=" + session.get(k.schema, k.key) + " ").toStdString();
+    }
+    return text;
+}
+
+// A switch flipped on and off from the panel, and what the desktop's settings say after each.
+struct SettingsCase {
+    const char* name;
+    const char* panelId;
+    Keys found;  // set before Swivlo starts
+    Keys on;
+    Keys off;
+    friend void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LinuxSettingsSwitch : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(LinuxSettingsSwitch, ChangesTheDesktopsSettingFromThePanel) {
+    const SettingsCase& c = GetParam();
+    SwivloProcess app;
+    DesktopSession session(app);
+    ASSERT_TRUE(session.isValid());
+    for (const Key& k : c.found) {
+        session.set(k.schema, k.key, k.value);
+    }
+    ASSERT_TRUE(holds(session, c.found)) << show(session, c.found);
+    ASSERT_TRUE(app.writePreferences(onlyRow(c.panelId)));
+    const auto icon = app.start();
+    ASSERT_TRUE(icon) << app.process.readAll().toStdString();
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
+
+    EXPECT_TRUE(
+        clickUntil([&] { return !holds(session, c.on); }, [&] { return holds(session, c.on); }))
+        << show(session, c.on);
+    EXPECT_TRUE(
+        clickUntil([&] { return !holds(session, c.off); }, [&] { return holds(session, c.off); }))
+        << show(session, c.off);
+}
+
+const QString ding = QStringLiteral("'ding@rastersoft.com'");
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, LinuxSettingsSwitch,
+    ::testing::Values(
+        SettingsCase{
+            "DarkModeWithUbuntusTheme",
+            "dark_mode",
+            {{interface, "color-scheme", "'default'"}, {interface, "gtk-theme", "'Yaru-blue'"}},
+            {{interface, "color-scheme", "'prefer-dark'"},
+             {interface, "gtk-theme", "'Yaru-blue-dark'"}},
+            {{interface, "color-scheme", "'default'"}, {interface, "gtk-theme", "'Yaru-blue'"}}},
+        SettingsCase{
+            "DarkModeLeavesOtherThemes",
+            "dark_mode",
+            {{interface, "gtk-theme", "'Adwaita'"}},
+            {{interface, "color-scheme", "'prefer-dark'"}, {interface, "gtk-theme", "'Adwaita'"}},
+            {{interface, "color-scheme", "'default'"}, {interface, "gtk-theme", "'Adwaita'"}}},
+        SettingsCase{"AutoHideDockRestoresWhatItFound",
+                     "auto_hide_dock",
+                     {{dock, "dock-fixed", "true"}, {dock, "autohide", "false"}},
+                     {{dock, "dock-fixed", "false"}, {dock, "autohide", "true"}},
+                     {{dock, "dock-fixed", "true"}, {dock, "autohide", "false"}}},
+        SettingsCase{"HideDesktopMovesOnlyItsEntry",
+                     "hide_desktop",
+                     {{shell, "enabled-extensions", "['a@x', " + ding + ", 'b@x']"},
+                      {shell, "disabled-extensions", "['c@x']"}},
+                     {{shell, "enabled-extensions", "['a@x', 'b@x']"},
+                      {shell, "disabled-extensions", "['c@x', " + ding + "]"}},
+                     {{shell, "enabled-extensions", "['a@x', 'b@x', " + ding + "]"},
+                      {shell, "disabled-extensions", "['c@x']"}}}),
+    [](const auto& info) { return info.param.name; });
+
+// Changed by another program while Swivlo runs: the panel shows it at its next opening, so a
+// click turns it back.
+class LinuxSettingChangedElsewhere : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(LinuxSettingChangedElsewhere, ShowsAtTheNextOpening) {
+    const SettingsCase& c = GetParam();
+    SwivloProcess app;
+    DesktopSession session(app);
+    ASSERT_TRUE(session.isValid());
+    for (const Key& k : c.found) {
+        session.set(k.schema, k.key, k.value);
+    }
+    ASSERT_TRUE(app.writePreferences(onlyRow(c.panelId)));
+    const auto icon = app.start();
+    ASSERT_TRUE(icon);
+    for (const Key& k : c.on) {
+        session.set(k.schema, k.key, k.value);
+    }
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
+    EXPECT_TRUE(
+        clickUntil([&] { return !holds(session, c.off); }, [&] { return holds(session, c.off); }))
+        << show(session, c.off);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, LinuxSettingChangedElsewhere,
+    ::testing::Values(SettingsCase{"DarkMode",
+                                   "dark_mode",
+                                   {{interface, "color-scheme", "'default'"}},
+                                   {{interface, "color-scheme", "'prefer-dark'"}},
+                                   {{interface, "color-scheme", "'default'"}}},
+                      SettingsCase{"AutoHideDockFoundHiding",
+                                   "auto_hide_dock",
+                                   {{dock, "dock-fixed", "true"}},
+                                   {{dock, "dock-fixed", "false"}, {dock, "autohide", "true"}},
+                                   {{dock, "dock-fixed", "true"}}},
+                      SettingsCase{"HideDesktop",
+                                   "hide_desktop",
+                                   {{shell, "enabled-extensions", "['a@x', " + ding + "]"}},
+                                   {{shell, "enabled-extensions", "['a@x']"}},
+                                   {{shell, "enabled-extensions", "['a@x', " + ding + "]"}}}),
+    [](const auto& info) { return info.param.name; });
+
+// The mean lightness of what the screen shows in `area`.
+double lightness(QRect area) {
+    const QImage image = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                             .toImage();
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            sum += QColor(image.pixel(x, y)).lightnessF();
+        }
+    }
+    return image.isNull() ? -1 : sum / (image.width() * image.height());
+}
+
+TEST(LinuxDarkMode, RestylesTheOpenPanelWhenChangedElsewhere) {
+    SwivloProcess app;
+    DesktopSession session(app);
+    ASSERT_TRUE(session.isValid());
+    session.set(interface, "color-scheme", "'default'");
+    const auto icon = app.start();
+    ASSERT_TRUE(icon);
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
+    const QRect panel = *shownPanel();
+    const double light = lightness(panel);
+    ASSERT_GT(light, 0.5);
+    session.set(interface, "color-scheme", "'prefer-dark'");
+    EXPECT_TRUE(eventually([&] { return lightness(panel) < 0.5; })) << lightness(panel);
+}
+
+// Reads what a program writes to its standard output, as it comes.
+class Output {
+public:
+    explicit Output(QProcess& process) : process_(process) {}
+    bool shows(const QString& text) {
+        return eventually(
+            [&] {
+                process_.waitForReadyRead(50);
+                seen_ += QString::fromUtf8(process_.readAll());
+                return seen_.contains(text);
+            },
+            10000);
+    }
+    const QString& seen() const { return seen_; }
+
+private:
+    QProcess& process_;
+    QString seen_;
+};
+
+struct InhibitorCase {
+    const char* name;
+    const char* service;
+    int signal;           // how Swivlo ends while holding the inhibitor
+    const char* release;  // what the desktop sees then
+    friend void PrintTo(const InhibitorCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LinuxKeepAwake : public ::testing::TestWithParam<InhibitorCase> {};
+
+TEST_P(LinuxKeepAwake, HoldsTheDesktopsInhibitorWhileOn) {
+    const InhibitorCase& c = GetParam();
+    SwivloProcess app;
+    DesktopSession session(app);
+    ASSERT_TRUE(session.isValid());
+    QProcess recorder;
+    recorder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    session.start(recorder, QStringLiteral("/usr/bin/python3"),
+                  {QStringLiteral(SWIVLO_INHIBITOR_SERVICE), QString::fromLatin1(c.service)});
+    Output desktop(recorder);
+    ASSERT_TRUE(desktop.shows("ready"));
+
+    ASSERT_TRUE(app.writePreferences(onlyRow("keep_awake")));
+    const auto icon = app.start();
+    ASSERT_TRUE(icon);
+    Output log(app.process);
+    EXPECT_TRUE(log.shows(QStringLiteral("Keep Awake (%1)").arg(c.service)))
+        << log.seen().toStdString();
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
+
+    auto step = [&](const char* before, const char* after) {
+        return clickUntil([&] { return !desktop.seen().contains(before); },
+                          [&] { return desktop.shows(after); });
+    };
+    EXPECT_TRUE(step("inhibit 1", "inhibit 1"));
+    EXPECT_TRUE(step("uninhibit 1", "uninhibit 1"));
+    EXPECT_TRUE(step("inhibit 2", "inhibit 2"));
+    ::kill(static_cast<pid_t>(app.process.processId()), c.signal);
+    EXPECT_TRUE(desktop.shows(QStringLiteral("%1 2").arg(c.release)))
+        << desktop.seen().toStdString();
+    recorder.kill();
+    recorder.waitForFinished();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, LinuxKeepAwake,
+    ::testing::Values(
+        InhibitorCase{"GnomeQuits", "org.gnome.SessionManager", SIGTERM, "uninhibit"},
+        InhibitorCase{"GnomeKilled", "org.gnome.SessionManager", SIGKILL, "released"},
+        InhibitorCase{"ScreenSaverQuits", "org.freedesktop.ScreenSaver", SIGTERM, "uninhibit"},
+        InhibitorCase{"ScreenSaverKilled", "org.freedesktop.ScreenSaver", SIGKILL, "released"}),
+    [](const auto& info) { return info.param.name; });
+
+// The X server's screen saver, set to start after one idle second.
+class ScreenSaver {
+public:
+    ScreenSaver() : display_(XOpenDisplay(nullptr)), info_(XScreenSaverAllocInfo()) {
+        XSetScreenSaver(display_, 1, 1, DefaultBlanking, DefaultExposures);
+        XSync(display_, False);
+    }
+    ~ScreenSaver() {
+        XSetScreenSaver(display_, 0, 0, DefaultBlanking, DefaultExposures);
+        XFree(info_);
+        XCloseDisplay(display_);
+    }
+    ScreenSaver(const ScreenSaver&) = delete;
+    ScreenSaver& operator=(const ScreenSaver&) = delete;
+
+    bool active() {
+        XScreenSaverQueryInfo(display_, DefaultRootWindow(display_), info_);
+        return info_->state == ScreenSaverOn;
+    }
+    // Idle well past the timeout and the saver still off.
+    bool suspended() {
+        XScreenSaverQueryInfo(display_, DefaultRootWindow(display_), info_);
+        return info_->idle > 1500 && info_->state == ScreenSaverOff;
+    }
+
+private:
+    Display* display_;
+    XScreenSaverInfo* info_;
+};
+
+TEST(LinuxKeepAwake, SuspendsTheXScreenSaverOnABareSession) {
+    SwivloProcess app;
+    DesktopSession session(app, QString());
+    ASSERT_TRUE(session.isValid());
+    ASSERT_TRUE(app.writePreferences(onlyRow("keep_awake")));
+    const auto icon = app.start();
+    ASSERT_TRUE(icon);
+    Output log(app.process);
+    EXPECT_TRUE(log.shows("Keep Awake (XScreenSaverSuspend)")) << log.seen().toStdString();
+    ScreenSaver saver;
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
+
+    EXPECT_TRUE(
+        clickUntil([&] { return !saver.suspended(); }, [&] { return saver.suspended(); }, 5000));
+    EXPECT_TRUE(clickUntil([&] { return !saver.active(); }, [&] { return saver.active(); }, 5000));
+    EXPECT_TRUE(
+        clickUntil([&] { return !saver.suspended(); }, [&] { return saver.suspended(); }, 5000));
+    // The suspension belongs to Swivlo's X connection: the server lifts it when Swivlo dies.
+    app.process.kill();
+    EXPECT_TRUE(eventually([&] { return saver.active(); }));
+}
+
+TEST(LinuxHideAllWindows, ShowsTheDesktopThroughTheWindowManager) {
+    WindowManager openbox;
+    ASSERT_TRUE(openbox.start());
+    QProcess other;
+    other.start(QStringLiteral("xmessage"), {QStringLiteral("another application")});
+    const auto viewable = [] {
+        return run(QStringLiteral("xwininfo"), {"-name", "xmessage"}).contains("IsViewable");
+    };
+    ASSERT_TRUE(eventually(viewable));
+
+    SwivloProcess app;
+    DesktopSession session(app, QString());
+    ASSERT_TRUE(session.isValid());
+    ASSERT_TRUE(app.writePreferences(onlyRow("hide_all_windows")));
+    const auto icon = app.start();
+    ASSERT_TRUE(icon);
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
+    EXPECT_TRUE(clickUntil(viewable, [&] { return !viewable(); }));
+    EXPECT_TRUE(run(QStringLiteral("xprop"), {"-root", "_NET_SHOWING_DESKTOP"}).contains("= 1"));
+    other.kill();
+    other.waitForFinished();
+}
+
+}  // namespace
+}  // namespace swivlo
