@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "X11App.h"
+#include "X11Stack.h"
 
 // X11 headers last: they define macros (None, Bool, KeyPress...) that clash with Qt names.
 #include <X11/Xlib.h>
@@ -254,6 +255,12 @@ TEST(LifetimeX11Test, PrivateConnectionsGoWhereTheWindowsAre) {
     ASSERT_TRUE(SwivloProcess::clickFirstRowControl());  // Screen Cleaner's Start
     EXPECT_TRUE(eventually([&] { return keyboardGrabbed(windows); }));
     EXPECT_FALSE(keyboardGrabbed(elsewhere.display));
+
+    // The cleaner's watch over the stacking order is on the same display: it rises over a
+    // window another client maps there later.
+    const ForeignWindow later(0, 0, 200, 200, true);
+    ASSERT_TRUE(eventually([&] { return later.isViewable(); }));
+    EXPECT_TRUE(eventually([&] { return topmostWindow() != later.id(); }));
 }
 
 }  // namespace

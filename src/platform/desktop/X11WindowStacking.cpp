@@ -1,7 +1,8 @@
 #include "platform/desktop/X11WindowStacking.h"
 
+#include "platform/desktop/X11Connection.h"
+
 #include <QAbstractEventDispatcher>
-#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -57,10 +58,10 @@ X11WindowStacking::~X11WindowStacking() {
 
 void X11WindowStacking::keepOnTop(NativeWindow window, std::function<void()> onLost) {
     close();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || window == 0) {
+    if (window == 0) {
         return;
     }
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openPrivateConnection();
     if (!display) {
         return;
     }

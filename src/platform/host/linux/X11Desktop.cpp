@@ -1,6 +1,6 @@
 #include "platform/host/linux/X11Desktop.h"
 
-#include <fcntl.h>
+#include "platform/desktop/X11Connection.h"
 
 #include <vector>
 
@@ -36,11 +36,7 @@ std::vector<unsigned long> rootList(Display* display, const char* property, Atom
 
 }  // namespace
 
-X11Desktop::X11Desktop() : display_(XOpenDisplay(nullptr)) {
-    if (display_) {
-        fcntl(ConnectionNumber(display_), F_SETFD, FD_CLOEXEC);
-    }
-}
+X11Desktop::X11Desktop() : display_(desktop::openPrivateConnection()) {}
 
 X11Desktop::~X11Desktop() {
     if (display_) {

@@ -20,6 +20,7 @@ public:
     ForeignWindow(const ForeignWindow&) = delete;
     ForeignWindow& operator=(const ForeignWindow&) = delete;
     bool isViewable() const;
+    unsigned long id() const { return window_; }
 
 private:
     void* display_ = nullptr;
