@@ -48,9 +48,14 @@ QByteArray ControlCommands::handle(const QByteArray& line) {
         case Command::toggle:
         case Command::on:
         case Command::off:
-            return setSwitch(*request);
-        case Command::scene:
-            return setScene(*request);
+        case Command::scene: {
+            const QByteArray reply =
+                request->command == Command::scene ? setScene(*request) : setSwitch(*request);
+            if (openers_.switchesChanged) {
+                openers_.switchesChanged();
+            }
+            return reply;
+        }
         case Command::openPanel:
             if (!openers_.openPanel || !openers_.openPanel()) {
                 return control::failure(QStringLiteral("there is no tray icon to open it from"));

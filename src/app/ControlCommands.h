@@ -22,6 +22,8 @@ public:
         std::function<bool()> openPanel;
         std::function<void()> showSettings;
         std::function<void()> startScreenCleaner;
+        // After a switch or scene command: an open panel shows what it changed.
+        std::function<void()> switchesChanged;
     };
 
     ControlCommands(SceneManager& scenes, Openers openers);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPointer>
 #include <memory>
 
 #include "app/AppDelegate.h"
@@ -29,9 +30,14 @@ swivlo::StatusContent::Openers appWindows() {
             [] { swivlo::SettingsWindowController::shared().showSettings(); }};
 }
 
+// The content of the panel last built: the popover keeps it until the next opening.
+QPointer<swivlo::StatusContentView> panelContent;
+
 std::unique_ptr<swivlo::PanelController> makePanelContent() {
-    return std::make_unique<swivlo::desktop::WidgetPanelController>(
-        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared(), appWindows()));
+    auto view =
+        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared(), appWindows());
+    panelContent = view.get();
+    return std::make_unique<swivlo::desktop::WidgetPanelController>(std::move(view));
 }
 
 // "Keep Awake for" a time, when the host can keep awake.
@@ -114,7 +120,13 @@ int main(int argc, char** argv) {
              }
              return true;
          },
-         appWindows().showSettings, appWindows().startScreenCleaner});
+         appWindows().showSettings, appWindows().startScreenCleaner,
+         [&delegate] {
+             // A closed panel reads the host afresh when it next opens.
+             if (panelContent && delegate.popover()->isShown()) {
+                 panelContent->content().loadSwitchStates();
+             }
+         }});
     swivlo::desktop::ControlServer control(
         [&commands](const swivlo::desktop::ControlServer::Received& received) {
             return received.refusal.isEmpty() ? commands.handle(received.line)

@@ -34,8 +34,10 @@ protected:
     testing::SimulatedHostFixture host;
     SceneManager scenes;
     int opened = 0;
-    ControlCommands commands{scenes,
-                             {[this] { return ++opened > 0; }, [this] { ++opened; }, nullptr}};
+    int told = 0;
+    ControlCommands commands{
+        scenes,
+        {[this] { return ++opened > 0; }, [this] { ++opened; }, nullptr, [this] { ++told; }}};
 };
 
 TEST_P(ControlCommandsTest, AnswersAndChangesOnlyWhatWasAsked) {
@@ -64,6 +66,7 @@ TEST_P(ControlCommandsTest, AnswersAndChangesOnlyWhatWasAsked) {
     const bool malformed = !c.ok && words.startsWith("request refused");
     EXPECT_EQ(!host.log.lines.empty() && host.log.lines.front().rfind("❌ Command line", 0) == 0,
               malformed);
+    EXPECT_EQ(told, malformed ? 0 : 1) << "an open panel is told after a switch or scene command";
 }
 
 void withoutPermission(testing::SimulatedHostFixture& host) {
