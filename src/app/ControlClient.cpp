@@ -3,19 +3,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <algorithm>
 
 #include "app/CommandLine.h"
+#include "platform/desktop/ControlServer.h"
 
 namespace swivlo {
 
 namespace {
-
-constexpr int connectTimeoutMs = 2000;
-// A scene or a restarting Dock may keep the running Swivlo busy for a while.
-constexpr int replyTimeoutMs = 30000;
-constexpr qsizetype maxReplyBytes = 1 << 20;
 
 QString padded(const QString& text, qsizetype width) {
     return text.leftJustified(width + 2);
@@ -69,22 +64,15 @@ int askRunningSwivlo(const control::Request& request, bool json, const QString& 
         writeText(stderr, QStringLiteral("%1: %2\n").arg(programName, error));
         return code;
     };
-    QLocalSocket socket;
-    socket.connectToServer(control::socketPath());
-    if (!socket.waitForConnected(connectTimeoutMs)) {
+    using Outcome = desktop::ControlExchange::Outcome;
+    const auto exchange =
+        desktop::askControlServer(control::socketPath(), control::encode(request));
+    if (exchange.outcome == Outcome::noServer) {
         return fail(QStringLiteral("Swivlo is not running."), CommandLine::notRunningExitCode);
     }
-    socket.write(control::encode(request) + '\n');
-    QByteArray received;
-    while (!received.contains('\n') && received.size() <= maxReplyBytes) {
-        if (!socket.bytesAvailable() && !socket.waitForReadyRead(replyTimeoutMs)) {
-            break;
-        }
-        received += socket.readAll();
-    }
-    const QJsonDocument document = QJsonDocument::fromJson(received.left(received.indexOf('\n')));
+    const QJsonDocument document = QJsonDocument::fromJson(exchange.reply);
     const QJsonObject reply = document.object();
-    if (!received.contains('\n') || !document.isObject() ||
+    if (exchange.outcome != Outcome::answered || !document.isObject() ||
         reply.value("v") != QJsonValue(control::version)) {
         return fail(QStringLiteral("the running Swivlo gave no answer it could read."),
                     CommandLine::notRunningExitCode);

@@ -10,6 +10,11 @@
 namespace swivlo::desktop {
 
 namespace {
+constexpr int connectTimeoutMs = 2000;
+// A scene or a restarting Dock may keep the running Swivlo busy for a while.
+constexpr int replyTimeoutMs = 30000;
+constexpr qsizetype maxReplyBytes = 1 << 20;
+
 // Marks a socket whose request has been answered, so late data and the timeout leave it alone.
 constexpr char answeredProperty[] = "swivloAnswered";
 }  // namespace
@@ -78,6 +83,27 @@ void ControlServer::answer(QLocalSocket* socket, const Received& received) {
     socket->write(reply);
     // Closes once the reply is written; the peer's own close ends it sooner.
     socket->disconnectFromServer();
+}
+
+ControlExchange askControlServer(const QString& path, const QByteArray& request) {
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    if (!socket.waitForConnected(connectTimeoutMs)) {
+        return {};
+    }
+    socket.write(request + '\n');
+    QByteArray received;
+    while (!received.contains('\n') && received.size() <= maxReplyBytes) {
+        if (!socket.bytesAvailable() && !socket.waitForReadyRead(replyTimeoutMs)) {
+            break;
+        }
+        received += socket.readAll();
+    }
+    const auto end = received.indexOf('\n');
+    if (end < 0) {
+        return {ControlExchange::Outcome::noAnswer, {}};
+    }
+    return {ControlExchange::Outcome::answered, received.left(end)};
 }
 
 }  // namespace swivlo::desktop

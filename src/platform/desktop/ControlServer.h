@@ -48,4 +48,12 @@ private:
     int open_ = 0;
 };
 
+// The other end: sends one request line to the server at `path` and waits for its reply line.
+struct ControlExchange {
+    enum class Outcome { answered, noServer, noAnswer };
+    Outcome outcome = Outcome::noServer;
+    QByteArray reply;  // without its line feed
+};
+ControlExchange askControlServer(const QString& path, const QByteArray& request);
+
 }  // namespace swivlo::desktop
