@@ -21,10 +21,11 @@ bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_
 }
 
 AppDelegate::AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings,
-                         QObject* parent)
+                         std::vector<StatusMenuItem> moreMenuItems, QObject* parent)
     : QObject(parent),
       makeContent_(std::move(makeContent)),
-      openSettings_(std::move(openSettings)) {}
+      openSettings_(std::move(openSettings)),
+      moreMenuItems_(std::move(moreMenuItems)) {}
 
 AppDelegate::~AppDelegate() {
     // Observers of the process-wide centre must not outlive the object they call.
@@ -95,11 +96,11 @@ std::vector<StatusMenuItem> AppDelegate::statusMenu() {
     auto text = [](const char* key) {
         return QCoreApplication::translate("Swivlo", key).toStdString();
     };
-    return {
-        {text("Settings…"), openSettings_, {}},
-        // Quitting here is quitting from the panel's footer: the application ends.
-        {text("Quit"), [] { application().terminate(); }, {}},
-    };
+    std::vector<StatusMenuItem> items{{text("Settings…"), openSettings_, {}}};
+    items.insert(items.end(), moreMenuItems_.begin(), moreMenuItems_.end());
+    // Quitting here is quitting from the panel's footer: the application ends.
+    items.push_back({text("Quit"), [] { application().terminate(); }, {}});
+    return items;
 }
 
 std::unique_ptr<PanelController> AppDelegate::makePanelController() {

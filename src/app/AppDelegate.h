@@ -29,8 +29,9 @@ public:
     static constexpr EventMask outsideClickMask =
         eventMask(EventType::LeftMouseDown) | eventMask(EventType::RightMouseDown);
 
+    // `moreMenuItems` go between "Settings…" and "Quit" in the item's menu.
     explicit AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings = {},
-                         QObject* parent = nullptr);
+                         std::vector<StatusMenuItem> moreMenuItems = {}, QObject* parent = nullptr);
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();
@@ -54,7 +55,7 @@ public:
     bool hasHotkeyMonitor() const { return hotkeyEventMonitor_.has_value(); }
 
 private:
-    // The item's menu: "Settings…" and "Quit".
+    // The item's menu: "Settings…", the shell's other items, and "Quit".
     std::vector<StatusMenuItem> statusMenu();
     void closePopover();
     void handleOutsideClick();
@@ -67,6 +68,7 @@ private:
 
     PanelContentFactory makeContent_;
     SettingsOpener openSettings_;
+    std::vector<StatusMenuItem> moreMenuItems_;
     std::vector<NotificationCenter::Token> notificationObservers_;
 };
 

@@ -1,15 +1,17 @@
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cstdio>
 
+#include "app/ControlClient.h"
 #include "platform/host/HostChoice.h"
+#include "switches/KeepAwakeTimer.h"
 
 namespace swivlo {
 
 namespace {
-
-constexpr int usageErrorExitCode = 2;
 
 const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
                                     QStringLiteral("Shows this help and exits."));
@@ -20,6 +22,49 @@ const QCommandLineOption hostOption(
     QStringLiteral("Which host the switches change: macos, linux (this desktop) or simulated "
                    "(a stand-in macOS host). Also SWIVLO_HOST; chosen by the machine when unset."),
     QStringLiteral("host"));
+
+// Carried out by the running Swivlo.
+const QCommandLineOption listOption(
+    QStringLiteral("list"),
+    QStringLiteral("Lists every switch (id, title, state, available or why not) and the scenes."));
+const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                    QStringLiteral("With --list: the list as JSON, for scripts."));
+const QCommandLineOption toggleOption(QStringLiteral("toggle"),
+                                      QStringLiteral("Turns a switch on if it is off, and off "
+                                                     "if it is on; runs an action."),
+                                      QStringLiteral("id"));
+const QCommandLineOption onOption(QStringLiteral("on"),
+                                  QStringLiteral("Turns a switch on; runs an action."),
+                                  QStringLiteral("id"));
+const QCommandLineOption offOption(
+    QStringLiteral("off"),
+    QStringLiteral("Turns a switch off. After --scene, without an id: turns the scene off."),
+    QStringLiteral("id"));
+const QCommandLineOption forOption(
+    QStringLiteral("for"),
+    QStringLiteral("With --on keep_awake: keeps awake for this long, then turns it off "
+                   "(30s, 90m, 2h; at most 24h). Turning it on or off by hand ends the timer."),
+    QStringLiteral("time"));
+const QCommandLineOption sceneOption(QStringLiteral("scene"),
+                                     QStringLiteral("Turns a scene on, by its name or id."),
+                                     QStringLiteral("name-or-id"));
+const QCommandLineOption openPanelOption(QStringLiteral("open-panel"),
+                                         QStringLiteral("Opens the panel under the tray icon."));
+const QCommandLineOption settingsOption(QStringLiteral("settings"),
+                                        QStringLiteral("Opens the settings window."));
+
+// An --off with no id after it belongs to --scene; given an empty value here, the parser does
+// not take the next option for its id.
+QStringList withBareOff(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const bool off =
+            arguments[i] == QStringLiteral("--off") || arguments[i] == QStringLiteral("-off");
+        if (off && (i + 1 == arguments.size() || arguments[i + 1].startsWith(u'-'))) {
+            arguments[i] = QStringLiteral("--off=");
+        }
+    }
+    return arguments;
+}
 
 // The Qt toolkit reads these itself once the application object exists (-style Fusion,
 // -platform xcb, ...); they are accepted here so they keep working.
@@ -41,12 +86,6 @@ void acceptToolkitOptions(QCommandLineParser& parser) {
     }
 }
 
-void write(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 }  // namespace
 
 CommandLine::CommandLine(const QStringList& arguments)
@@ -56,13 +95,22 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.setApplicationDescription(
         QStringLiteral("Quick system toggles from the tray.\n"
-                       "Without options, Swivlo starts in the tray, once per session."));
+                       "Without options, Swivlo starts in the tray, once per session.\n"
+                       "The other options control the Swivlo that is running: ids as --list "
+                       "shows them.\n"
+                       "Exit codes: 0 done, 1 refused or failed (nothing changed), 2 wrong "
+                       "options, 3 Swivlo is not running."));
     parser_.addOption(helpOption);
     parser_.addOption(versionOption);
     parser_.addOption(hostOption);
+    for (const QCommandLineOption* option :
+         {&listOption, &jsonOption, &toggleOption, &onOption, &offOption, &forOption, &sceneOption,
+          &openPanelOption, &settingsOption}) {
+        parser_.addOption(*option);
+    }
     acceptToolkitOptions(parser_);
 
-    if (!parser_.parse(arguments)) {
+    if (!parser_.parse(withBareOff(arguments))) {
         request_ = Request::Invalid;
         error_ = parser_.errorText();
     } else if (!parser_.positionalArguments().isEmpty()) {
@@ -77,7 +125,93 @@ CommandLine::CommandLine(const QStringList& arguments)
         request_ = Request::Help;
     } else if (parser_.isSet(versionOption)) {
         request_ = Request::Version;
+    } else {
+        readControlOptions();
     }
+}
+
+void CommandLine::readControlOptions() {
+    using control::Command;
+    const bool sceneOff = parser_.isSet(offOption) && parser_.value(offOption).isEmpty();
+    struct Choice {
+        const QCommandLineOption& option;
+        Command command;
+    };
+    const Choice choices[] = {
+        {listOption, Command::list},
+        {toggleOption, Command::toggle},
+        {onOption, Command::on},
+        {offOption, Command::off},
+        {sceneOption, Command::scene},
+        {openPanelOption, Command::openPanel},
+        {settingsOption, Command::settings},
+    };
+    int chosen = 0;
+    for (const Choice& choice : choices) {
+        if (parser_.isSet(choice.option) && !(choice.command == Command::off && sceneOff)) {
+            ++chosen;
+            control_.command = choice.command;
+            if (!choice.option.valueName().isEmpty()) {
+                control_.target = parser_.value(choice.option);
+            }
+        }
+    }
+    auto invalid = [this](const QString& error) {
+        request_ = Request::Invalid;
+        error_ = error;
+    };
+    if (chosen == 0) {
+        if (sceneOff) {
+            invalid(QStringLiteral("--off needs a switch id, or goes after --scene."));
+        } else if (parser_.isSet(jsonOption) || parser_.isSet(forOption)) {
+            invalid(QStringLiteral("--%1 goes with another option.")
+                        .arg(parser_.isSet(jsonOption) ? "json" : "for"));
+        }
+        return;
+    }
+    if (chosen > 1) {
+        return invalid(
+            QStringLiteral("One command at a time: --list, --toggle, --on, --off, "
+                           "--scene, --open-panel or --settings."));
+    }
+    if (sceneOff && control_.command != Command::scene) {
+        return invalid(QStringLiteral("--off needs a switch id, or goes after --scene."));
+    }
+    if (parser_.isSet(jsonOption) && control_.command != Command::list) {
+        return invalid(QStringLiteral("--json goes with --list."));
+    }
+    if (parser_.isSet(forOption)) {
+        if (control_.command != Command::on) {
+            return invalid(QStringLiteral("--for goes with --on."));
+        }
+        control_.forSeconds = parseDuration(parser_.value(forOption));
+        if (!control_.forSeconds) {
+            return invalid(QStringLiteral("'%1' is not a time: a whole number of seconds, "
+                                          "minutes or hours up to 24h, as 30s, 90m or 2h.")
+                               .arg(parser_.value(forOption)));
+        }
+    }
+    if (control_.target.trimmed().isEmpty() && control_.command != Command::list &&
+        control_.command != Command::openPanel && control_.command != Command::settings) {
+        return invalid(QStringLiteral("An empty id or scene name."));
+    }
+    control_.off = sceneOff;
+    json_ = parser_.isSet(jsonOption);
+    request_ = Request::Control;
+}
+
+std::optional<double> CommandLine::parseDuration(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,6})([smh])$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const double unit = match.captured(2) == u"h" ? 3600 : match.captured(2) == u"m" ? 60 : 1;
+    const double seconds = match.captured(1).toDouble() * unit;
+    if (seconds <= 0 || seconds > KeepAwakeTimer::longestSeconds) {
+        return std::nullopt;
+    }
+    return seconds;
 }
 
 QString CommandLine::helpText() const {
@@ -109,15 +243,21 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
             }
             return std::nullopt;
         case CommandLine::Request::Help:
-            write(stdout, commandLine.helpText());
+            writeText(stdout, commandLine.helpText());
             return 0;
         case CommandLine::Request::Version:
-            write(stdout, CommandLine::versionText());
+            writeText(stdout, CommandLine::versionText());
             return 0;
+        case CommandLine::Request::Control: {
+            // For the socket's event handling; it needs no display.
+            QCoreApplication application(argc, argv);
+            return askRunningSwivlo(commandLine.controlRequest(), commandLine.json(),
+                                    commandLine.programName());
+        }
         case CommandLine::Request::Invalid:
-            write(stderr, QStringLiteral("%1: %2 Try '%1 --help'.\n")
-                              .arg(commandLine.programName(), commandLine.errorText()));
-            return usageErrorExitCode;
+            writeText(stderr, QStringLiteral("%1: %2 Try '%1 --help'.\n")
+                                  .arg(commandLine.programName(), commandLine.errorText()));
+            return CommandLine::usageExitCode;
     }
     return std::nullopt;
 }

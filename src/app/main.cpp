@@ -1,13 +1,16 @@
 #include <QApplication>
+#include <QPointer>
 #include <memory>
 
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/ControlCommands.h"
 #include "app/HostAppearance.h"
 #include "cleaner/ScreenCleanerWindow.h"
 #include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
+#include "platform/desktop/ControlServer.h"
 #include "platform/desktop/DesktopPlatform.h"
 #include "platform/desktop/PanelPopover.h"
 #include "platform/desktop/SingleInstanceLock.h"
@@ -16,6 +19,7 @@
 #include "settings/LaunchAtLogin.h"
 #include "settings/SettingsWindowController.h"
 #include "settings/Translations.h"
+#include "switches/KeepAwakeTimer.h"
 #include "switches/SystemTools.h"
 
 namespace {
@@ -26,9 +30,38 @@ swivlo::StatusContent::Openers appWindows() {
             [] { swivlo::SettingsWindowController::shared().showSettings(); }};
 }
 
+// The content of the panel last built: the popover keeps it until the next opening.
+QPointer<swivlo::StatusContentView> panelContent;
+
 std::unique_ptr<swivlo::PanelController> makePanelContent() {
-    return std::make_unique<swivlo::desktop::WidgetPanelController>(
-        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared(), appWindows()));
+    auto view =
+        std::make_unique<swivlo::StatusContentView>(swivlo::SceneManager::shared(), appWindows());
+    panelContent = view.get();
+    return std::make_unique<swivlo::desktop::WidgetPanelController>(std::move(view));
+}
+
+// "Keep Awake for" a time, when the host can keep awake.
+std::vector<swivlo::StatusMenuItem> keepAwakeMenu() {
+    using swivlo::Capability;
+    const swivlo::Switch* keepAwake = swivlo::SwitchCatalogue::byCapability(Capability::keepAwake);
+    if (!keepAwake || !swivlo::SystemTools::shared().availability(*keepAwake).available) {
+        return {};
+    }
+    auto text = [](const char* key) {
+        return QCoreApplication::translate("Swivlo", key).toStdString();
+    };
+    swivlo::StatusMenuItem timed{text("Keep Awake for"), {}, {}};
+    const std::pair<const char*, double> durations[] = {{"30 minutes", 30 * 60},
+                                                        {"1 hour", 60 * 60},
+                                                        {"2 hours", 2 * 60 * 60},
+                                                        {"5 hours", 5 * 60 * 60}};
+    for (const auto& [title, seconds] : durations) {
+        timed.submenu.push_back(
+            {text(title),
+             [seconds] { swivlo::KeepAwakeTimer::shared().keepAwakeFor(seconds); },
+             {}});
+    }
+    return {timed};
 }
 
 }  // namespace
@@ -67,12 +100,41 @@ int main(int argc, char** argv) {
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
-    swivlo::AppDelegate delegate(makePanelContent, appWindows().showSettings);
+    swivlo::AppDelegate delegate(makePanelContent, appWindows().showSettings, keepAwakeMenu());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         delegate.applicationWillTerminate();
         // Keep Awake must not outlive the app that could turn it off.
         swivlo::SystemTools::shared().applicationWillTerminate();
     });
     delegate.applicationDidFinishLaunching();
+
+    // The command line reaches this Swivlo through the same actions as the panel and the menu.
+    swivlo::ControlCommands commands(
+        swivlo::SceneManager::shared(),
+        {[&delegate] {
+             if (!delegate.statusItem() || !delegate.statusItem()->hasButton()) {
+                 return false;
+             }
+             if (!delegate.popover()->isShown()) {
+                 delegate.showPopover();
+             }
+             return true;
+         },
+         appWindows().showSettings, appWindows().startScreenCleaner,
+         [&delegate] {
+             // A closed panel reads the host afresh when it next opens.
+             if (panelContent && delegate.popover()->isShown()) {
+                 panelContent->content().loadSwitchStates();
+             }
+         }});
+    swivlo::desktop::ControlServer control(
+        [&commands](const swivlo::desktop::ControlServer::Received& received) {
+            return received.refusal.isEmpty() ? commands.handle(received.line)
+                                              : commands.refuse(received.refusal);
+        });
+    if (!control.listen(swivlo::control::socketPath())) {
+        swivlo::logLine("⚠️ The command line cannot reach this Swivlo: " +
+                        control.errorString().toStdString());
+    }
     return QApplication::exec();
 }

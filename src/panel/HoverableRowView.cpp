@@ -23,6 +23,7 @@ constexpr int kHorizontalPadding = 10;
 constexpr int kVerticalPadding = 6;
 constexpr int kSpacing = 10;
 constexpr qreal kTitleSize = 13;
+constexpr qreal kCaptionSize = 11;
 constexpr qreal kSymbolSize = 13;
 
 }  // namespace
@@ -93,6 +94,7 @@ HoverableRowView::HoverableRowView(Row row, QWidget* parent)
     setMinimumHeight(kBadgeSize + 2 * kVerticalPadding);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(&Appearance::shared(), &Appearance::changed, surface_, qOverload<>(&QWidget::update));
+    refresh();
 }
 
 bool HoverableRowView::eventFilter(QObject* watched, QEvent* event) {
@@ -120,6 +122,13 @@ void HoverableRowView::refresh() {
     if (toggle && toggle->get) {
         const QScopedValueRollback guard(refreshing_, true);
         control_->setChecked(toggle->get());
+    }
+    const QString caption = row_.caption ? row_.caption() : QString();
+    if (caption != caption_) {
+        caption_ = caption;
+        // Heard by a screen reader as the switch's description.
+        control_->setAccessibleDescription(caption_);
+        surface_->update();
     }
 }
 
@@ -154,8 +163,22 @@ void HoverableRowView::paintSurface(QPainter& painter, const QRect& area) const 
     const qreal titleLeft = badge.right() + kSpacing;
     const qreal titleRight =
         control_ ? control_->geometry().left() - kSpacing : area.right() - kHorizontalPadding;
-    const QRectF titleBox(titleLeft, area.top(), std::max(0.0, titleRight - titleLeft),
-                          area.height());
+    const qreal width = std::max(0.0, titleRight - titleLeft);
+    QRectF titleBox(titleLeft, area.top(), width, area.height());
+    if (!caption_.isEmpty()) {
+        // Title and caption share the row's middle, one above the other.
+        const QFont captionFont = Appearance::font(kCaptionSize);
+        const qreal titleHeight = QFontMetricsF(font).height();
+        const qreal captionHeight = QFontMetricsF(captionFont).height();
+        const qreal top = area.top() + (area.height() - titleHeight - captionHeight) / 2;
+        titleBox = QRectF(titleLeft, top, width, titleHeight);
+        const QRectF captionBox(titleLeft, top + titleHeight, width, captionHeight);
+        painter.setFont(captionFont);
+        painter.setPen(colors.secondaryLabel);
+        painter.drawText(
+            captionBox, Qt::AlignLeft | Qt::AlignVCenter,
+            QFontMetrics(captionFont).elidedText(caption_, Qt::ElideRight, qFloor(width)));
+    }
     painter.setFont(font);
     painter.setPen(colors.label);
     painter.drawText(

@@ -10,9 +10,10 @@ namespace swivlo {
 
 class AnimatedValue;
 
-// One panel row: a tinted symbol badge, the title, and the row's switch or capsule button. A
-// faint rounded highlight fades in while the pointer is over the row. The row holds no state
-// of its own: the switch shows what the row's getter says, also after the setter ran.
+// One panel row: a tinted symbol badge, the title (with a caption under it when the row has
+// one), and the row's switch or capsule button. A faint rounded highlight fades in while the
+// pointer is over the row. The row holds no state of its own: the switch shows what the row's
+// getter says, also after the setter ran.
 class HoverableRowView : public QWidget {
     Q_OBJECT
 public:
@@ -26,7 +27,8 @@ public:
     // The padded area that lights up; pointer enter and leave are tracked over it.
     QWidget* hoverArea() const { return surface_; }
 
-    // Reads the toggle's getter again, e.g. after the owner re-read the host's state.
+    // Reads the toggle's getter and the caption again, e.g. after the owner re-read the host's
+    // state.
     void refresh();
 
     // How the control last took the focus, so a rebuilt row can take it back the same way.
@@ -46,6 +48,7 @@ private:
 
     Row row_;
     QString title_;
+    QString caption_;
     QWidget* surface_;
     QAbstractButton* control_ = nullptr;
     AnimatedValue* highlight_ = nullptr;

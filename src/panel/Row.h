@@ -41,6 +41,9 @@ struct Row {
     QString systemImage;
     QColor tint;
     RowControl control;
+    // A line under the title (already localised), read again at every refresh; empty or unset
+    // for none.
+    std::function<QString()> caption = {};
 };
 
 }  // namespace swivlo

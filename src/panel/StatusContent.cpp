@@ -8,6 +8,7 @@
 #include "platform/Preferences.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
+#include "switches/KeepAwakeTimer.h"
 #include "switches/PanelItems.h"
 #include "switches/SystemTools.h"
 #include "ui/Appearance.h"
@@ -31,6 +32,19 @@ StatusContent::StatusContent(SceneManager& sceneManager, Openers openers, QObjec
             emit changed();
         });
     connect(&sceneManager_, &SceneManager::scenesChanged, this, &StatusContent::changed);
+    // A timed Keep Awake runs on while the panel is open: its time left moves, and at the end
+    // it turns off without anyone touching the switch.
+    auto& timer = KeepAwakeTimer::shared();
+    connect(&timer, &KeepAwakeTimer::changed, this, [this] {
+        if (KeepAwakeTimer::shared().remaining()) {
+            states_[Capability::keepAwake] = true;
+        }
+        emit changed();
+    });
+    connect(&timer, &KeepAwakeTimer::expired, this, [this] {
+        states_[Capability::keepAwake] = false;
+        emit changed();
+    });
     // Read now, though used only after an action, so a stored value the panel cannot use is
     // reported when the panel is first built at start.
     autoClosePanel();
@@ -61,6 +75,7 @@ Row StatusContent::switchRow(const Switch& entry) {
     row.title = text(entry.title);
     row.systemImage = text(entry.symbol);
     row.tint = Appearance::shared().namedColor(text(entry.tint));
+    row.caption = [&entry] { return SystemTools::shared().caption(entry); };
     if (entry.kind == Switch::Kind::toggle) {
         row.control = RowControl::toggle([this, &entry] { return isOn(*entry.capability); },
                                          [this, &entry](bool on) { setSwitch(entry, on); });

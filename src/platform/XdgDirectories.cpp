@@ -1,6 +1,7 @@
 #include "platform/XdgDirectories.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace swivlo {
 
@@ -22,6 +23,17 @@ QString xdgConfigHome() {
 
 QString xdgStateHome() {
     return baseDirectory("XDG_STATE_HOME", QStringLiteral("/.local/state"));
+}
+
+QString xdgRuntimeDir() {
+    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (dir.isEmpty()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    }
+    if (dir.isEmpty()) {
+        dir = QDir::tempPath();
+    }
+    return dir;
 }
 
 }  // namespace swivlo

@@ -8,5 +8,9 @@ namespace swivlo {
 // rules say, and the home default is used instead.
 QString xdgConfigHome();  // $XDG_CONFIG_HOME, else ~/.config
 QString xdgStateHome();   // $XDG_STATE_HOME, else ~/.local/state
+// $XDG_RUNTIME_DIR as the session gives it, else Qt's private runtime folder, else the temporary
+// folder: a runtime folder that cannot be used is reported by whoever uses it, not silently
+// traded for another one where a second Swivlo would not look.
+QString xdgRuntimeDir();
 
 }  // namespace swivlo

@@ -53,6 +53,15 @@ const Switch* byPanelId(std::string_view id) {
     return nullptr;
 }
 
+const Switch* byCapability(Capability capability) {
+    for (const Switch& entry : all()) {
+        if (entry.capability == capability) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace SwitchCatalogue
 
 }  // namespace swivlo

@@ -37,6 +37,8 @@ namespace SwitchCatalogue {
 const std::vector<Switch>& all();
 // The switch with this panel id, or null.
 const Switch* byPanelId(std::string_view id);
+// The switch the host does with this capability, or null.
+const Switch* byCapability(Capability capability);
 
 }  // namespace SwitchCatalogue
 

@@ -1,5 +1,7 @@
 #include "switches/SystemTools.h"
 
+#include "switches/KeepAwakeTimer.h"
+
 namespace swivlo {
 
 SystemTools& SystemTools::shared() {
@@ -23,7 +25,17 @@ SwitchStates SystemTools::readStates() {
 }
 
 Change SystemTools::setSwitch(const Switch& entry, bool on) {
+    // A change by hand overrides a timed Keep Awake; the timer's own end comes through here too.
+    if (entry.capability == Capability::keepAwake) {
+        KeepAwakeTimer::shared().cancel();
+    }
     return entry.capability ? systemHost().set(*entry.capability, on) : Change::done;
+}
+
+QString SystemTools::caption(const Switch& entry) const {
+    const auto left = KeepAwakeTimer::shared().remaining();
+    return entry.capability == Capability::keepAwake && left ? KeepAwakeTimer::remainingText(*left)
+                                                             : QString();
 }
 
 void SystemTools::runAction(const Switch& entry) {

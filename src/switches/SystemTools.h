@@ -19,6 +19,9 @@ public:
     // Every toggle's state, read in one call.
     SwitchStates readStates();
     Change setSwitch(const Switch& entry, bool on);
+    // What the panel shows under the switch's title: the time left of a timed Keep Awake;
+    // empty for the others.
+    QString caption(const Switch& entry) const;
     // A one-shot action the host does.
     void runAction(const Switch& entry);
 

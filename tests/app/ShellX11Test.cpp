@@ -10,20 +10,6 @@ namespace {
 
 using namespace swivlo::testing::x11;
 
-// A viewable top-level window of the app with this title.
-bool windowShown(const QString& title) {
-    const QString tree = run(QStringLiteral("xwininfo"), {"-root", "-tree"});
-    const QRegularExpression line(QStringLiteral(R"((0x[0-9a-f]+) "%1": \("swivlo" "Swivlo"\))")
-                                      .arg(QRegularExpression::escape(title)));
-    for (auto it = line.globalMatch(tree); it.hasNext();) {
-        if (run(QStringLiteral("xwininfo"), {"-id", it.next().captured(1)})
-                .contains(QStringLiteral("IsViewable"))) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The tray icon's menu: wider than the icon, narrower than the panel.
 bool trayMenuShown() {
     return swivloWindow(60, 260).has_value();

@@ -9,6 +9,7 @@
 #include "panel/StatusContent.h"
 #include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
+#include "switches/KeepAwakeTimer.h"
 #include "switches/SwitchCatalogue.h"
 
 namespace swivlo {
@@ -184,6 +185,31 @@ TEST_F(StatusContentTest, RefusedScriptKeepsTheSwitchShowsTheAlertAndStillAsksTo
     EXPECT_TRUE(platform.log.contains(
         "workspace.openURL "
         "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"));
+}
+
+TEST_F(StatusContentTest, ATimedKeepAwakeShowsItsTimeLeftAndEndsInTheOpenPanel) {
+    auto keepAwakeRow = [this] {
+        for (const Row& row : content.visibleRows()) {
+            if (row.id == "keep_awake") {
+                return row;
+            }
+        }
+        return Row{};
+    };
+    content.loadSwitchStates();
+    int redraws = 0;
+    QObject::connect(&content, &StatusContent::changed, [&] { ++redraws; });
+
+    KeepAwakeTimer::shared().keepAwakeFor(2 * 60 * 60);
+    EXPECT_TRUE(content.isOn(Capability::keepAwake)) << "started elsewhere, shown here";
+    EXPECT_EQ(keepAwakeRow().caption(), "2 h left");
+    platform.mainQueue.advance(61);
+    EXPECT_EQ(keepAwakeRow().caption(), "1 h 59 min left");
+    EXPECT_EQ(redraws, 2);
+
+    platform.mainQueue.advance(2 * 60 * 60);
+    EXPECT_FALSE(content.isOn(Capability::keepAwake));
+    EXPECT_EQ(keepAwakeRow().caption(), "");
 }
 
 TEST_F(StatusContentTest, IgnoringTheAlertOpensNothing) {

@@ -1,7 +1,12 @@
 // A capability the host lacks: the panel leaves its row out, the General tab lists it disabled
-// with the host's reason, and a scene skips it with one log line.
+// with the host's reason, the command line refuses it saying why, and a scene skips it with one
+// log line.
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "app/ControlCommands.h"
 #include "panel/StatusContent.h"
 #include "platform/testing/RecordingLog.h"
 #include "platform/testing/TestPlatform.h"
@@ -74,6 +79,16 @@ TEST_P(UnavailableSwitch, IsLeftOutOfThePanelListedDisabledAndSkippedByScenes) {
         EXPECT_EQ(row->switchControl()->accessibleDescription(), isMissing ? reason : QString());
     }
     EXPECT_EQ(listed, 1);
+
+    ControlCommands commands(scenes, {});
+    for (const auto command : {control::Command::on, control::Command::toggle}) {
+        const QJsonObject reply =
+            QJsonDocument::fromJson(commands.handle(control::encode({command, id, false, {}})))
+                .object();
+        EXPECT_FALSE(reply["ok"].toBool());
+        EXPECT_TRUE(reply["error"].toString().endsWith("is not available: " + reason));
+    }
+    EXPECT_TRUE(host.changed.empty());
 
     Scene scene{QUuid::createUuid(), "Focus", "tv", "blue", false, {}};
     for (const Switch& entry : SwitchCatalogue::all()) {

@@ -63,6 +63,20 @@ inline std::optional<QRect> swivloWindow(int minWidth, int maxWidth) {
     return std::nullopt;
 }
 
+// A viewable top-level window of the app with this title.
+inline bool windowShown(const QString& title) {
+    const QString tree = run(QStringLiteral("xwininfo"), {"-root", "-tree"});
+    const QRegularExpression line(QStringLiteral(R"((0x[0-9a-f]+) "%1": \("swivlo" "Swivlo"\))")
+                                      .arg(QRegularExpression::escape(title)));
+    for (auto it = line.globalMatch(tree); it.hasNext();) {
+        if (run(QStringLiteral("xwininfo"), {"-id", it.next().captured(1)})
+                .contains(QStringLiteral("IsViewable"))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 inline std::optional<QRect> trayIcon() {
     return swivloWindow(2, 48);
 }

@@ -15,4 +15,9 @@ void DesktopMainQueue::asyncAfter(double seconds, std::function<void()> block) {
     QTimer::singleShot(ms, Qt::PreciseTimer, QCoreApplication::instance(), std::move(block));
 }
 
+double DesktopMainQueue::now() const {
+    // A monotonic clock: a change of the wall clock does not move a deadline.
+    return static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+}
+
 }  // namespace swivlo::desktop

@@ -5,25 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/XdgDirectories.h"
 
 namespace swivlo::desktop {
 
 QString SingleInstanceLock::defaultPath() {
-    // Taken as the session gives it: a runtime folder that cannot be used is reported, not
-    // silently traded for another one where a second Swivlo would find no lock.
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    }
-    if (dir.isEmpty()) {
-        dir = QDir::tempPath();
-    }
-    return dir + QStringLiteral("/swivlo.lock");
+    return xdgRuntimeDir() + QStringLiteral("/swivlo.lock");
 }
 
 SingleInstanceLock::SingleInstanceLock(QString path) : path_(std::move(path)) {}

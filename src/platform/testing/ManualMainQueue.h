@@ -13,7 +13,7 @@ public:
     void async(std::function<void()> block) override;
     void asyncAfter(double seconds, std::function<void()> block) override;
 
-    double now() const { return now_; }
+    double now() const override { return now_; }
     // Runs every block due up to now + seconds, in time order (then in scheduling order),
     // including blocks those blocks schedule.
     void advance(double seconds);

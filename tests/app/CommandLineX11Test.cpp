@@ -1,0 +1,229 @@
+// The command line against the running app: the built program, a second time, with control
+// options, and raw clients on the control socket.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+
+#include "X11App.h"
+
+namespace {
+
+using namespace swivlo::testing::x11;
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// One scene, "Work", that turns Dark Mode on.
+const QByteArray workScene =
+    R"x([General]
+SwivloScenes="@ByteArray([{\"id\":\"5E9C2B8A-1F4D-4C3B-9A7E-2D6F8B1C0A93\",\"name\":\"Work\",)x"
+    R"x(\"icon\":\"moon.fill\",\"color\":\"indigo\",\"isActive\":false,)x"
+    R"x(\"features\":{\"darkMode\":true}}])"
+)x";
+
+class CommandLineX11Test : public ::testing::Test {
+protected:
+    ProgramRun swivlo(const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(app.environment());
+        process.start(app.program, arguments);
+        ProgramRun result;
+        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
+            result.exitCode = process.exitCode();
+        }
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    // The switch's entry in `--list --json`.
+    QJsonObject listed(const QString& id) {
+        const ProgramRun list = swivlo({"--list", "--json"});
+        EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+        for (const QJsonValue& entry :
+             QJsonDocument::fromJson(list.out.toUtf8())["switches"].toArray()) {
+            if (entry["id"] == id) {
+                return entry.toObject();
+            }
+        }
+        return {};
+    }
+
+    QString socketPath() const { return app.home.filePath("runtime/swivlo.socket"); }
+
+    // Whatever the app printed so far (it keeps running).
+    QString appOutput() {
+        app.process.waitForReadyRead(100);
+        output += QString::fromUtf8(app.process.readAll());
+        return output;
+    }
+
+    void start() { ASSERT_TRUE(app.start()) << app.process.readAll().toStdString(); }
+
+    SwivloProcess app;
+    QString output;
+};
+
+struct Step {
+    QStringList arguments;
+    int exitCode;
+    const char* says;  // on standard output when it succeeds, on standard error when not
+};
+
+TEST_F(CommandLineX11Test, EveryCommandReachesTheRunningSwivlo) {
+    ASSERT_TRUE(app.writePreferences(workScene));
+    start();
+    const Step steps[] = {
+        {{"--on", "dark_mode"}, 0, "Dark Mode is on.\n"},
+        {{"--toggle", "dark_mode"}, 0, "Dark Mode is off.\n"},
+        {{"--on", "keep_awake", "--for", "90m"}, 0, "Keep Awake is on, 1 h 30 min left.\n"},
+        {{"--off", "keep_awake"}, 0, "Keep Awake is off.\n"},
+        {{"--scene", "Work"}, 0, "Scene \"Work\" is on.\n"},
+        {{"--scene", "5E9C2B8A-1F4D-4C3B-9A7E-2D6F8B1C0A93", "--off"}, 0, "is off.\n"},
+        {{"--on", "hide_all_windows"}, 0, "Hide All Windows: done.\n"},
+        {{"--on", "dark"}, 1, "no switch \"dark\""},
+        {{"--scene", "Play"}, 1, "no scene \"Play\""},
+        {{"--off", "hide_all_windows"}, 1, "only be run"},
+        {{"--on", "dark_mode", "--for", "1h"}, 1, "cannot be turned on for a time"},
+        {{"--on", "keep_awake", "--for", "90"}, 2, "'90' is not a time"},
+        {{"--on", "keep_awake", "--for", "0m"}, 2, "is not a time"},
+        {{"--toggle"}, 2, "Missing value"},
+        {{"--list"}, 0, "keep_awake"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.arguments.join(' ').toStdString());
+        const ProgramRun run = swivlo(step.arguments);
+        EXPECT_EQ(run.exitCode, step.exitCode) << run.err.toStdString();
+        const QString& text = step.exitCode == 0 ? run.out : run.err;
+        EXPECT_TRUE(text.contains(QString::fromUtf8(step.says))) << text.toStdString();
+        if (step.exitCode != 0) {
+            EXPECT_TRUE(run.out.isEmpty());
+            EXPECT_EQ(run.err.count('\n'), 1) << "one line";
+        }
+    }
+    // The same log lines as the panel's switches.
+    for (const char* line : {"✅ AppleScript success: tell application \"System Events\"",
+                             "✅ Keep Awake enabled", "✅ Keep Awake disabled"}) {
+        EXPECT_TRUE(eventually([&] { return appOutput().contains(QString::fromUtf8(line)); }))
+            << line;
+    }
+
+    EXPECT_EQ(swivlo({"--open-panel"}).out, "The panel is open.\n");
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_EQ(swivlo({"--settings"}).out, "The settings window is open.\n");
+    EXPECT_TRUE(eventually([] { return windowShown(QStringLiteral("Settings")); }));
+    EXPECT_EQ(listed("dark_mode")["state"], "off") << "the scene's end turned it back";
+}
+
+TEST_F(CommandLineX11Test, ListShowsTheTimeLeftOfATimedKeepAwake) {
+    start();
+    ASSERT_EQ(swivlo({"--on", "keep_awake", "--for", "2h"}).exitCode, 0);
+    const QJsonObject keepAwake = listed("keep_awake");
+    EXPECT_EQ(keepAwake["state"], "on");
+    EXPECT_LE(keepAwake["secondsLeft"].toInt(), 7200);
+    EXPECT_GT(keepAwake["secondsLeft"].toInt(), 6600);
+    EXPECT_TRUE(
+        swivlo({"--list"}).out.contains(QRegularExpression("keep_awake +Keep Awake +on \\(")));
+
+    ASSERT_EQ(swivlo({"--on", "keep_awake"}).exitCode, 0);
+    EXPECT_FALSE(listed("keep_awake").contains("secondsLeft")) << "on by hand ends the timer";
+}
+
+TEST_F(CommandLineX11Test, ARefusedChangeFailsAndChangesNothing) {
+    QDir(app.home.path()).mkpath("state/swivlo");
+    QFile state(app.home.filePath("state/swivlo/simulated-host.json"));
+    ASSERT_TRUE(state.open(QIODevice::WriteOnly));
+    state.write(R"({"automationPermitted": false})");
+    state.close();
+    start();
+
+    const ProgramRun run = swivlo({"--on", "dark_mode"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("refused")) << run.err.toStdString();
+    EXPECT_EQ(listed("dark_mode")["state"], "off");
+}
+
+TEST_F(CommandLineX11Test, TheSocketIsTheUsersOnlyAndTakesOnlyBoundedRequests) {
+    start();
+    const auto permissions = QFileInfo(socketPath()).permissions();
+    EXPECT_FALSE(permissions &
+                 (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+
+    struct Abuse {
+        QByteArray sent;
+        const char* refusal;
+    } abuses[] = {
+        {QByteArray(5000, 'x'), "longer than 4096 bytes"},
+        {"\x01\x02 rm -rf\n", "not a JSON object"},
+        {R"({"v":9,"command":"list"})"
+         "\n",
+         "not protocol version 1"},
+        {R"({"v":1,"command":"quit"})"
+         "\n",
+         "unknown command"},
+        {"{\"v\":1,\"command\":\"list\"", "no whole request in time"},
+    };
+    for (const Abuse& abuse : abuses) {
+        SCOPED_TRACE(abuse.refusal);
+        QLocalSocket socket;
+        socket.connectToServer(socketPath());
+        ASSERT_TRUE(socket.waitForConnected(5000));
+        socket.write(abuse.sent);
+        socket.flush();
+        QByteArray reply;
+        while (!reply.contains('\n') && socket.waitForReadyRead(10000)) {
+            reply += socket.readAll();
+        }
+        const QJsonObject answer = QJsonDocument::fromJson(reply).object();
+        EXPECT_FALSE(answer["ok"].toBool());
+        EXPECT_TRUE(answer["error"].toString().contains(abuse.refusal)) << reply.toStdString();
+        EXPECT_TRUE(eventually([&] {
+            return appOutput().contains(QStringLiteral("❌ Command line request refused: ") +
+                                        abuse.refusal);
+        }));
+    }
+    EXPECT_EQ(swivlo({"--list"}).exitCode, 0) << "still answering";
+}
+
+TEST_F(CommandLineX11Test, WithoutARunningSwivloItSaysSo) {
+    const auto check = [this](const char* when) {
+        SCOPED_TRACE(when);
+        const ProgramRun run = swivlo({"--toggle", "dark_mode"});
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_EQ(run.err, "swivlo: Swivlo is not running.\n");
+        EXPECT_TRUE(run.out.isEmpty());
+    };
+    check("never started");
+    start();
+    ::kill(static_cast<pid_t>(app.process.processId()), SIGKILL);
+    app.process.waitForFinished(5000);
+    ASSERT_TRUE(QFileInfo::exists(socketPath())) << "a killed Swivlo leaves its socket";
+    check("killed");
+}
+
+TEST_F(CommandLineX11Test, TrayMenuKeepsAwakeForAChosenTime) {
+    start();
+    const QRect icon = *trayIcon();
+    ASSERT_TRUE(eventually(
+        [&] {
+            xdotool({"mousemove", QString::number(icon.center().x()),
+                     QString::number(icon.center().y()), "click", "3"});
+            return eventually([] { return swivloWindow(60, 260).has_value(); }, 2000);
+        },
+        12000));
+    // Settings…, then "Keep Awake for", into it: its first entry, 30 minutes.
+    xdotool({"key", "Down", "Down", "Right", "Return"});
+    ASSERT_TRUE(eventually([&] { return listed("keep_awake")["state"] == "on"; }));
+    const int left = listed("keep_awake")["secondsLeft"].toInt();
+    EXPECT_LE(left, 1800);
+    EXPECT_GT(left, 1200);
+}
+
+}  // namespace

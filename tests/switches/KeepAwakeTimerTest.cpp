@@ -1,0 +1,105 @@
+// Keep Awake for a time, on the manual main-queue clock and the simulated host.
+#include <gtest/gtest.h>
+
+#include "SimulatedHostFixture.h"
+#include "platform/testing/TestPlatform.h"
+#include "switches/KeepAwakeTimer.h"
+#include "switches/SystemTools.h"
+
+namespace swivlo {
+namespace {
+
+constexpr double minute = 60;
+
+class KeepAwakeTimerTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        QObject::connect(&timer, &KeepAwakeTimer::expired, &receiver, [this] { ++expired; });
+    }
+    // The timer outlives each test's clock.
+    void TearDown() override { timer.cancel(); }
+
+    bool keepingAwake() { return SystemTools::shared().readStates()[Capability::keepAwake]; }
+    void setByHand(bool on) {
+        SystemTools::shared().setSwitch(*SwitchCatalogue::byCapability(Capability::keepAwake), on);
+    }
+    long disabledLines() const {
+        return std::count(host.log.lines.begin(), host.log.lines.end(), "✅ Keep Awake disabled");
+    }
+
+    testing::TestPlatform platform;
+    testing::SimulatedHostFixture host;
+    KeepAwakeTimer& timer = KeepAwakeTimer::shared();
+    QObject receiver;
+    int expired = 0;
+};
+
+// What happens in the middle of a 90-minute timer, and what is left when its time is long past.
+struct Interruption {
+    const char* name;
+    std::function<void(KeepAwakeTimerTest&)> act;  // at 10 minutes
+    bool onAtTheEnd;
+    int expiries;
+    long disabledLines;
+};
+
+class KeepAwakeTimerInterruptionTest : public KeepAwakeTimerTest,
+                                       public ::testing::WithParamInterface<Interruption> {};
+
+TEST_P(KeepAwakeTimerInterruptionTest, EndsByItselfUnlessSetByHand) {
+    ASSERT_EQ(timer.keepAwakeFor(90 * minute), Change::done);
+    EXPECT_TRUE(keepingAwake());
+    platform.mainQueue.advance(10 * minute);
+    EXPECT_EQ(timer.remaining(), 80 * minute);
+    GetParam().act(*this);
+    platform.mainQueue.advance(24 * 60 * minute);
+
+    EXPECT_EQ(keepingAwake(), GetParam().onAtTheEnd);
+    EXPECT_EQ(expired, GetParam().expiries);
+    EXPECT_EQ(disabledLines(), GetParam().disabledLines);
+    EXPECT_FALSE(timer.remaining());
+    EXPECT_EQ(platform.mainQueue.pendingCount(), 0u) << "nothing left ticking";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeepAwakeTimerInterruptionTest,
+    ::testing::Values(
+        // The end is the switch turned off: the same log line, the child gone.
+        Interruption{"Nothing", [](KeepAwakeTimerTest&) {}, false, 1, 1},
+        Interruption{"OffByHand", [](KeepAwakeTimerTest& t) { t.setByHand(false); }, false, 0, 1},
+        Interruption{"OnByHand", [](KeepAwakeTimerTest& t) { t.setByHand(true); }, true, 0, 0},
+        // A second time replaces the first: it ends once, after its own time.
+        Interruption{"AnotherTime",
+                     [](KeepAwakeTimerTest& t) {
+                         t.timer.keepAwakeFor(5 * minute);
+                         t.platform.mainQueue.advance(5 * minute - 1);
+                         EXPECT_TRUE(t.keepingAwake());
+                         t.platform.mainQueue.advance(1);
+                         EXPECT_FALSE(t.keepingAwake());
+                     },
+                     false, 1, 1}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(KeepAwakeTimerTest, TimeLeftIsShownRoundedUpAndFollowsTheClock) {
+    std::vector<QString> shown;
+    QObject::connect(&timer, &KeepAwakeTimer::changed, &receiver, [&] {
+        shown.push_back(
+            SystemTools::shared().caption(*SwitchCatalogue::byCapability(Capability::keepAwake)));
+    });
+    timer.keepAwakeFor(2 * minute + 30);
+    platform.mainQueue.advance(91);
+    const std::vector<QString> expected = {"3 min left", "2 min left", "1 min left", "59 s left"};
+    EXPECT_EQ(shown, expected);
+    platform.mainQueue.advance(minute);
+    EXPECT_EQ(shown.back(), "") << "the end clears the caption";
+}
+
+TEST_F(KeepAwakeTimerTest, AChildThatWouldNotStartGetsNoTimer) {
+    host.host.caffeinateAvailable = false;
+    timer.keepAwakeFor(30 * minute);
+    EXPECT_FALSE(keepingAwake());
+    EXPECT_FALSE(timer.remaining());
+}
+
+}  // namespace
+}  // namespace swivlo
