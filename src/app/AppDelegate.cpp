@@ -8,12 +8,9 @@
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
 #include "platform/Preferences.h"
+#include "platform/PreferencesStore.h"
 
 namespace swivlo {
-
-namespace {
-constexpr std::int64_t maxKeyCode = 0xFFFF;
-}
 
 bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode) {
     return (event.modifierFlags & ModifierFlag::deviceIndependentMask) == storedFlags &&
@@ -32,9 +29,6 @@ AppDelegate::~AppDelegate() {
         NotificationCenter::defaultCenter().removeObserver(token);
     }
     unregisterHotkey();
-    if (userDefaultsObserver_) {
-        preferences().removeChangeObserver(*userDefaultsObserver_);
-    }
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -74,21 +68,21 @@ void AppDelegate::applicationDidFinishLaunching() {
             }
         }));
 
-    userDefaultsObserver_ = preferences().addChangeObserver([self = QPointer(this)] {
-        if (self) {
-            self->registerHotkey();
-        }
-    });
+    preferencesConnection_ =
+        connect(&preferences(), &PreferencesStore::changed, this, [this](const std::string& key) {
+            const auto& keys = PreferencesKey::shortcut;
+            if (std::any_of(std::begin(keys), std::end(keys),
+                            [&key](const std::string* k) { return *k == key; })) {
+                registerHotkey();
+            }
+        });
 
     registerHotkey();
 }
 
 void AppDelegate::applicationWillTerminate() {
     unregisterHotkey();
-    if (userDefaultsObserver_) {
-        preferences().removeChangeObserver(*userDefaultsObserver_);
-        userDefaultsObserver_.reset();
-    }
+    disconnect(preferencesConnection_);
 }
 
 std::vector<StatusMenuItem> AppDelegate::statusMenu() {
@@ -166,14 +160,15 @@ void AppDelegate::registerHotkey() {
     const bool enabled = Preferences::hotkeyEnabled();
     const std::int64_t keyCode = Preferences::hotkeyKeyCode();
     const std::int64_t flags = Preferences::hotkeyModifierFlags();
-    // -1 is the stored form of "no shortcut"; anything else outside 16 bits is not a key.
-    if (keyCode < -1 || keyCode > maxKeyCode) {
+    const bool validKeyCode = PreferencesValid::hotkeyKeyCode(keyCode);
+    const bool validFlags = PreferencesValid::hotkeyModifierFlags(flags);
+    if (!validKeyCode) {
         preferences().reportIgnored(PreferencesKey::hotkeyKeyCode, "not a key code");
     }
-    if (flags < 0) {
+    if (!validFlags) {
         preferences().reportIgnored(PreferencesKey::hotkeyModifierFlags, "not modifier flags");
     }
-    if (!enabled || keyCode < 0 || keyCode > maxKeyCode || flags < 0) {
+    if (!enabled || keyCode < 0 || !validKeyCode || !validFlags) {
         return;
     }
     const auto storedFlags = static_cast<std::uint64_t>(flags);

@@ -9,7 +9,6 @@
 #include "app/EventMonitor.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Popover.h"
-#include "platform/PreferencesStore.h"
 #include "platform/StatusBar.h"
 
 namespace swivlo {
@@ -63,7 +62,7 @@ private:
     std::unique_ptr<Popover> popover_;
     std::unique_ptr<EventMonitor> eventMonitor_;
     std::optional<MonitorToken> hotkeyEventMonitor_;
-    std::optional<PreferencesStore::ObserverToken> userDefaultsObserver_;
+    QMetaObject::Connection preferencesConnection_;
 
     PanelContentFactory makeContent_;
     SettingsOpener openSettings_;

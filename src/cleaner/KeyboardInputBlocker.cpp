@@ -3,7 +3,7 @@
 namespace swivlo {
 
 KeyboardInputBlocker::~KeyboardInputBlocker() {
-    if (isRunning() && Service<KeyboardTap>::installed()) {
+    if (isRunning()) {
         stop();
     }
 }

@@ -5,14 +5,9 @@
 namespace swivlo {
 
 SettingsMessages::SettingsMessages(QObject* parent) : QObject(parent) {
-    observer_ = preferences().addSaveFailureObserver([this] { preferencesNotSaved(); });
+    connect(&preferences(), &PreferencesStore::saveFailed, this,
+            &SettingsMessages::preferencesNotSaved);
     preferencesNotSaved();
-}
-
-SettingsMessages::~SettingsMessages() {
-    if (Service<PreferencesStore>::installed()) {
-        preferences().removeSaveFailureObserver(observer_);
-    }
 }
 
 void SettingsMessages::post(const QString& text) {
