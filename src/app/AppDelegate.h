@@ -25,8 +25,10 @@ public:
 
     static constexpr double panelWidth = 300;
     static constexpr double suspensionSeconds = 2.5;
-    static constexpr EventMask outsideClickMask =
-        eventMask(EventType::LeftMouseDown) | eventMask(EventType::RightMouseDown);
+    // A click in another application closes a transient panel: the one watch for it.
+    static constexpr EventMask outsideClickMask = eventMask(EventType::LeftMouseDown) |
+                                                  eventMask(EventType::RightMouseDown) |
+                                                  eventMask(EventType::OtherMouseDown);
 
     explicit AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings = {},
                          QObject* parent = nullptr);

@@ -88,7 +88,7 @@ TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor)
     EXPECT_TRUE(delegate.eventMonitor()->isStarted());
     const std::vector<std::string> shown = {"popover.setContentSize 300x240",
                                             "popover.setContentViewController", "app.activate",
-                                            "popover.show", "monitors.addGlobal 10"};
+                                            "popover.show", "monitors.addGlobal 33554442"};
     EXPECT_EQ(platform.log.lines(), shown);
 
     item->click();
