@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "core/Localized.h"
 #include "core/Notifications.h"
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
@@ -86,9 +87,7 @@ void AppDelegate::applicationWillTerminate() {
 }
 
 std::vector<StatusMenuItem> AppDelegate::statusMenu() {
-    auto text = [](const char* key) {
-        return QCoreApplication::translate("Swivlo", key).toStdString();
-    };
+    auto text = [](const char* key) { return localized(key).toStdString(); };
     return {
         {text("Settings…"), openSettings_, {}},
         // Quitting here is quitting from the panel's footer: the application ends.
@@ -181,7 +180,7 @@ void AppDelegate::registerHotkey() {
             }
             mainQueue().async([self] {
                 if (self) {
-                    self->toggleFromShortcut();
+                    self->togglePopover();
                 }
             });
         });
@@ -192,10 +191,6 @@ void AppDelegate::unregisterHotkey() {
         eventMonitors().removeMonitor(*hotkeyEventMonitor_);
         hotkeyEventMonitor_.reset();
     }
-}
-
-void AppDelegate::toggleFromShortcut() {
-    togglePopover();
 }
 
 }  // namespace swivlo

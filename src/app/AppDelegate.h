@@ -36,7 +36,6 @@ public:
 
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
-    static bool applicationSupportsSecureRestorableState() { return true; }
 
     void togglePopover();
     void showPopover();
@@ -46,7 +45,6 @@ public:
 
     void registerHotkey();
     void unregisterHotkey();
-    void toggleFromShortcut();
 
     // For tests and the desktop glue.
     StatusItem* statusItem() const { return statusItem_.get(); }

@@ -1,5 +1,6 @@
 #include "settings/SettingsMessages.h"
 
+#include "core/Localized.h"
 #include "settings/SettingsStyle.h"
 
 namespace swivlo {
@@ -21,8 +22,7 @@ void SettingsMessages::dismiss() {
 
 void SettingsMessages::preferencesNotSaved() {
     if (const auto& reason = preferences().saveFailure()) {
-        post(settings::localized("Changes could not be saved: %1.")
-                 .arg(QString::fromStdString(*reason)));
+        post(localized("Changes could not be saved: %1.").arg(QString::fromStdString(*reason)));
     }
 }
 
