@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 #include "app/AppDelegate.h"
@@ -74,5 +75,7 @@ int main(int argc, char** argv) {
         swivlo::SystemTools::shared().applicationWillTerminate();
     });
     delegate.applicationDidFinishLaunching();
+    // Said once the event loop runs with the tray icon up: from here on a click on it counts.
+    QTimer::singleShot(0, &delegate, [] { swivlo::logLine("✅ Swivlo is running"); });
     return QApplication::exec();
 }

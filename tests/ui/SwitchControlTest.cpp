@@ -58,13 +58,5 @@ TEST_F(SwitchControlTest, IsFilledWithItsTintWhenOn) {
     EXPECT_EQ(left.rgb(), QColor(255, 149, 0).rgb());
 }
 
-TEST_F(SwitchControlTest, HasAFixedModernSize) {
-    SwitchControl control;
-    EXPECT_GE(control.sizeHint().width(), SwitchControl::kTrackSize.width());
-    EXPECT_GE(control.sizeHint().height(), SwitchControl::kTrackSize.height());
-    EXPECT_LE(control.sizeHint().height(), 28);  // fits the row's badge height
-    EXPECT_EQ(control.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-}
-
 }  // namespace
 }  // namespace swivlo
