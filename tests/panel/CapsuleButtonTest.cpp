@@ -36,25 +36,5 @@ TEST_F(CapsuleButtonTest, RestylesAtOnceWhenTheAppearanceChanges) {
     EXPECT_GT(lightFill.lightness(), darkFill.lightness());
 }
 
-TEST(PressSpring, StartsAtRestOvershootsAndSettles) {
-    EXPECT_DOUBLE_EQ(pressSpringProgress(0.0), 0.0);
-    EXPECT_DOUBLE_EQ(pressSpringProgress(1.0), 1.0);
-    qreal peak = 0;
-    for (int i = 0; i <= 100; ++i) {
-        peak = std::max(peak, pressSpringProgress(i / 100.0));
-    }
-    // A 0.6 damping fraction overshoots by roughly a tenth.
-    EXPECT_GT(peak, 1.05);
-    EXPECT_LT(peak, 1.15);
-    EXPECT_NEAR(pressSpringProgress(0.95), 1.0, 0.01);
-}
-
-TEST(EaseInOut, IsSymmetricAndSlowAtBothEnds) {
-    const QEasingCurve curve = easeInOutCurve();
-    EXPECT_NEAR(curve.valueForProgress(0.5), 0.5, 0.01);
-    EXPECT_LT(curve.valueForProgress(0.1), 0.1);
-    EXPECT_GT(curve.valueForProgress(0.9), 0.9);
-}
-
 }  // namespace
 }  // namespace swivlo
