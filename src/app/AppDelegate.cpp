@@ -44,9 +44,9 @@ void AppDelegate::applicationDidFinishLaunching() {
         statusItem_->setMenu(statusMenu());
     }
 
+    // Its content is made when it first shows (and afresh for every showing).
     popover_ = popovers().makePopover();
     popover_->setBehavior(Popover::Behavior::Transient);
-    popover_->setContentViewController(makePanelController());
 
     eventMonitor_ =
         std::make_unique<EventMonitor>(outsideClickMask, [self = QPointer(this)](const Event&) {

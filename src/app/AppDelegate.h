@@ -13,8 +13,8 @@
 
 namespace swivlo {
 
-// Builds the menu bar item, its menu and its panel at launch, and opens and closes the panel
-// from the item, the global shortcut, outside clicks and in-app requests.
+// Builds the menu bar item, its menu and its (empty) panel at launch, and opens and closes the
+// panel from the item, the global shortcut, outside clicks and in-app requests.
 class AppDelegate : public QObject {
     Q_OBJECT
 

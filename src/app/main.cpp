@@ -68,6 +68,10 @@ int main(int argc, char** argv) {
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
+    // The panel is made when it first opens. What it reads is read now, so a stored value it
+    // cannot use is reported at start.
+    swivlo::StatusContent(swivlo::SceneManager::shared(), {}).visibleRows();
+
     swivlo::AppDelegate delegate(makePanelContent, appWindows().showSettings);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         delegate.applicationWillTerminate();

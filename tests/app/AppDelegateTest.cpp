@@ -58,8 +58,6 @@ TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingEl
         "statusItem.setMenu",
         "popover.create",
         "popover.setBehavior 1",
-        "popover.setContentSize 300x240",
-        "popover.setContentViewController",
     };
     EXPECT_EQ(platform.log.lines(), expected);
     EXPECT_FALSE(popover->isShown());
