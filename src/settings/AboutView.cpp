@@ -23,9 +23,6 @@ using namespace settings;
 namespace {
 
 QString infoText(const char* key, const QString& fallback) {
-    if (!Service<BundleInfo>::installed()) {
-        return fallback;
-    }
     const auto value = bundleInfo().infoValue(key);
     if (!value || value->metaType().id() != QMetaType::QString) {
         return fallback;
