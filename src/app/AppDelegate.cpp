@@ -1,19 +1,16 @@
 #include "app/AppDelegate.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <algorithm>
 
+#include "core/Localized.h"
 #include "core/Notifications.h"
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
 #include "platform/Preferences.h"
+#include "platform/PreferencesStore.h"
 
 namespace swivlo {
-
-namespace {
-constexpr std::int64_t maxKeyCode = 0xFFFF;
-}
 
 bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode) {
     return (event.modifierFlags & ModifierFlag::deviceIndependentMask) == storedFlags &&
@@ -33,9 +30,6 @@ AppDelegate::~AppDelegate() {
         NotificationCenter::defaultCenter().removeObserver(token);
     }
     unregisterHotkey();
-    if (userDefaultsObserver_) {
-        preferences().removeChangeObserver(*userDefaultsObserver_);
-    }
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
@@ -50,9 +44,9 @@ void AppDelegate::applicationDidFinishLaunching() {
         statusItem_->setMenu(statusMenu());
     }
 
+    // Its content is made when it first shows (and afresh for every showing).
     popover_ = popovers().makePopover();
     popover_->setBehavior(Popover::Behavior::Transient);
-    popover_->setContentViewController(makePanelController());
 
     eventMonitor_ =
         std::make_unique<EventMonitor>(outsideClickMask, [self = QPointer(this)](const Event&) {
@@ -75,27 +69,25 @@ void AppDelegate::applicationDidFinishLaunching() {
             }
         }));
 
-    userDefaultsObserver_ = preferences().addChangeObserver([self = QPointer(this)] {
-        if (self) {
-            self->registerHotkey();
-        }
-    });
+    preferencesConnection_ =
+        connect(&preferences(), &PreferencesStore::changed, this, [this](const std::string& key) {
+            const auto& keys = PreferencesKey::shortcut;
+            if (std::any_of(std::begin(keys), std::end(keys),
+                            [&key](const std::string* k) { return *k == key; })) {
+                registerHotkey();
+            }
+        });
 
     registerHotkey();
 }
 
 void AppDelegate::applicationWillTerminate() {
     unregisterHotkey();
-    if (userDefaultsObserver_) {
-        preferences().removeChangeObserver(*userDefaultsObserver_);
-        userDefaultsObserver_.reset();
-    }
+    disconnect(preferencesConnection_);
 }
 
 std::vector<StatusMenuItem> AppDelegate::statusMenu() {
-    auto text = [](const char* key) {
-        return QCoreApplication::translate("Swivlo", key).toStdString();
-    };
+    auto text = [](const char* key) { return localized(key).toStdString(); };
     std::vector<StatusMenuItem> items{{text("Settings…"), openSettings_, {}}};
     items.insert(items.end(), moreMenuItems_.begin(), moreMenuItems_.end());
     // Quitting here is quitting from the panel's footer: the application ends.
@@ -167,14 +159,15 @@ void AppDelegate::registerHotkey() {
     const bool enabled = Preferences::hotkeyEnabled();
     const std::int64_t keyCode = Preferences::hotkeyKeyCode();
     const std::int64_t flags = Preferences::hotkeyModifierFlags();
-    // -1 is the stored form of "no shortcut"; anything else outside 16 bits is not a key.
-    if (keyCode < -1 || keyCode > maxKeyCode) {
+    const bool validKeyCode = PreferencesValid::hotkeyKeyCode(keyCode);
+    const bool validFlags = PreferencesValid::hotkeyModifierFlags(flags);
+    if (!validKeyCode) {
         preferences().reportIgnored(PreferencesKey::hotkeyKeyCode, "not a key code");
     }
-    if (flags < 0) {
+    if (!validFlags) {
         preferences().reportIgnored(PreferencesKey::hotkeyModifierFlags, "not modifier flags");
     }
-    if (!enabled || keyCode < 0 || keyCode > maxKeyCode || flags < 0) {
+    if (!enabled || keyCode < 0 || !validKeyCode || !validFlags) {
         return;
     }
     const auto storedFlags = static_cast<std::uint64_t>(flags);
@@ -187,7 +180,7 @@ void AppDelegate::registerHotkey() {
             }
             mainQueue().async([self] {
                 if (self) {
-                    self->toggleFromShortcut();
+                    self->togglePopover();
                 }
             });
         });
@@ -198,10 +191,6 @@ void AppDelegate::unregisterHotkey() {
         eventMonitors().removeMonitor(*hotkeyEventMonitor_);
         hotkeyEventMonitor_.reset();
     }
-}
-
-void AppDelegate::toggleFromShortcut() {
-    togglePopover();
 }
 
 }  // namespace swivlo

@@ -9,13 +9,12 @@
 #include "app/EventMonitor.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Popover.h"
-#include "platform/PreferencesStore.h"
 #include "platform/StatusBar.h"
 
 namespace swivlo {
 
-// Builds the menu bar item, its menu and its panel at launch, and opens and closes the panel
-// from the item, the global shortcut, outside clicks and in-app requests.
+// Builds the menu bar item, its menu and its (empty) panel at launch, and opens and closes the
+// panel from the item, the global shortcut, outside clicks and in-app requests.
 class AppDelegate : public QObject {
     Q_OBJECT
 
@@ -26,8 +25,10 @@ public:
 
     static constexpr double panelWidth = 300;
     static constexpr double suspensionSeconds = 2.5;
-    static constexpr EventMask outsideClickMask =
-        eventMask(EventType::LeftMouseDown) | eventMask(EventType::RightMouseDown);
+    // A click in another application closes a transient panel: the one watch for it.
+    static constexpr EventMask outsideClickMask = eventMask(EventType::LeftMouseDown) |
+                                                  eventMask(EventType::RightMouseDown) |
+                                                  eventMask(EventType::OtherMouseDown);
 
     // `moreMenuItems` go between "Settings…" and "Quit" in the item's menu.
     explicit AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings = {},
@@ -36,7 +37,6 @@ public:
 
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
-    static bool applicationSupportsSecureRestorableState() { return true; }
 
     void togglePopover();
     void showPopover();
@@ -46,7 +46,6 @@ public:
 
     void registerHotkey();
     void unregisterHotkey();
-    void toggleFromShortcut();
 
     // For tests and the desktop glue.
     StatusItem* statusItem() const { return statusItem_.get(); }
@@ -64,7 +63,7 @@ private:
     std::unique_ptr<Popover> popover_;
     std::unique_ptr<EventMonitor> eventMonitor_;
     std::optional<MonitorToken> hotkeyEventMonitor_;
-    std::optional<PreferencesStore::ObserverToken> userDefaultsObserver_;
+    QMetaObject::Connection preferencesConnection_;
 
     PanelContentFactory makeContent_;
     SettingsOpener openSettings_;

@@ -1,8 +1,8 @@
 #include "app/ControlCommands.h"
 
-#include <QCoreApplication>
 #include <QJsonObject>
 
+#include "core/Localized.h"
 #include "platform/LogOutput.h"
 #include "scenes/SceneManager.h"
 #include "switches/KeepAwakeTimer.h"
@@ -19,7 +19,7 @@ QString text(std::string_view view) {
 }
 
 QString titleOf(const Switch& entry) {
-    return QCoreApplication::translate("Swivlo", entry.title);
+    return localized(entry.title);
 }
 
 QString onOff(bool on) {

@@ -18,7 +18,6 @@ public:
     void start();
     void stop();
     bool isStarted() const { return monitor_.has_value(); }
-    EventMask mask() const { return mask_; }
 
 private:
     std::optional<MonitorToken> monitor_;

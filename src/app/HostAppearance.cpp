@@ -46,7 +46,11 @@ void followHostAppearance() {
     // Fusion draws the same everywhere and takes our palette in full.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     applyAppearance();
-    globalDomain().addAppearanceObserver(applyAppearance);
+    QObject::connect(&globalDomain(), &GlobalDomain::changed, qApp, [](const std::string& key) {
+        if (key == GlobalDomain::appearanceKey) {
+            applyAppearance();
+        }
+    });
 }
 
 }  // namespace swivlo

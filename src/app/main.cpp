@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 #include "app/AppDelegate.h"
@@ -7,6 +8,7 @@
 #include "app/ControlCommands.h"
 #include "app/HostAppearance.h"
 #include "cleaner/ScreenCleanerWindow.h"
+#include "core/Localized.h"
 #include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
@@ -47,9 +49,7 @@ std::vector<swivlo::StatusMenuItem> keepAwakeMenu() {
     if (!keepAwake || !swivlo::SystemTools::shared().availability(*keepAwake).available) {
         return {};
     }
-    auto text = [](const char* key) {
-        return QCoreApplication::translate("Swivlo", key).toStdString();
-    };
+    auto text = [](const char* key) { return swivlo::localized(key).toStdString(); };
     swivlo::StatusMenuItem timed{text("Keep Awake for"), {}, {}};
     const std::pair<const char*, double> durations[] = {{"30 minutes", 30 * 60},
                                                         {"1 hour", 60 * 60},
@@ -100,6 +100,10 @@ int main(int argc, char** argv) {
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
+    // The panel is made when it first opens. What it reads is read now, so a stored value it
+    // cannot use is reported at start.
+    swivlo::StatusContent(swivlo::SceneManager::shared(), {}).visibleRows();
+
     swivlo::AppDelegate delegate(makePanelContent, appWindows().showSettings, keepAwakeMenu());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {
         delegate.applicationWillTerminate();
@@ -136,5 +140,7 @@ int main(int argc, char** argv) {
         swivlo::logLine("⚠️ The command line cannot reach this Swivlo: " +
                         control.errorString().toStdString());
     }
+    // Said once the event loop runs with the tray icon up: from here on a click on it counts.
+    QTimer::singleShot(0, &delegate, [] { swivlo::logLine("✅ Swivlo is running"); });
     return QApplication::exec();
 }

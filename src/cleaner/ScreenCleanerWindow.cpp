@@ -43,11 +43,11 @@ ScreenCleanerWindow::ScreenCleanerWindow()
 }
 
 ScreenCleanerWindow::~ScreenCleanerWindow() {
-    // Only tests free a window; never leave their monitor or stacking watch behind.
-    if (eventMonitor_ && Service<EventMonitors>::installed()) {
+    // Never leave a monitor or stacking watch behind.
+    if (eventMonitor_) {
         eventMonitors().removeMonitor(*eventMonitor_);
     }
-    if (cleaning_ && Service<WindowStacking>::installed()) {
+    if (cleaning_) {
         windowStacking().stopKeepingOnTop(winId());
     }
 }
@@ -112,7 +112,7 @@ void ScreenCleanerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ScreenCleanerWindow::endCleaning() {
-    if (cleaning_ && Service<WindowStacking>::installed()) {
+    if (cleaning_) {
         windowStacking().stopKeepingOnTop(winId());
     }
     cleaning_ = false;

@@ -4,10 +4,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "core/Localized.h"
 #include "ui/AnimatedValue.h"
 #include "ui/Appearance.h"
 #include "ui/ContinuousShape.h"
-#include "ui/PanelText.h"
 #include "ui/SymbolProvider.h"
 
 namespace swivlo {
@@ -27,7 +27,7 @@ HoverableFooterButton::HoverableFooterButton(const QString& title, const QString
       systemImage_(systemImage),
       action_(std::move(action)),
       highlight_(new AnimatedValue(this, kHoverFadeMs, easeInOutCurve())) {
-    setText(localizedText(title));
+    setText(localized(title));
     setAccessibleName(text());
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

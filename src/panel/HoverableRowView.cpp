@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 
+#include "core/Localized.h"
 #include "panel/CapsuleButton.h"
 #include "ui/AnimatedValue.h"
 #include "ui/Appearance.h"
 #include "ui/ContinuousShape.h"
-#include "ui/PanelText.h"
 #include "ui/SwitchControl.h"
 #include "ui/SymbolProvider.h"
 
@@ -47,7 +47,7 @@ private:
 };
 
 HoverableRowView::HoverableRowView(Row row, QWidget* parent)
-    : QWidget(parent), row_(std::move(row)), title_(localizedText(row_.title)) {
+    : QWidget(parent), row_(std::move(row)), title_(localized(row_.title)) {
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(kOuterPadding, 0, kOuterPadding, 0);
     outer->setSpacing(0);

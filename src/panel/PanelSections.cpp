@@ -3,10 +3,10 @@
 #include <QBoxLayout>
 #include <QPainter>
 
+#include "core/Localized.h"
 #include "panel/HoverableFooterButton.h"
 #include "ui/Appearance.h"
 #include "ui/ContinuousShape.h"
-#include "ui/PanelText.h"
 
 namespace swivlo {
 
@@ -45,7 +45,7 @@ void PanelCard::paintEvent(QPaintEvent*) {
 }
 
 SectionHeader::SectionHeader(const QString& title, int extraTopPadding, QWidget* parent)
-    : QLabel(localizedText(title), parent) {
+    : QLabel(localized(title), parent) {
     setTextFormat(Qt::PlainText);
     setFont(Appearance::font(11, QFont::DemiBold));
     setContentsMargins(16, 10 + extraTopPadding, 16, 4);

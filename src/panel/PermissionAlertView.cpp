@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "core/Localized.h"
 #include "ui/Appearance.h"
 #include "ui/ContinuousShape.h"
-#include "ui/PanelText.h"
 #include "ui/SymbolProvider.h"
 
 namespace swivlo {
@@ -89,13 +89,13 @@ private:
 PermissionAlertView::PermissionAlertView(QWidget* panel)
     : QWidget(panel),
       box_(new QWidget(this)),
-      title_(new QLabel(localizedText(QStringLiteral("Permission Required")), box_)),
-      message_(new QLabel(localizedText(QStringLiteral(
+      title_(new QLabel(localized(QStringLiteral("Permission Required")), box_)),
+      message_(new QLabel(localized(QStringLiteral(
                               "Please grant Swivlo accessibility permissions in System Settings "
                               "> Privacy & Security > Accessibility")),
                           box_)),
-      ignore_(new AlertButton(localizedText(QStringLiteral("Ignore")), false, box_)),
-      openSettings_(new AlertButton(localizedText(QStringLiteral("Open Settings")), true, box_)) {
+      ignore_(new AlertButton(localized(QStringLiteral("Ignore")), false, box_)),
+      openSettings_(new AlertButton(localized(QStringLiteral("Open Settings")), true, box_)) {
     setAccessibleName(title_->text());
     setAccessibleDescription(message_->text());
 

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/Localized.h"
 #include "core/Notifications.h"
 #include "platform/Application.h"
 #include "platform/MainQueue.h"
@@ -12,7 +13,6 @@
 #include "switches/PanelItems.h"
 #include "switches/SystemTools.h"
 #include "ui/Appearance.h"
-#include "ui/PanelText.h"
 
 namespace swivlo {
 
@@ -80,7 +80,7 @@ Row StatusContent::switchRow(const Switch& entry) {
         row.control = RowControl::toggle([this, &entry] { return isOn(*entry.capability); },
                                          [this, &entry](bool on) { setSwitch(entry, on); });
     } else {
-        row.control = RowControl::button(localizedText(text(entry.actionTitle)),
+        row.control = RowControl::button(localized(text(entry.actionTitle)),
                                          [this, &entry] { runAction(entry); });
     }
     return row;

@@ -30,7 +30,7 @@ public:
         "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility";
 
     // What the buttons open: the app's screen cleaner and settings window, wired by the
-    // application shell, which sits above both.
+    // application, which sits above both.
     struct Openers {
         std::function<void()> startScreenCleaner;
         std::function<void()> showSettings;

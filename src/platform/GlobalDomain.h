@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QVariant>
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "platform/ObserverList.h"
 #include "platform/Pending.h"
 #include "platform/Service.h"
 
@@ -13,11 +12,14 @@ namespace swivlo {
 
 // The host's global preferences domain (the persistent one, as other programs wrote it).
 // Reading starts no process.
-class GlobalDomain {
-public:
-    using ObserverToken = ObserverList::Token;
+class GlobalDomain : public QObject {
+    Q_OBJECT
 
-    virtual ~GlobalDomain() = default;
+public:
+    // The key whose value says the appearance: "Dark", or absent for light.
+    static inline const std::string appearanceKey = "AppleInterfaceStyle";
+
+    ~GlobalDomain() override = default;
     // The stored value, or none when the domain or the key is absent.
     virtual std::optional<QVariant> persistentValue(const std::string& key) const = 0;
     // Starts that reading and returns at once; by default it is made when collected.
@@ -25,16 +27,14 @@ public:
         return Pending<std::optional<QVariant>>([this, key] { return persistentValue(key); });
     }
 
-    // Called on the main thread when the host's appearance (light or dark) changes, so the
-    // program's own palette can follow. A host whose toolkit follows it already may never call.
-    ObserverToken addAppearanceObserver(std::function<void()> handler);
-    void removeAppearanceObserver(ObserverToken token);
+signals:
+    // On the main thread when the host's value under `key` changes. Only the appearance (light
+    // or dark) is told of, so the program's own palette can follow; a host whose toolkit follows
+    // it already may never emit.
+    void changed(const std::string& key);
 
 protected:
     void notifyAppearanceChanged();
-
-private:
-    ObserverList observers_;
 };
 
 inline GlobalDomain& globalDomain() {

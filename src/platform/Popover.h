@@ -5,6 +5,8 @@
 
 #include "platform/Service.h"
 
+class QWidget;
+
 namespace swivlo {
 
 class StatusItem;
@@ -14,6 +16,8 @@ class PanelController {
 public:
     virtual ~PanelController() = default;
     virtual double fittingHeight(double width) = 0;
+    // The widget the panel shows, owned by the controller; none for content that draws nothing.
+    virtual QWidget* view() { return nullptr; }
 };
 
 // The panel that drops down from the status item.

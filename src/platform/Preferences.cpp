@@ -6,6 +6,7 @@
 namespace swivlo::Preferences {
 
 namespace K = PreferencesKey;
+namespace D = PreferencesDefault;
 
 namespace {
 
@@ -32,10 +33,10 @@ std::string stringOr(const std::string& key) {
 }  // namespace
 
 bool launchAtLogin() {
-    return boolOr(K::launchAtLogin, false);
+    return boolOr(K::launchAtLogin, D::launchAtLogin);
 }
 bool autoClosePanel() {
-    return boolOr(K::autoClosePanel, false);
+    return boolOr(K::autoClosePanel, D::autoClosePanel);
 }
 std::string hiddenSwitchIDs() {
     return stringOr(K::hiddenSwitchIDs);
@@ -44,15 +45,15 @@ std::string panelItemsOrder() {
     return stringOr(K::panelItemsOrder);
 }
 bool hotkeyEnabled() {
-    return boolOr(K::hotkeyEnabled, false);
+    return boolOr(K::hotkeyEnabled, D::hotkeyEnabled);
 }
 
 std::int64_t hotkeyModifierFlags() {
-    return integerOr(K::hotkeyModifierFlags, 0);
+    return integerOr(K::hotkeyModifierFlags, D::hotkeyModifierFlags);
 }
 
 std::int64_t hotkeyKeyCode() {
-    return integerOr(K::hotkeyKeyCode, -1);
+    return integerOr(K::hotkeyKeyCode, D::hotkeyKeyCode);
 }
 
 std::string hotkeyKeyDisplayString() {
@@ -66,7 +67,7 @@ void setShortcut(std::int64_t modifierFlags, std::int64_t keyCode, const std::st
 }
 
 void clearShortcut() {
-    setShortcut(0, -1, "");
+    setShortcut(D::hotkeyModifierFlags, D::hotkeyKeyCode, "");
 }
 
 }  // namespace swivlo::Preferences

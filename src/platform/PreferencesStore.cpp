@@ -6,8 +6,6 @@ namespace swivlo {
 
 namespace {
 
-const std::string saveFailureTopic = "saveFailure";
-
 // INI files hand every scalar back as text, so text forms are read as the typed value they
 // spell; anything else is not that type.
 std::optional<bool> toBool(const QVariant& v) {
@@ -116,7 +114,7 @@ bool PreferencesStore::store(const std::string& key, const std::optional<QVarian
         return false;
     }
     saveFailure_.reset();
-    notifyChanged();
+    emit changed(key);
     return true;
 }
 
@@ -125,24 +123,7 @@ void PreferencesStore::reportSaveFailure(const std::string& reason) {
         logLine("⚠️ Preferences not saved: " + reason);
         saveFailure_ = reason;
     }
-    observers_.notify(saveFailureTopic);
-}
-
-PreferencesStore::ObserverToken PreferencesStore::addChangeObserver(std::function<void()> handler) {
-    return observers_.add(std::move(handler));
-}
-
-PreferencesStore::ObserverToken PreferencesStore::addSaveFailureObserver(
-    std::function<void()> handler) {
-    return observers_.add(std::move(handler), saveFailureTopic);
-}
-
-void PreferencesStore::removeChangeObserver(ObserverToken token) {
-    observers_.remove(token);
-}
-
-void PreferencesStore::notifyChanged() {
-    observers_.notify();
+    emit saveFailed();
 }
 
 }  // namespace swivlo

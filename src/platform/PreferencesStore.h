@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QVariant>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 
-#include "platform/ObserverList.h"
 #include "platform/Service.h"
 
 namespace swivlo {
@@ -16,16 +15,16 @@ namespace swivlo {
 // The per-user preferences store. Implementations provide raw values; the typed reads here
 // follow one rule everywhere: a value that is absent or cannot be read as the asked type is
 // absent, and the caller applies its default.
-class PreferencesStore {
-public:
-    using ObserverToken = ObserverList::Token;
+class PreferencesStore : public QObject {
+    Q_OBJECT
 
-    virtual ~PreferencesStore() = default;
+public:
+    ~PreferencesStore() override = default;
 
     virtual std::optional<QVariant> object(const std::string& key) const = 0;
-    // Stores the value at once and tells the change observers. False when it could not be
-    // saved: the store then still holds what it held before, nobody hears of a change, and the
-    // failure is reported (saveFailure(), the failure observers, one log line).
+    // Stores the value at once and emits changed(key). False when it could not be saved: the
+    // store then still holds what it held before, nobody hears of a change, and the failure is
+    // reported (saveFailure(), saveFailed(), one log line).
     bool setObject(const std::string& key, const QVariant& value);
     bool removeObject(const std::string& key);
 
@@ -59,23 +58,21 @@ public:
     // is reported at start and again only when a different bad value is stored.
     void reportIgnored(const std::string& key, const std::string& reason) const;
 
-    // Called on the main thread after every change, the program's own writes included.
-    ObserverToken addChangeObserver(std::function<void()> handler);
-    void removeChangeObserver(ObserverToken token);
-
     // Why changes cannot be saved: set by a failed write until a write succeeds again, and from
-    // the start when the store cannot be used at all. Its observers hear of every failure.
+    // the start when the store cannot be used at all. saveFailed() tells of every failure.
     const std::optional<std::string>& saveFailure() const { return saveFailure_; }
-    ObserverToken addSaveFailureObserver(std::function<void()> handler);
-    void removeSaveFailureObserver(ObserverToken token) { removeChangeObserver(token); }
+
+signals:
+    // On the main thread after every change of `key`, the program's own writes included.
+    void changed(const std::string& key);
+    void saveFailed();
 
 protected:
     // Saves one change (none: remove the key). None on success, else why it failed; the store
     // must then still hold the old value.
     virtual std::optional<std::string> write(const std::string& key,
                                              const std::optional<QVariant>& value) = 0;
-    void notifyChanged();
-    // Logs the reason once for a run of failures with that reason, and tells the observers.
+    // Logs the reason once for a run of failures with that reason, and emits saveFailed().
     void reportSaveFailure(const std::string& reason);
     // For a store that cannot save from the start and has said so itself.
     void setSaveFailure(const std::string& reason) { saveFailure_ = reason; }
@@ -83,7 +80,6 @@ protected:
 private:
     bool store(const std::string& key, const std::optional<QVariant>& value);
 
-    ObserverList observers_;
     mutable std::map<std::string, QVariant> reportedIgnored_;
     std::optional<std::string> saveFailure_;
 };

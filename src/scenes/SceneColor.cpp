@@ -1,8 +1,8 @@
 #include "scenes/SceneColor.h"
-#include "scenes/HexDigit.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -52,12 +52,9 @@ std::optional<QColor> parseCustomColor(std::string_view text) {
         return std::nullopt;
     }
     unsigned v = 0;
-    for (const char c : text) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        v = (v << 4) | static_cast<unsigned>(digit);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v, 16);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
     }
     return QColor::fromRgb(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF),
                            static_cast<int>(v & 0xFF));

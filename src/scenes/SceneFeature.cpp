@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "core/Localized.h"
 #include "switches/SwitchCatalogue.h"
 
 namespace swivlo {
@@ -38,8 +39,7 @@ QString sceneSummary(const Scene& scene) {
         }
     }
     if (labels.isEmpty()) {
-        return QCoreApplication::translate("Swivlo", "feature_summary_empty",
-                                           "Shown when a scene has no features configured");
+        return localized("feature_summary_empty", "Shown when a scene has no features configured");
     }
     return labels.join(QStringLiteral(" \u00B7 "));
 }

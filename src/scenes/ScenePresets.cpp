@@ -1,4 +1,5 @@
 #include "scenes/ScenePresets.h"
+#include "core/Localized.h"
 
 #include <QCoreApplication>
 
@@ -7,17 +8,13 @@ namespace swivlo {
 namespace {
 
 std::string name(const char* key) {
-    return QCoreApplication::translate("Swivlo", key).toStdString();
-}
-
-QString description(const char* key) {
-    return QCoreApplication::translate("Swivlo", key);
+    return localized(key).toStdString();
 }
 
 ScenePreset preset(const char* nameKey, const char* icon, const char* color, SceneFeatures features,
                    const char* descriptionKey) {
     return {Scene{QUuid::createUuid(), name(nameKey), icon, color, false, std::move(features)},
-            description(descriptionKey)};
+            localized(descriptionKey)};
 }
 
 }  // namespace

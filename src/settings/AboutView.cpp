@@ -23,9 +23,6 @@ using namespace settings;
 namespace {
 
 QString infoText(const char* key, const QString& fallback) {
-    if (!Service<BundleInfo>::installed()) {
-        return fallback;
-    }
     const auto value = bundleInfo().infoValue(key);
     if (!value || value->metaType().id() != QMetaType::QString) {
         return fallback;
@@ -82,13 +79,11 @@ QString aboutDescription(const QString& kernelType) {
     return localized("A tray utility for quick system toggles.");
 }
 
-CheckForUpdatesView::CheckForUpdatesView(Updater& updater, CheckForUpdatesViewModel* viewModel,
-                                         QWidget* parent)
+CheckForUpdatesView::CheckForUpdatesView(Updater& updater, QWidget* parent)
     : QPushButton(localized("Check for Updates"), parent), updater_(updater) {
-    viewModel->setParent(this);
     setFont(settings::font(TextStyle::callout));
-    follow(viewModel->canCheckForUpdates());
-    connect(viewModel, &CheckForUpdatesViewModel::changed, this, &CheckForUpdatesView::follow);
+    follow(updater.canCheckForUpdates());
+    connect(&updater, &Updater::canCheckForUpdatesChanged, this, &CheckForUpdatesView::follow);
     connect(this, &QPushButton::clicked, &updater, [&updater] { updater.checkForUpdates(); });
 }
 
@@ -122,7 +117,7 @@ AboutView::AboutView(std::unique_ptr<Updater> updaterController, QWidget* parent
         textLabel(aboutVersionLine(), settings::font(TextStyle::body), secondaryLabelColor(), this);
     version->setObjectName(QStringLiteral("versionLine"));
     nameStack->addWidget(version, 0, Qt::AlignHCenter);
-    button_ = new CheckForUpdatesView(*updater_, new CheckForUpdatesViewModel(*updater_), this);
+    button_ = new CheckForUpdatesView(*updater_, this);
     nameStack->addWidget(button_, 0, Qt::AlignHCenter);
     // A button that stays disabled says why in plain sight, not only on hover.
     auto* unavailable = textLabel(button_->disabledReason(), settings::font(TextStyle::caption),

@@ -25,8 +25,7 @@ class CheckForUpdatesView : public QPushButton {
     Q_OBJECT
 
 public:
-    CheckForUpdatesView(Updater& updater, CheckForUpdatesViewModel* viewModel,
-                        QWidget* parent = nullptr);
+    explicit CheckForUpdatesView(Updater& updater, QWidget* parent = nullptr);
 
     // Why no check can start now; empty while one can, or when the updater does not say.
     QString disabledReason() const { return disabledReason_; }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Localized.h"
 #include "settings/SettingsStyle.h"
 #include "ui/Appearance.h"
 
@@ -28,10 +29,6 @@ constexpr double keyStep = 0.01;
 
 double clamp01(double v) {
     return std::clamp(v, 0.0, 1.0);
-}
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("Swivlo", text);
 }
 
 // The step an arrow key asks for along one axis; zero for other keys.
@@ -91,14 +88,14 @@ ColorChooser::ColorChooser(const QColor& initial, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(padding, padding, padding, padding);
     layout->setSpacing(10);
-    auto* title = textLabel(translated("Custom Color"), settings::font(TextStyle::headline),
+    auto* title = textLabel(localized("Custom Color"), settings::font(TextStyle::headline),
                             labelColor(), this);
     layout->addWidget(title);
     layout->addWidget(field_);
     layout->addWidget(hue_);
     layout->addWidget(opacity_);
     hex_->setFont(settings::font(TextStyle::body));
-    hex_->setAccessibleName(translated("Hex Color"));
+    hex_->setAccessibleName(localized("Hex Color"));
     hex_->setAlignment(Qt::AlignCenter);
     hex_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("#?[0-9A-Fa-f]{0,6}")), hex_));
@@ -179,7 +176,7 @@ SaturationValueField::SaturationValueField(QWidget* parent) : QWidget(parent) {
     setFixedHeight(fieldHeight);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
-    setAccessibleName(translated("Saturation and Brightness"));
+    setAccessibleName(localized("Saturation and Brightness"));
 }
 
 void SaturationValueField::setColor(const ChooserColor& color) {
@@ -247,7 +244,7 @@ void SaturationValueField::paintEvent(QPaintEvent*) {
 ChooserSlider::ChooserSlider(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setFixedHeight(sliderHeight);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(kind == Kind::hue ? translated("Hue") : translated("Opacity"));
+    setAccessibleName(kind == Kind::hue ? localized("Hue") : localized("Opacity"));
 }
 
 void ChooserSlider::setColor(const ChooserColor& color) {

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "SymbolPicker/SymbolPicker.h"
+#include "core/Localized.h"
 #include "settings/ColorChooser.h"
 #include "settings/SettingsStyle.h"
 #include "ui/Appearance.h"
@@ -49,7 +50,7 @@ CustomIconButton::CustomIconButton(QString icon, bool isSelected, std::function<
                                    std::function<void(const std::string&)> onIconChange,
                                    QWidget* parent)
     : IconButton(std::move(icon), isSelected, parent), onIconChange_(std::move(onIconChange)) {
-    setToolTip(QCoreApplication::translate("Swivlo", "Custom Icon"));
+    setToolTip(localized("Custom Icon"));
     connect(this, &QAbstractButton::clicked, this, [this, onSelect = std::move(onSelect)] {
         if (onSelect) {
             onSelect();
@@ -112,7 +113,7 @@ CustomColorButton::CustomColorButton(QColor color, bool isSelected, std::functio
                                      QWidget* parent)
     : ColorButton(std::move(color), isSelected, parent), onColorChange_(std::move(onColorChange)) {
     idleRingOpacity_ = 0.15;
-    setAccessibleName(QCoreApplication::translate("Swivlo", "Custom Color"));
+    setAccessibleName(localized("Custom Color"));
     connect(this, &QAbstractButton::clicked, this, [this, onSelect = std::move(onSelect)] {
         if (onSelect) {
             onSelect();

@@ -67,16 +67,9 @@ GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
 
     // The stored shortcut changes through the field's own handlers: hand the field the new
     // text, as a redraw would.
-    observer_ = preferences().addChangeObserver([this] { refreshShortcut(); });
+    connect(&preferences(), &PreferencesStore::changed, this, [this] { refreshShortcut(); });
     // A change the store could not save: every control shows what is stored again.
-    failureObserver_ = preferences().addSaveFailureObserver([this] { showStoredValues(); });
-}
-
-GeneralSettingsView::~GeneralSettingsView() {
-    if (Service<PreferencesStore>::installed()) {
-        preferences().removeChangeObserver(observer_);
-        preferences().removeSaveFailureObserver(failureObserver_);
-    }
+    connect(&preferences(), &PreferencesStore::saveFailed, this, [this] { showStoredValues(); });
 }
 
 void GeneralSettingsView::showStoredValues() {

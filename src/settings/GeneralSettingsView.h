@@ -20,7 +20,6 @@ class GeneralSettingsView : public QWidget {
 
 public:
     explicit GeneralSettingsView(QWidget* parent = nullptr);
-    ~GeneralSettingsView() override;
 
     GeneralSettings& model() { return model_; }
     settings::PanelItemsList* panelItemsList() const { return list_; }
@@ -46,8 +45,6 @@ private:
     settings::PanelItemsList* list_ = nullptr;
     QWidget* recorderRow_ = nullptr;
     HotkeyTextField* field_ = nullptr;
-    std::uint64_t observer_ = 0;
-    std::uint64_t failureObserver_ = 0;
 };
 
 }  // namespace swivlo

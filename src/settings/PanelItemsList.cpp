@@ -8,11 +8,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/Localized.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsStyle.h"
 #include "settings/SwitchRow.h"
 #include "ui/Appearance.h"
-#include "ui/PanelText.h"
 #include "ui/SwitchControl.h"
 
 namespace swivlo::settings {
@@ -34,7 +34,7 @@ void PanelItemsList::rebuild() {
     const auto& items = model_.orderedSwitches();
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string id = items[i].id;
-        const QString title = localizedText(QString::fromStdString(items[i].title));
+        const QString title = localized(QString::fromStdString(items[i].title));
         auto* row = new SwitchRow(
             title, model_.isShown(id), [this, id](bool) { model_.toggleVisibility(id); }, this);
         row->setObjectName(QString::fromStdString(id));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "core/Localized.h"
 #include "platform/MainQueue.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
@@ -54,8 +55,7 @@ const std::vector<std::string>& SceneEditorModel::offeredColors() {
 }
 
 QString SceneEditorModel::title() const {
-    return scene_ ? QCoreApplication::translate("Swivlo", "Edit Scene")
-                  : QCoreApplication::translate("Swivlo", "New Scene");
+    return scene_ ? localized("Edit Scene") : localized("New Scene");
 }
 
 bool SceneEditorModel::isCustomIconSelected() const {

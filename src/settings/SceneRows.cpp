@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "core/Localized.h"
 #include "scenes/SceneColor.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"
@@ -65,7 +66,7 @@ SceneRow::SceneRow(Scene scene, SceneManager& manager, std::function<void()> onE
       onEdit_(std::move(onEdit)),
       switch_(new SwitchControl(this)) {
     // A scene named like a preset shows the preset's translation.
-    const QString name = QCoreApplication::translate("Swivlo", scene_.name.c_str());
+    const QString name = localized(scene_.name.c_str());
     auto* layout = rowLayout(this, scene_, name, sceneSummary(scene_));
     switch_->setChecked(scene_.isActive);
     switch_->setAccessibleName(name);
@@ -95,10 +96,10 @@ void SceneRow::remove() {
 void SceneRow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     const QColor destructive = resolveSceneColor("red", Appearance::shared().isDark());
-    menu.addAction(SymbolProvider::icon(QStringLiteral("pencil"), labelColor()),
-                   QCoreApplication::translate("Swivlo", "Edit"), this, &SceneRow::edit);
-    menu.addAction(SymbolProvider::icon(QStringLiteral("trash"), destructive),
-                   QCoreApplication::translate("Swivlo", "Delete"), this, &SceneRow::remove);
+    menu.addAction(SymbolProvider::icon(QStringLiteral("pencil"), labelColor()), localized("Edit"),
+                   this, &SceneRow::edit);
+    menu.addAction(SymbolProvider::icon(QStringLiteral("trash"), destructive), localized("Delete"),
+                   this, &SceneRow::remove);
     menu.exec(event->globalPos());
 }
 

@@ -1,18 +1,14 @@
 #include "settings/SettingsMessages.h"
 
+#include "core/Localized.h"
 #include "settings/SettingsStyle.h"
 
 namespace swivlo {
 
 SettingsMessages::SettingsMessages(QObject* parent) : QObject(parent) {
-    observer_ = preferences().addSaveFailureObserver([this] { preferencesNotSaved(); });
+    connect(&preferences(), &PreferencesStore::saveFailed, this,
+            &SettingsMessages::preferencesNotSaved);
     preferencesNotSaved();
-}
-
-SettingsMessages::~SettingsMessages() {
-    if (Service<PreferencesStore>::installed()) {
-        preferences().removeSaveFailureObserver(observer_);
-    }
 }
 
 void SettingsMessages::post(const QString& text) {
@@ -26,8 +22,7 @@ void SettingsMessages::dismiss() {
 
 void SettingsMessages::preferencesNotSaved() {
     if (const auto& reason = preferences().saveFailure()) {
-        post(settings::localized("Changes could not be saved: %1.")
-                 .arg(QString::fromStdString(*reason)));
+        post(localized("Changes could not be saved: %1.").arg(QString::fromStdString(*reason)));
     }
 }
 

@@ -15,7 +15,6 @@ class SettingsMessages : public QObject {
 
 public:
     explicit SettingsMessages(QObject* parent = nullptr);
-    ~SettingsMessages() override;
 
     const QString& text() const { return text_; }
     void post(const QString& text);
@@ -28,7 +27,6 @@ private:
     void preferencesNotSaved();
 
     QString text_;
-    PreferencesStore::ObserverToken observer_ = 0;
 };
 
 }  // namespace swivlo

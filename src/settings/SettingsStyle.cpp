@@ -7,15 +7,11 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "core/Localized.h"
 #include "ui/Appearance.h"
-#include "ui/PanelText.h"
 #include "ui/SymbolProvider.h"
 
 namespace swivlo::settings {
-
-QString localized(const char* key) {
-    return localizedText(QString::fromUtf8(key));
-}
 
 QFont font(TextStyle style, QFont::Weight weight) {
     switch (style) {

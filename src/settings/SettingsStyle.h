@@ -10,13 +10,12 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/Localized.h"
+
 class QVBoxLayout;
 class QScrollArea;
 
 namespace swivlo::settings {
-
-// An interface text looked up by its key in the program's translations.
-QString localized(const char* key);
 
 // The host's text styles, in points (one point is one device-independent pixel here).
 enum class TextStyle { body, callout, headline, subheadline, caption, title2, title3 };

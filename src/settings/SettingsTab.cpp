@@ -1,4 +1,5 @@
 #include "settings/SettingsTab.h"
+#include "core/Localized.h"
 
 #include <QCoreApplication>
 
@@ -20,11 +21,11 @@ QString title(SettingsTab tab) {
     // The keys are listed here so the translation tools see them.
     switch (tab) {
         case SettingsTab::general:
-            return QCoreApplication::translate("Swivlo", "General");
+            return localized("General");
         case SettingsTab::scene:
-            return QCoreApplication::translate("Swivlo", "Scene");
+            return localized("Scene");
         case SettingsTab::about:
-            return QCoreApplication::translate("Swivlo", "About");
+            return localized("About");
     }
     return {};
 }

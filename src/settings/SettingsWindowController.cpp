@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/Localized.h"
 #include "platform/Application.h"
 #include "scenes/SceneManager.h"
 #include "settings/SettingsView.h"
@@ -48,7 +49,7 @@ SettingsWindowController::~SettingsWindowController() {
 void SettingsWindowController::showSettings() {
     if (!window_) {
         auto* window = new SettingsWindow(*this);
-        window->setWindowTitle(QCoreApplication::translate("Swivlo", "Settings"));
+        window->setWindowTitle(localized("Settings"));
         window->setObjectName(QStringLiteral("SettingsWindow"));
         auto* layout = new QVBoxLayout(window);
         layout->setContentsMargins(0, 0, 0, 0);

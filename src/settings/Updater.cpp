@@ -1,19 +1,12 @@
 #include "settings/Updater.h"
 
+#include "core/Localized.h"
 #include "settings/SettingsStyle.h"
 
 namespace swivlo {
 
 QString UnavailableUpdater::unavailableReason() const {
-    return settings::localized("This build has no update service: update it where you got it.");
-}
-
-CheckForUpdatesViewModel::CheckForUpdatesViewModel(Updater& updater, QObject* parent)
-    : QObject(parent), canCheckForUpdates_(updater.canCheckForUpdates()) {
-    connect(&updater, &Updater::canCheckForUpdatesChanged, this, [this](bool canCheck) {
-        canCheckForUpdates_ = canCheck;
-        emit changed(canCheck);
-    });
+    return localized("This build has no update service: update it where you got it.");
 }
 
 }  // namespace swivlo

@@ -37,19 +37,4 @@ public:
     QString unavailableReason() const override;
 };
 
-// The button's flag: the updater's value at once, then every change.
-class CheckForUpdatesViewModel : public QObject {
-    Q_OBJECT
-
-public:
-    explicit CheckForUpdatesViewModel(Updater& updater, QObject* parent = nullptr);
-    bool canCheckForUpdates() const { return canCheckForUpdates_; }
-
-signals:
-    void changed(bool canCheck);
-
-private:
-    bool canCheckForUpdates_ = false;
-};
-
 }  // namespace swivlo

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "core/Localized.h"
 #include "platform/KeyTranslation.h"
 #include "shortcut/ShortcutDisplay.h"
 
@@ -16,17 +17,14 @@ constexpr std::uint64_t commandKeys =
 
 std::string ShortcutRecorder::placeholderText() {
     static const std::string text =
-        QCoreApplication::translate("Swivlo", "Click to record shortcut",
-                                    "Placeholder shown when no hotkey is recorded")
+        localized("Click to record shortcut", "Placeholder shown when no hotkey is recorded")
             .toStdString();
     return text;
 }
 
 std::string ShortcutRecorder::recordingText() {
     static const std::string text =
-        QCoreApplication::translate("Swivlo", "Recording...",
-                                    "Shown while the user is pressing keys")
-            .toStdString();
+        localized("Recording...", "Shown while the user is pressing keys").toStdString();
     return text;
 }
 

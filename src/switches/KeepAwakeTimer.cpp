@@ -1,8 +1,8 @@
 #include "switches/KeepAwakeTimer.h"
 
-#include <QCoreApplication>
 #include <cmath>
 
+#include "core/Localized.h"
 #include "platform/MainQueue.h"
 #include "switches/SystemTools.h"
 
@@ -81,7 +81,7 @@ void KeepAwakeTimer::scheduleTick() {
 }
 
 QString KeepAwakeTimer::remainingText(double seconds) {
-    auto text = [](const char* key) { return QCoreApplication::translate("Swivlo", key); };
+    auto text = [](const char* key) { return localized(key); };
     if (std::ceil(seconds) < secondsPerMinute) {
         return text("%1 s left").arg(static_cast<long>(std::ceil(seconds)));
     }

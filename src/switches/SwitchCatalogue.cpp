@@ -1,15 +1,16 @@
 #include "switches/SwitchCatalogue.h"
+#include "core/Localized.h"
 
 #include <QCoreApplication>
 
 namespace swivlo {
 
 QString Switch::featureTitle() const {
-    return QCoreApplication::translate("Swivlo", title, featureNote);
+    return localized(title, featureNote);
 }
 
 QString Switch::summaryLabel() const {
-    return QCoreApplication::translate("Swivlo", title, summaryNote);
+    return localized(title, summaryNote);
 }
 
 namespace SwitchCatalogue {

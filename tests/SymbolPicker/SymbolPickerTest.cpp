@@ -201,22 +201,6 @@ TEST_F(SymbolPickerTest, AnEmptyCatalogueStillSearchesAndCloses) {
     EXPECT_TRUE(caller.writes.empty());
 }
 
-TEST_F(SymbolPickerTest, LaysOutA540By340SheetOf48WideCells) {
-    Caller<QString> caller{QStringLiteral("moon"), {}};
-    SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
-    show(picker);
-    EXPECT_EQ(picker.size(), QSize(540, 340));
-    const QRect first = picker.grid()->visualRect(picker.model().grid()->index(0));
-    const QRect second = picker.grid()->visualRect(picker.model().grid()->index(1));
-    EXPECT_GE(first.width(), 48);
-    EXPECT_EQ(second.left() - first.left(), 48 + SymbolGridView::kSpacing);
-    EXPECT_EQ(picker.searchField()->font().pixelSize() > 0
-                  ? picker.searchField()->font().pixelSize()
-                  : picker.searchField()->font().pointSize(),
-              18);
-    EXPECT_EQ(picker.closeButton()->size(), QSize(16, 16));
-}
-
 TEST_F(SymbolPickerTest, ActionsAfterDismissReachTheCallerNoMore) {
     Caller<std::optional<QString>> caller{QStringLiteral("moon"), {}};
     SymbolPickerModel model(caller.binding(), allSymbolCategories(), smallCatalogue());

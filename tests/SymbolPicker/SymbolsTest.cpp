@@ -17,26 +17,6 @@ void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-struct VersionCase {
-    std::optional<SystemVersion> version;
-    const char* resource;
-};
-
-class SymbolListChoiceTest : public ::testing::TestWithParam<VersionCase> {};
-
-TEST_P(SymbolListChoiceTest, NewerSystemsReadLongerLists) {
-    EXPECT_EQ(symbolListResourceName(GetParam().version), QString::fromLatin1(GetParam().resource));
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, SymbolListChoiceTest,
-                         ::testing::Values(VersionCase{SystemVersion{16, 0}, "sfsymbol6"},
-                                           VersionCase{SystemVersion{15, 0}, "sfsymbol6"},
-                                           VersionCase{SystemVersion{14, 7}, "sfsymbol5"},
-                                           VersionCase{SystemVersion{14, 0}, "sfsymbol5"},
-                                           VersionCase{SystemVersion{13, 6}, "sfsymbol4"},
-                                           VersionCase{SystemVersion{11, 0}, "sfsymbol4"},
-                                           VersionCase{std::nullopt, "sfsymbol6"}));
-
 class SymbolsLoadTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -58,8 +58,6 @@ TEST_F(AppDelegateTest, LaunchBuildsItemAndHiddenPanelInOrderAndChangesNothingEl
         "statusItem.setMenu",
         "popover.create",
         "popover.setBehavior 1",
-        "popover.setContentSize 300x240",
-        "popover.setContentViewController",
     };
     EXPECT_EQ(platform.log.lines(), expected);
     EXPECT_FALSE(popover->isShown());
@@ -88,7 +86,7 @@ TEST_F(AppDelegateTest, ClickingTwiceShowsThenClosesAndStopsOutsideClickMonitor)
     EXPECT_TRUE(delegate.eventMonitor()->isStarted());
     const std::vector<std::string> shown = {"popover.setContentSize 300x240",
                                             "popover.setContentViewController", "app.activate",
-                                            "popover.show", "monitors.addGlobal 10"};
+                                            "popover.show", "monitors.addGlobal 33554442"};
     EXPECT_EQ(platform.log.lines(), shown);
 
     item->click();
@@ -140,17 +138,38 @@ TEST_F(AppDelegateTest, OutsideClickClosesShownPanelAndDoesNothingWhileClosed) {
     EXPECT_TRUE(platform.log.lines().empty());
 }
 
-TEST_F(AppDelegateTest, PreferencesChangeWhileShownReregistersAndKeepsPanelOpen) {
+struct WriteCase {
+    const std::string* key;
+    QVariant value;
+    bool reregisters;
+};
+
+class PreferenceWriteTest : public AppDelegateTest,
+                            public ::testing::WithParamInterface<WriteCase> {};
+
+TEST_P(PreferenceWriteTest, OnlyAShortcutKeyReregistersAndThePanelStaysOpen) {
     storeShortcut(true, keyS, controlOption);
     launch();
     delegate.showPopover();
     platform.log.clear();
-    platform.preferences.setString(PreferencesKey::swivloScenes, "[]");
+    platform.preferences.setObject(*GetParam().key, GetParam().value);
     EXPECT_TRUE(popover->isShown());
-    const std::vector<std::string> expected = {"preferences.set SwivloScenes []",
-                                               "monitors.remove 1024", "monitors.addGlobal 1024"};
-    EXPECT_EQ(platform.log.lines(), expected);
+    const auto& lines = platform.log.lines();
+    ASSERT_FALSE(lines.empty());
+    const std::vector<std::string> reregistered = {"monitors.remove 1024",
+                                                   "monitors.addGlobal 1024"};
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()),
+              GetParam().reregisters ? reregistered : std::vector<std::string>{});
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PreferenceWriteTest,
+    ::testing::Values(WriteCase{&PreferencesKey::swivloScenes, QString("[]"), false},
+                      WriteCase{&PreferencesKey::autoClosePanel, true, false},
+                      WriteCase{&PreferencesKey::hotkeyKeyDisplayString, QString("S"), false},
+                      WriteCase{&PreferencesKey::hotkeyEnabled, true, true},
+                      WriteCase{&PreferencesKey::hotkeyKeyCode, qint64(2), true},
+                      WriteCase{&PreferencesKey::hotkeyModifierFlags, qint64(0), true}));
 
 TEST_F(AppDelegateTest, TerminationRemovesShortcutMonitorAndStopsObserving) {
     storeShortcut(true, keyS, controlOption);

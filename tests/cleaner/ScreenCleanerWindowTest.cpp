@@ -66,7 +66,7 @@ TEST_F(ScreenCleanerWindowTest, ActivateCoversScreensTakesFocusThenBlocks) {
     // The app comes forward before the monitor and the tap are installed.
     const std::string monitor = "monitors.addLocal " + std::to_string(0x0E400CFE);
     EXPECT_LT(indexOf("app.activate"), indexOf(monitor));
-    EXPECT_LT(indexOf(monitor), indexOf("tap.create 7168"));
+    EXPECT_LT(indexOf(monitor), indexOf("tap.create"));
 }
 
 TEST_F(ScreenCleanerWindowTest, DeactivateHidesAndReleasesEverything) {
@@ -211,30 +211,6 @@ TEST_F(ScreenCleanerWindowTest, ExitButtonLeavesTheMode) {
     EXPECT_EQ(lines, std::vector<std::string>{"✅ Screen Cleaner Mode deactivated"});
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.keyboardBlocker().isRunning());
-}
-
-TEST_F(ScreenCleanerWindowTest, ViewCentresItsColumnInTheWholeFrame) {
-    platform.screens.screenFrames = {QRectF(0, 0, 1280, 800), QRectF(1280, 0, 1280, 800)};
-    outputOf([&] { window.activate(); });
-    ScreenCleanerView* view = window.view();
-
-    const QRect title = view->titleLabel()->geometry();
-    const QRect button = view->exitButton()->geometry();
-    EXPECT_NEAR(title.center().x(), 1280, 1);
-    EXPECT_NEAR(button.center().x(), 1280, 1);
-    // Symbol above the title, button below the hint, the column's middle at the frame's.
-    EXPECT_LT(title.bottom(), view->hintLabel()->geometry().top());
-    EXPECT_LT(view->hintLabel()->geometry().bottom(), button.top());
-    const int columnTop = title.top() - ScreenCleanerView::stackSpacing -
-                          SymbolProvider::sizeForFont(ScreenCleanerView::symbolSize);
-    EXPECT_NEAR((columnTop + button.bottom()) / 2.0, 400, 2);
-    outputOf([&] { window.deactivate(); });
-}
-
-TEST(ScreenCleanerWindowShared, IsOneInstanceMadeHidden) {
-    TestPlatform platform;
-    EXPECT_FALSE(ScreenCleanerWindow::shared().isVisible());
-    EXPECT_EQ(&ScreenCleanerWindow::shared(), &ScreenCleanerWindow::shared());
 }
 
 }  // namespace

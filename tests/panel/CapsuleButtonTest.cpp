@@ -12,18 +12,6 @@ namespace {
 
 using CapsuleButtonTest = testing::WidgetTest;
 
-TEST_F(CapsuleButtonTest, LongLabelStaysInFiftySixByTwentyEight) {
-    QWidget window;
-    auto* layout = new QHBoxLayout(&window);
-    auto* button = new CapsuleButton(QStringLiteral("A label far longer than the capsule"));
-    layout->addWidget(button);
-    window.resize(400, 100);
-    window.show();
-    EXPECT_EQ(button->size(), QSize(56, 28));
-    EXPECT_EQ(button->sizeHint(), QSize(56, 28));
-    EXPECT_EQ(button->text(), QStringLiteral("A label far longer than the capsule"));
-}
-
 TEST_F(CapsuleButtonTest, SpaceAndClickRunIt) {
     CapsuleButton button(QStringLiteral("Start"));
     QSignalSpy clicked(&button, &QAbstractButton::clicked);
@@ -46,58 +34,6 @@ TEST_F(CapsuleButtonTest, RestylesAtOnceWhenTheAppearanceChanges) {
     const QColor lightFill = light.pixelColor(8, 14);
     const QColor darkFill = dark.pixelColor(8, 14);
     EXPECT_GT(lightFill.lightness(), darkFill.lightness());
-}
-
-struct StyleCase {
-    ColorScheme scheme;
-    QColor baseFill;
-    int innerRimAlpha;
-};
-
-class CapsuleStyle : public ::testing::TestWithParam<StyleCase> {};
-
-TEST_P(CapsuleStyle, FillsAndRimsFollowTheAppearance) {
-    const CapsuleActionButtonStyle style{GetParam().scheme};
-    EXPECT_EQ(style.baseFill(), GetParam().baseFill);
-    EXPECT_EQ(style.fill(0.0), GetParam().baseFill);
-    EXPECT_NEAR(style.fill(1.0).alphaF(), GetParam().baseFill.alphaF() * 0.8, 0.01);
-    EXPECT_NEAR(style.rim().alphaF(), 0.12, 0.01);
-    EXPECT_EQ(style.innerRim().alpha(), GetParam().innerRimAlpha);
-    EXPECT_EQ(style.innerRim().rgb(), QColor(Qt::white).rgb());
-    EXPECT_DOUBLE_EQ(style.scale(0.0), 1.0);
-    EXPECT_DOUBLE_EQ(style.scale(1.0), 0.95);
-    // The spring overshoots past "pressed"; the fill's opacity must not go beyond its range.
-    EXPECT_NEAR(style.fill(1.1).alphaF(), style.fill(1.0).alphaF(), 0.001);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Schemes, CapsuleStyle,
-    ::testing::Values(StyleCase{ColorScheme::light,
-                                PanelPalette::forScheme(ColorScheme::light).controlBackground, 0},
-                      StyleCase{
-                          ColorScheme::dark,
-                          Appearance::withOpacity(
-                              PanelPalette::forScheme(ColorScheme::dark).windowBackground, 0.7),
-                          46}));
-
-TEST(PressSpring, StartsAtRestOvershootsAndSettles) {
-    EXPECT_DOUBLE_EQ(pressSpringProgress(0.0), 0.0);
-    EXPECT_DOUBLE_EQ(pressSpringProgress(1.0), 1.0);
-    qreal peak = 0;
-    for (int i = 0; i <= 100; ++i) {
-        peak = std::max(peak, pressSpringProgress(i / 100.0));
-    }
-    // A 0.6 damping fraction overshoots by roughly a tenth.
-    EXPECT_GT(peak, 1.05);
-    EXPECT_LT(peak, 1.15);
-    EXPECT_NEAR(pressSpringProgress(0.95), 1.0, 0.01);
-}
-
-TEST(EaseInOut, IsSymmetricAndSlowAtBothEnds) {
-    const QEasingCurve curve = easeInOutCurve();
-    EXPECT_NEAR(curve.valueForProgress(0.5), 0.5, 0.01);
-    EXPECT_LT(curve.valueForProgress(0.1), 0.1);
-    EXPECT_GT(curve.valueForProgress(0.9), 0.9);
 }
 
 }  // namespace

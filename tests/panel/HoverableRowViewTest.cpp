@@ -82,48 +82,6 @@ TEST_F(HoverableRowViewTest, ButtonRowRunsItsActionFromSpace) {
     EXPECT_EQ(button->size(), QSize(56, 28));
 }
 
-TEST_F(HoverableRowViewTest, SceneColourTintsBadgeAndSwitchAlike) {
-    const QColor sceneColor(0xE0, 0x5A, 0x9B);
-    FakeSwitch owner;
-    owner.value = true;
-    QWidget window;
-    window.setStyleSheet(QStringLiteral("background: white"));
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* row = new HoverableRowView(owner.row(QStringLiteral("Movie Night"), sceneColor));
-    layout->addWidget(row);
-    window.resize(284, row->sizeHint().height());
-    window.show();
-
-    EXPECT_EQ(qobject_cast<SwitchControl*>(row->control())->tint(), sceneColor);
-    const QImage image = window.grab().toImage();
-    // Inside the badge but clear of its symbol: the tint at 0.15 over white.
-    const QPoint badgeCorner = row->hoverArea()->mapTo(&window, QPoint(10 + 4, 6 + 4));
-    const QColor badge = image.pixelColor(badgeCorner);
-    const auto blended = [](int c) { return qRound(c * 0.15 + 255 * 0.85); };
-    EXPECT_NEAR(badge.red(), blended(sceneColor.red()), 2);
-    EXPECT_NEAR(badge.green(), blended(sceneColor.green()), 2);
-    EXPECT_NEAR(badge.blue(), blended(sceneColor.blue()), 2);
-}
-
-TEST_F(HoverableRowViewTest, SwitchTracksEndWhereCapsuleButtonsDo) {
-    FakeSwitch owner;
-    HoverableRowView toggle(owner.row(QStringLiteral("Stage Manager")));
-    HoverableRowView button(Row{QStringLiteral("screen_cleaner"), QStringLiteral("Screen Cleaner"),
-                                QStringLiteral("sparkles"), Qt::cyan,
-                                RowControl::button(QStringLiteral("Start"), [] {})});
-    for (HoverableRowView* row : {&toggle, &button}) {
-        row->resize(284, row->sizeHint().height());
-        row->show();
-    }
-    // The track is centred in the switch, which keeps room for its focus ring around it.
-    const QWidget* track = toggle.control();
-    const qreal trackRight = track->mapTo(&toggle, QPoint(0, 0)).x() +
-                             (track->width() + SwitchControl::kTrackSize.width()) / 2;
-    const QWidget* capsule = button.control();
-    EXPECT_EQ(trackRight, capsule->mapTo(&button, QPoint(capsule->width(), 0)).x());
-}
-
 TEST_F(HoverableRowViewTest, PointerOverThePaddedAreaHighlightsIt) {
     FakeSwitch owner;
     HoverableRowView row(owner.row(QStringLiteral("Hide Widgets")));

@@ -63,19 +63,6 @@ const Strings stateReadings = {
     "shell: defaults read com.apple.WindowManager GloballyEnabled",
 };
 
-TEST_F(StatusContentTest, EmptyStoresGiveEightRowsInBuiltInOrderAndNoSceneSection) {
-    EXPECT_EQ(visibleIds(), builtInOrder);
-    EXPECT_FALSE(content.hasScenes());
-    EXPECT_TRUE(content.sceneRows().empty());
-    const auto rows = content.visibleRows();
-    EXPECT_EQ(rows[0].title, "Hide Desktop");
-    EXPECT_EQ(rows[0].systemImage, "menubar.rectangle");
-    ASSERT_TRUE(rows[4].control.asButton());
-    EXPECT_EQ(rows[4].control.asButton()->title, "Hide");
-    ASSERT_TRUE(rows[7].control.asButton());
-    EXPECT_EQ(rows[7].control.asButton()->title, "Start");
-}
-
 TEST_F(StatusContentTest, OrderAndHiddenIdsAreReadAtEveryDraw) {
     struct Case {
         const char* order;

@@ -23,23 +23,15 @@ TEST_P(KeyTableTest, X11AndQtAgreeOnTheVirtualKeyCode) {
     EXPECT_EQ(keyCodeFromQtKey(c.qtKey), c.macKeyCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyTableTest,
-    ::testing::Values(
-        KeyCase{"A", 38, Qt::Key_A, 0}, KeyCase{"S", 39, Qt::Key_S, 1},
-        KeyCase{"Z", 52, Qt::Key_Z, 6}, KeyCase{"Q", 24, Qt::Key_Q, 12},
-        KeyCase{"M", 58, Qt::Key_M, 46}, KeyCase{"Digit1", 10, Qt::Key_1, 18},
-        KeyCase{"Digit5", 14, Qt::Key_5, 23}, KeyCase{"Digit0", 19, Qt::Key_0, 29},
-        KeyCase{"Return", 36, Qt::Key_Return, 36}, KeyCase{"Tab", 23, Qt::Key_Tab, 48},
-        KeyCase{"Space", 65, Qt::Key_Space, 49}, KeyCase{"Backspace", 22, Qt::Key_Backspace, 51},
-        KeyCase{"Escape", 9, Qt::Key_Escape, 53},
-        KeyCase{"ForwardDelete", 119, Qt::Key_Delete, 117}, KeyCase{"F1", 67, Qt::Key_F1, 122},
-        KeyCase{"F5", 71, Qt::Key_F5, 96}, KeyCase{"F12", 96, Qt::Key_F12, 111},
-        KeyCase{"Left", 113, Qt::Key_Left, 123}, KeyCase{"Right", 114, Qt::Key_Right, 124},
-        KeyCase{"Down", 116, Qt::Key_Down, 125}, KeyCase{"Up", 111, Qt::Key_Up, 126},
-        KeyCase{"Home", 110, Qt::Key_Home, 115}, KeyCase{"Comma", 59, Qt::Key_Comma, 43},
-        KeyCase{"Grave", 49, Qt::Key_QuoteLeft, 50}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Keys, KeyTableTest,
+                         ::testing::Values(KeyCase{"A", 38, Qt::Key_A, 0},
+                                           KeyCase{"Digit1", 10, Qt::Key_1, 18},
+                                           KeyCase{"Return", 36, Qt::Key_Return, 36},
+                                           KeyCase{"Escape", 9, Qt::Key_Escape, 53},
+                                           KeyCase{"F5", 71, Qt::Key_F5, 96},
+                                           KeyCase{"Up", 111, Qt::Key_Up, 126},
+                                           KeyCase{"Grave", 49, Qt::Key_QuoteLeft, 50}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(KeyTranslationTest, UnknownKeysHaveNoCode) {
     EXPECT_EQ(keyCodeFromX11(0), std::nullopt);

@@ -255,10 +255,11 @@ TEST_P(LinuxKeepAwake, HoldsTheDesktopsInhibitorWhileOn) {
     ASSERT_TRUE(app.writePreferences(onlyRow("keep_awake")));
     const auto icon = app.start();
     ASSERT_TRUE(icon);
+    // Opening looks for the ready line without taking the output the log below reads.
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
     Output log(app.process);
     EXPECT_TRUE(log.shows(QStringLiteral("Keep Awake (%1)").arg(c.service)))
         << log.seen().toStdString();
-    ASSERT_TRUE(app.openPanelFromTray(*icon));
 
     auto step = [&](const char* before, const char* after) {
         return clickUntil([&] { return !desktop.seen().contains(before); },
@@ -320,10 +321,10 @@ TEST(LinuxKeepAwake, SuspendsTheXScreenSaverOnABareSession) {
     ASSERT_TRUE(app.writePreferences(onlyRow("keep_awake")));
     const auto icon = app.start();
     ASSERT_TRUE(icon);
+    ASSERT_TRUE(app.openPanelFromTray(*icon));
     Output log(app.process);
     EXPECT_TRUE(log.shows("Keep Awake (XScreenSaverSuspend)")) << log.seen().toStdString();
     ScreenSaver saver;
-    ASSERT_TRUE(app.openPanelFromTray(*icon));
 
     EXPECT_TRUE(
         clickUntil([&] { return !saver.suspended(); }, [&] { return saver.suspended(); }, 5000));

@@ -85,14 +85,15 @@ TEST_P(RefusedChangeTest, TheSwitchFallsBackAndTheWindowSaysWhy) {
     SwitchControl* control = switchNamed(view, QString::fromUtf8(GetParam().row));
     ASSERT_NE(control, nullptr);
     int changes = 0;
-    const auto observer = preferences().addChangeObserver([&] { ++changes; });
+    const auto observer =
+        QObject::connect(&preferences(), &PreferencesStore::changed, [&] { ++changes; });
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         QTest::mouseClick(control, Qt::LeftButton);
         EXPECT_FALSE(control->isChecked());
         EXPECT_EQ(control->knobTarget(), 0.0) << "drawn on while it is off";
     }
-    preferences().removeChangeObserver(observer);
+    QObject::disconnect(observer);
 
     ASSERT_TRUE(view.messageArea()->isVisible());
     EXPECT_THAT(view.messageArea()->label()->text().toStdString(),

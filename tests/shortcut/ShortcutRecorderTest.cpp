@@ -171,11 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"return's control character", K::returnKey, F::option, "\r", "⌥↩"},
         NameCase{"tab", K::tab, F::control, "\t", "⌃⇥"},
         NameCase{"space bar", K::space, F::control, " ", "⌃Space"},
-        NameCase{"home", 115, F::command, "", "⌘↖"}, NameCase{"page up", 116, F::command, "", "⌘⇞"},
-        NameCase{"end", 119, F::command, "", "⌘↘"},
-        NameCase{"page down", 121, F::command, "", "⌘⇟"},
-        NameCase{"right", K::rightArrow, F::command, "", "⌘→"},
-        NameCase{"down", K::downArrow, F::command, "", "⌘↓"},
         NameCase{"up", K::upArrow, F::command, "", "⌘↑"},
         NameCase{"caps lock adds no glyph", K::s, F::control | F::capsLock, "s", "⌃S"}),
     [](const auto& info) { return "case" + std::to_string(info.index); });

@@ -193,18 +193,19 @@ public:
         return icon;
     }
 
-    // Clicks the tray icon until the panel shows: a click that lands while the app is still
-    // busy starting can be missed, so the pointer enters the icon afresh for each try, wherever
-    // the tray host has put it by then.
+    // One click on the tray icon once the app says it is ready. With its output going to a
+    // reader the line is not seen here: the icon being up then stands for it.
     bool openPanelFromTray(QRect icon) {
-        return eventually(
-            [&] {
-                icon = trayIcon().value_or(icon);
-                xdotool({"mousemove", "0", "400"});
-                clickAt(icon.center());
-                return eventually([] { return shownPanel().has_value(); }, 2000);
-            },
-            12000);
+        const QByteArray ready = "✅ Swivlo is running\n";
+        if (!outputReader && !eventually([&] {
+                process.waitForReadyRead(50);
+                return process.peek(process.bytesAvailable()).contains(ready);
+            })) {
+            return false;
+        }
+        xdotool({"mousemove", "0", "400"});
+        clickAt(trayIcon().value_or(icon).center());
+        return eventually([] { return shownPanel().has_value(); });
     }
 
     QString program = QStringLiteral(SWIVLO_BINARY);

@@ -101,7 +101,7 @@ TEST(SimulatedSystemEvents, WithoutPermissionEveryScriptIsRefused) {
 TEST(SimulatedHost, ReportsAppearanceChangesOnly) {
     SimulatedHost host;
     int changes = 0;
-    host.addAppearanceObserver([&] { ++changes; });
+    QObject::connect(&host, &GlobalDomain::changed, [&] { ++changes; });
     const std::string dark =
         "tell application \"System Events\"\n  tell appearance preferences\n    set dark mode "
         "to true\n  end tell\nend tell";
@@ -152,7 +152,7 @@ TEST_F(StateFile, ReadingsAfterARestartGiveWhatWasWritten) {
 TEST_F(StateFile, AnEditWhileRunningIsPickedUp) {
     SimulatedHost host(path());
     int changes = 0;
-    host.addAppearanceObserver([&] { ++changes; });
+    QObject::connect(&host, &GlobalDomain::changed, [&] { ++changes; });
     shell(host, "defaults write com.apple.finder CreateDesktop -bool true");
 
     SimulatedHostState edited = host.state();

@@ -60,11 +60,5 @@ TEST_F(AppearanceTest, OpacityMultipliesTheColoursOwn) {
     EXPECT_EQ(Appearance::withOpacity(Qt::black, 2.0).alpha(), 255);
 }
 
-TEST_F(AppearanceTest, FontsAreSizedInPoints) {
-    const QFont font = Appearance::font(13, QFont::Medium);
-    EXPECT_EQ(font.pixelSize(), 13);
-    EXPECT_EQ(font.weight(), QFont::Medium);
-}
-
 }  // namespace
 }  // namespace swivlo

@@ -46,25 +46,5 @@ TEST_F(SwitchControlTest, AppearsAtItsStateWithoutSliding) {
     EXPECT_EQ(control.knobPosition(), 1.0);
 }
 
-TEST_F(SwitchControlTest, IsFilledWithItsTintWhenOn) {
-    SwitchControl control;
-    control.setTint(QColor(255, 149, 0));
-    control.setChecked(true);
-    control.resize(control.sizeHint());
-    control.show();
-    const QImage image = control.grab().toImage();
-    // Between the knob (on the right) and the left end of the track.
-    const QColor left = image.pixelColor(image.width() / 2 - 10, image.height() / 2);
-    EXPECT_EQ(left.rgb(), QColor(255, 149, 0).rgb());
-}
-
-TEST_F(SwitchControlTest, HasAFixedModernSize) {
-    SwitchControl control;
-    EXPECT_GE(control.sizeHint().width(), SwitchControl::kTrackSize.width());
-    EXPECT_GE(control.sizeHint().height(), SwitchControl::kTrackSize.height());
-    EXPECT_LE(control.sizeHint().height(), 28);  // fits the row's badge height
-    EXPECT_EQ(control.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-}
-
 }  // namespace
 }  // namespace swivlo

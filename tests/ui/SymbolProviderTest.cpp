@@ -115,13 +115,6 @@ TEST(SymbolProvider, SymbolTakesTheColourItIsDrawnIn) {
     EXPECT_NE(render(QStringLiteral("bolt.fill"), 32, Qt::blue), image);
 }
 
-TEST(SymbolProvider, HonoursSizeAndPixelDensity) {
-    const QPixmap pixmap = SymbolProvider::pixmap(QStringLiteral("power"), 16, Qt::black, 2.0);
-    EXPECT_EQ(pixmap.size(), QSize(32, 32));
-    EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(16, 16));
-    EXPECT_TRUE(SymbolProvider::pixmap(QStringLiteral("power"), 0, Qt::black).isNull());
-}
-
 TEST(SymbolProvider, IconDrawsAtAnySizeAndDimsWhenDisabled) {
     const QIcon icon = SymbolProvider::icon(QStringLiteral("gear"), Qt::black);
     const QImage normal = icon.pixmap(20).toImage().convertToFormat(QImage::Format_ARGB32);

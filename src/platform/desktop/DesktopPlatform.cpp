@@ -1,15 +1,15 @@
 #include "platform/desktop/DesktopPlatform.h"
 
-#include "platform/ShellServices.h"
+#include "platform/AppServices.h"
 
 namespace swivlo::desktop {
 
 DesktopPlatform::DesktopPlatform() {
-    installShellServices(this);
+    installAppServices(this);
 }
 
 DesktopPlatform::~DesktopPlatform() {
-    installShellServices<DesktopPlatform>(nullptr);
+    installAppServices<DesktopPlatform>(nullptr);
 }
 
 }  // namespace swivlo::desktop

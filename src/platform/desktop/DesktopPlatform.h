@@ -14,7 +14,7 @@
 
 namespace swivlo::desktop {
 
-// The desktop implementations of the shell's host interfaces, installed while this lives.
+// The desktop implementations of the application's host interfaces, installed while this lives.
 // Create it after the QApplication.
 class DesktopPlatform {
 public:

@@ -58,28 +58,24 @@ PanelPopover::PanelPopover()
             });
 }
 
-PanelPopover::~PanelPopover() {
-    if (outsideWatch_) {
-        eventMonitors().removeMonitor(*outsideWatch_);
-    }
-}
+PanelPopover::~PanelPopover() = default;
 
 void PanelPopover::setBehavior(Behavior behavior) {
     behavior_ = behavior;
-    updateOutsideWatch();
 }
 
 void PanelPopover::setContentViewController(std::unique_ptr<PanelController> controller) {
-    auto* widgetController = dynamic_cast<WidgetPanelController*>(controller.get());
-    std::unique_ptr<QWidget> content =
-        widgetController ? widgetController->takeContent() : std::make_unique<QWidget>();
     if (content_) {
-        layout()->removeWidget(content_.get());
+        layout()->removeWidget(content_);
     }
-    content_ = std::move(content);
-    content_->setParent(this);
-    layout()->addWidget(content_.get());
-    content_->show();
+    // The previous controller goes, and its content with it.
+    controller_ = std::move(controller);
+    content_ = controller_ ? controller_->view() : nullptr;
+    if (content_) {
+        content_->setParent(this);
+        layout()->addWidget(content_);
+        content_->show();
+    }
     updateFrame();
 }
 
@@ -152,36 +148,10 @@ void PanelPopover::showRelativeTo(const StatusItem& item) {
     if (!focusWidget() || focusWidget() == this) {
         setFocus(Qt::ActiveWindowFocusReason);
     }
-    updateOutsideWatch();
 }
 
 void PanelPopover::performClose() {
     hide();
-}
-
-void PanelPopover::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    updateOutsideWatch();
-}
-
-void PanelPopover::updateOutsideWatch() {
-    const bool wanted = behavior_ == Behavior::Transient && isVisible();
-    if (wanted == outsideWatch_.has_value()) {
-        return;
-    }
-    if (!wanted) {
-        eventMonitors().removeMonitor(*outsideWatch_);
-        outsideWatch_.reset();
-        return;
-    }
-    const EventMask mask = eventMask(EventType::LeftMouseDown) |
-                           eventMask(EventType::RightMouseDown) |
-                           eventMask(EventType::OtherMouseDown);
-    outsideWatch_ = eventMonitors().addGlobalMonitor(mask, [self = QPointer(this)](const Event&) {
-        if (self && self->behavior_ == Behavior::Transient) {
-            self->hide();
-        }
-    });
 }
 
 void PanelPopover::keyPressEvent(QKeyEvent* event) {

@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 
-#include "platform/Events.h"
 #include "platform/Popover.h"
 
 namespace swivlo::desktop {
@@ -17,7 +16,7 @@ class WidgetPanelController : public PanelController {
 public:
     explicit WidgetPanelController(std::unique_ptr<QWidget> content);
     double fittingHeight(double width) override;
-    std::unique_ptr<QWidget> takeContent() { return std::move(content_); }
+    QWidget* view() override { return content_.get(); }
 
 private:
     std::unique_ptr<QWidget> content_;
@@ -25,9 +24,9 @@ private:
 
 // The panel: a frameless, always-on-top tool window under the tray icon. It is not a Qt::Popup,
 // which would hold a keyboard grab (the screen cleaner needs its own). Under the transient
-// behaviour it closes itself on a click in another application, on Escape, and when another
-// application takes the focus. It follows its content's height while shown, but never grows
-// past the screen's edge: the content then gets less than it asked for.
+// behaviour it closes itself on Escape and when another window takes the focus; a click in
+// another application is the application's to watch for. It follows its content's height while
+// shown, but never grows past the screen's edge: the content then gets less than it asked for.
 class PanelPopover : public QWidget, public Popover {
     Q_OBJECT
 
@@ -53,10 +52,8 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    void updateOutsideWatch();
     void updateFrame();
 
     struct Anchor {
@@ -67,8 +64,8 @@ private:
 
     Behavior behavior_ = Behavior::Transient;
     QSizeF contentSize_{300, 1};
-    std::unique_ptr<QWidget> content_;
-    std::optional<MonitorToken> outsideWatch_;
+    std::unique_ptr<PanelController> controller_;
+    QWidget* content_ = nullptr;  // the controller's view, if it has one
     // Where the panel was last opened; it keeps to that place when its height changes.
     std::optional<Anchor> anchor_;
 };

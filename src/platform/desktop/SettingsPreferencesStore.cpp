@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <set>
 
 #include "platform/LogOutput.h"
 #include "platform/XdgDirectories.h"
@@ -198,8 +199,31 @@ void SettingsPreferencesStore::fileChanged() {
         return;  // our own write, already reported
     }
     lastContents_ = contents;
+    const auto before = storedValues();
     settings_->sync();
-    notifyChanged();
+    const auto after = storedValues();
+    // Only the keys the other program changed, so a listener acts on what concerns it.
+    std::set<QString> keys;
+    for (const auto* values : {&before, &after}) {
+        for (const auto& entry : *values) {
+            keys.insert(entry.first);
+        }
+    }
+    for (const QString& key : keys) {
+        const auto old = before.find(key);
+        const auto now = after.find(key);
+        if (old == before.end() || now == after.end() || old->second != now->second) {
+            emit changed(key.toStdString());
+        }
+    }
+}
+
+std::map<QString, QVariant> SettingsPreferencesStore::storedValues() const {
+    std::map<QString, QVariant> values;
+    for (const QString& key : settings_->allKeys()) {
+        values.emplace(key, settings_->value(key));
+    }
+    return values;
 }
 
 }  // namespace swivlo::desktop

@@ -2,14 +2,15 @@
 
 #include <QFileSystemWatcher>
 #include <QSettings>
+#include <map>
 #include <memory>
 
 #include "platform/PreferencesStore.h"
 
 namespace swivlo::desktop {
 
-// Preferences in an INI file at $XDG_CONFIG_HOME/Swivlo/Swivlo.conf. Observers hear about the
-// program's own writes at once and about edits made by others when the file changes. A path
+// Preferences in an INI file at $XDG_CONFIG_HOME/Swivlo/Swivlo.conf. changed(key) tells of the
+// program's own writes at once and of edits made by others when the file changes. A path
 // that is not a regular file (a FIFO, a device, a folder, a dangling link) or a file larger than
 // any preferences file is never read or written: the program runs on the defaults and says so.
 class SettingsPreferencesStore : public PreferencesStore {
@@ -35,6 +36,7 @@ private:
     void keepTypedBytes();
     void watchFile();
     void fileChanged();
+    std::map<QString, QVariant> storedValues() const;
     // Why the file cannot be written just now, checked before QSettings is asked to.
     std::optional<std::string> notWritableBecause() const;
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
+#include <vector>
 
 #include "platform/desktop/X11Connection.h"
 
@@ -17,9 +18,6 @@ Display* dpy(void* display) {
     return static_cast<Display*>(display);
 }
 
-// Sources are numbered apart from ports so a mix-up cannot silently work.
-constexpr std::uint64_t sourceBit = std::uint64_t{1} << 63;
-
 }  // namespace
 
 X11KeyboardTap::X11KeyboardTap() {
@@ -27,7 +25,7 @@ X11KeyboardTap::X11KeyboardTap() {
     // loop sleeps so none waits for the next wake-up.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                &X11KeyboardTap::drainAttached);
+                &X11KeyboardTap::drainAll);
     }
 }
 
@@ -37,7 +35,7 @@ X11KeyboardTap::~X11KeyboardTap() {
     }
 }
 
-std::optional<TapPort> X11KeyboardTap::createTap(EventMask mask, TapCallback callback) {
+std::optional<TapPort> X11KeyboardTap::createTap(TapCallback callback) {
     // A connection of our own: Qt's connection keeps its focus and never sees the grab.
     Display* display = openPrivateConnection();
     if (!display) {
@@ -45,7 +43,6 @@ std::optional<TapPort> X11KeyboardTap::createTap(EventMask mask, TapCallback cal
     }
     auto tap = std::make_unique<Tap>();
     tap->display = display;
-    tap->mask = mask;
     tap->callback = std::move(callback);
     // The end of the grab shows up on the root window as a focus change in "ungrab" mode.
     XSelectInput(display, DefaultRootWindow(display), FocusChangeMask);
@@ -54,63 +51,17 @@ std::optional<TapPort> X11KeyboardTap::createTap(EventMask mask, TapCallback cal
         return std::nullopt;
     }
     const TapPort port = next_++;
+    tap->notifier =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(display), QSocketNotifier::Read);
+    connect(tap->notifier.get(), &QSocketNotifier::activated, this, [this, port] { drain(port); });
     taps_[port] = std::move(tap);
     return port;
 }
 
-std::optional<TapSource> X11KeyboardTap::createRunLoopSource(TapPort port) {
-    const auto found = taps_.find(port);
-    if (found == taps_.end()) {
-        return std::nullopt;
-    }
-    Tap& tap = *found->second;
-    if (!tap.notifier) {
-        tap.notifier = std::make_unique<QSocketNotifier>(ConnectionNumber(dpy(tap.display)),
-                                                         QSocketNotifier::Read);
-        tap.notifier->setEnabled(false);
-        connect(tap.notifier.get(), &QSocketNotifier::activated, this,
-                [this, port] { drain(port); });
-    }
-    return port | sourceBit;
-}
-
-X11KeyboardTap::Taps::iterator X11KeyboardTap::findSource(TapSource source) {
-    if (!(source & sourceBit)) {
-        return taps_.end();
-    }
-    const auto found = taps_.find(source & ~sourceBit);
-    if (found == taps_.end() || !found->second->notifier) {
-        return taps_.end();
-    }
-    return found;
-}
-
-void X11KeyboardTap::addSourceToMainLoop(TapSource source) {
-    const auto found = findSource(source);
-    if (found != taps_.end()) {
-        found->second->attached = true;
-        found->second->notifier->setEnabled(true);
-    }
-}
-
-void X11KeyboardTap::removeSourceFromMainLoop(TapSource source) {
-    const auto found = findSource(source);
-    if (found != taps_.end()) {
-        found->second->attached = false;
-        found->second->notifier->setEnabled(false);
-    }
-}
-
-void X11KeyboardTap::enableTap(TapPort port, bool enable) {
-    const auto found = taps_.find(port);
-    if (found == taps_.end()) {
-        return;
-    }
-    if (enable) {
-        // Taking the grab again while holding it is harmless, and it is how a lost grab returns.
+void X11KeyboardTap::reenableTap(TapPort port) {
+    // Taking the grab again while holding it is harmless, and it is how a lost grab returns.
+    if (const auto found = taps_.find(port); found != taps_.end()) {
         grab(*found->second);
-    } else {
-        ungrab(*found->second);
     }
 }
 
@@ -146,13 +97,11 @@ void X11KeyboardTap::ungrab(Tap& tap) {
     XFlush(display);
 }
 
-void X11KeyboardTap::drainAttached() {
+void X11KeyboardTap::drainAll() {
     // Collected first: a callback may invalidate taps.
     std::vector<TapPort> ports;
-    for (const auto& [port, tap] : taps_) {
-        if (tap->attached) {
-            ports.push_back(port);
-        }
+    for (const auto& entry : taps_) {
+        ports.push_back(entry.first);
     }
     for (const TapPort port : ports) {
         drain(port);
@@ -162,7 +111,7 @@ void X11KeyboardTap::drainAttached() {
 void X11KeyboardTap::drain(TapPort port) {
     for (;;) {
         const auto found = taps_.find(port);
-        if (found == taps_.end() || !found->second->attached) {
+        if (found == taps_.end()) {
             return;
         }
         Tap& tap = *found->second;
@@ -179,9 +128,6 @@ void X11KeyboardTap::drain(TapPort port) {
             type = IsModifierKey(sym)       ? TapEventType::FlagsChanged
                    : event.type == KeyPress ? TapEventType::KeyDown
                                             : TapEventType::KeyUp;
-            if (!tapMaskContains(tap.mask, type)) {
-                continue;
-            }
         } else if (event.type == FocusOut && event.xfocus.mode == NotifyUngrab && tap.grabbed) {
             // Someone else ended our grab (a server grab-break action, for one).
             tap.grabbed = false;
@@ -189,7 +135,7 @@ void X11KeyboardTap::drain(TapPort port) {
         } else {
             continue;
         }
-        // The grab already kept the key from everyone else: dropping needs nothing more here.
+        // The grab already kept the key from everyone else.
         if (tap.callback) {
             const TapCallback callback = tap.callback;
             callback(type);

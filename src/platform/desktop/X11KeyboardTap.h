@@ -21,29 +21,23 @@ public:
     X11KeyboardTap();
     ~X11KeyboardTap() override;
 
-    std::optional<TapPort> createTap(EventMask mask, TapCallback callback) override;
-    std::optional<TapSource> createRunLoopSource(TapPort port) override;
-    void addSourceToMainLoop(TapSource source) override;
-    void removeSourceFromMainLoop(TapSource source) override;
-    void enableTap(TapPort port, bool enable) override;
+    std::optional<TapPort> createTap(TapCallback callback) override;
+    void reenableTap(TapPort port) override;
     void invalidate(TapPort port) override;
 
 private:
     struct Tap {
         void* display = nullptr;  // Display*, kept opaque so X11 headers stay in the .cpp
-        EventMask mask = 0;
         TapCallback callback;
         bool grabbed = false;
         std::unique_ptr<QSocketNotifier> notifier;
-        bool attached = false;
     };
     using Taps = std::map<TapPort, std::unique_ptr<Tap>>;
 
     void drain(TapPort port);
-    void drainAttached();
+    void drainAll();
     bool grab(Tap& tap);
     void ungrab(Tap& tap);
-    Taps::iterator findSource(TapSource source);
 
     Taps taps_;
     std::uint64_t next_ = 1;

@@ -54,7 +54,7 @@ SwitchStates MacHost::read(const std::vector<Capability>& capabilities) {
         {Capability::stageManager,
          [this] { return startShellCommand(stageManagerRead).then(stageManagerEnabledFrom); }},
         {Capability::darkMode,
-         [] { return globalDomain().startReading("AppleInterfaceStyle").then(isDark); }},
+         [] { return globalDomain().startReading(GlobalDomain::appearanceKey).then(isDark); }},
         {Capability::keepAwake,
          [this] { return Pending<bool>([this] { return isKeepAwakeRunning(); }); }},
     };

@@ -13,10 +13,8 @@ namespace swivlo {
 
 namespace {
 
-const std::string appearanceKey = "AppleInterfaceStyle";
-
 std::optional<QVariant> appearance(const SimulatedHostState& state) {
-    return state.value(SimulatedHostState::globalDomain, appearanceKey);
+    return state.value(SimulatedHostState::globalDomain, GlobalDomain::appearanceKey);
 }
 const std::string dockDomain = "com.apple.dock";
 const std::string dockKey = "autohide";

@@ -1,78 +1,39 @@
 #include "platform/testing/FakeKeyboardTap.h"
 
-#include <string>
+#include <vector>
 
 namespace swivlo::testing {
 
-std::optional<TapPort> FakeKeyboardTap::createTap(EventMask mask, TapCallback callback) {
+std::optional<TapPort> FakeKeyboardTap::createTap(TapCallback callback) {
     if (refuseTap) {
-        log_.record("tap.create " + std::to_string(mask) + " refused");
+        log_.record("tap.create refused");
         return std::nullopt;
     }
     const TapPort port = next_++;
-    taps_[port] = Tap{mask, std::move(callback)};
-    log_.record("tap.create " + std::to_string(mask));
+    taps_[port] = std::move(callback);
+    log_.record("tap.create");
     return port;
 }
 
-std::optional<TapSource> FakeKeyboardTap::createRunLoopSource(TapPort port) {
-    if (refuseSource || !taps_.count(port)) {
-        log_.record("tap.createSource refused");
-        return std::nullopt;
+void FakeKeyboardTap::reenableTap(TapPort port) {
+    if (taps_.count(port)) {
+        log_.record("tap.reenable");
     }
-    const TapSource source = next_++;
-    sources_[source] = port;
-    log_.record("tap.createSource");
-    return source;
-}
-
-void FakeKeyboardTap::addSourceToMainLoop(TapSource source) {
-    attached_.insert(source);
-    log_.record("tap.addSource");
-}
-
-void FakeKeyboardTap::removeSourceFromMainLoop(TapSource source) {
-    attached_.erase(source);
-    log_.record("tap.removeSource");
-}
-
-void FakeKeyboardTap::enableTap(TapPort port, bool enable) {
-    const auto tap = taps_.find(port);
-    if (tap != taps_.end()) {
-        tap->second.enabled = enable;
-    }
-    log_.record(std::string("tap.enable ") + (enable ? "true" : "false"));
 }
 
 void FakeKeyboardTap::invalidate(TapPort port) {
     taps_.erase(port);
-    for (auto source = sources_.begin(); source != sources_.end();) {
-        if (source->second == port) {
-            attached_.erase(source->first);
-            source = sources_.erase(source);
-        } else {
-            ++source;
-        }
-    }
     log_.record("tap.invalidate");
 }
 
-TapDisposition FakeKeyboardTap::send(TapEventType type) {
-    TapDisposition result = TapDisposition::Pass;
-    for (const auto& [source, port] : sources_) {
-        const auto tap = taps_.find(port);
-        if (!attached_.count(source) || tap == taps_.end()) {
-            continue;
-        }
-        // The host reports its own "disabled" notices to every tap, whatever the mask.
-        const bool disabledNotice = type == TapEventType::TapDisabledByTimeout ||
-                                    type == TapEventType::TapDisabledByUserInput;
-        const bool inMask = tapMaskContains(tap->second.mask, type);
-        if ((disabledNotice || (inMask && tap->second.enabled)) && tap->second.callback) {
-            result = tap->second.callback(type);
-        }
+void FakeKeyboardTap::send(TapEventType type) {
+    std::vector<TapCallback> callbacks;
+    for (const auto& entry : taps_) {
+        callbacks.push_back(entry.second);
     }
-    return result;
+    for (const auto& callback : callbacks) {
+        callback(type);
+    }
 }
 
 }  // namespace swivlo::testing

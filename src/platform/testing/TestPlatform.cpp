@@ -1,15 +1,15 @@
 #include "platform/testing/TestPlatform.h"
 
-#include "platform/ShellServices.h"
+#include "platform/AppServices.h"
 
 namespace swivlo::testing {
 
 TestPlatform::TestPlatform() {
-    installShellServices(this);
+    installAppServices(this);
 }
 
 TestPlatform::~TestPlatform() {
-    installShellServices<TestPlatform>(nullptr);
+    installAppServices<TestPlatform>(nullptr);
 }
 
 }  // namespace swivlo::testing

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/testing/CallLog.h"
+#include "platform/testing/FakeAppServices.h"
 #include "platform/testing/FakeKeyboardTap.h"
 #include "platform/testing/FakeLoginItems.h"
 #include "platform/testing/FakeScreens.h"
-#include "platform/testing/FakeShell.h"
 #include "platform/testing/FakeWindowStacking.h"
 #include "platform/testing/ManualMainQueue.h"
 #include "platform/testing/MemoryPreferencesStore.h"

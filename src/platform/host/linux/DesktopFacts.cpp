@@ -1,15 +1,12 @@
 #include "platform/host/linux/DesktopFacts.h"
 
-#include <QCoreApplication>
 #include <QStringList>
+
+#include "core/Localized.h"
 
 namespace swivlo::linuxhost {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("Swivlo", text);
-}
 
 // The desktops whose shell and apps follow org.gnome.desktop.interface color-scheme. KDE and
 // XFCE keep their own colour settings, so the key would only restyle some GTK apps there.
@@ -31,7 +28,7 @@ bool isGnomeShell(const QString& desktop) {
 }
 
 Support missing(const char* reason) {
-    return {false, tr(reason)};
+    return {false, localized(reason)};
 }
 
 }  // namespace

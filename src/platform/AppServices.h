@@ -14,10 +14,10 @@
 
 namespace swivlo {
 
-// Installs the host interfaces the shell and its windows use from one object holding an
+// Installs the host interfaces the application and its windows use from one object holding an
 // implementation of each (the desktop's, or the tests' fakes); nullptr takes them away again.
 template <class Host>
-void installShellServices(Host* host) {
+void installAppServices(Host* host) {
     Service<MainQueue>::install(host ? &host->mainQueue : nullptr);
     Service<PreferencesStore>::install(host ? &host->preferences : nullptr);
     Service<StatusBar>::install(host ? &host->statusBar : nullptr);

@@ -18,7 +18,7 @@ bool trayMenuShown() {
 const QByteArray controlOptionS =
     "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
 
-class ShellX11Test : public ::testing::Test {
+class TrayX11Test : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(app.home.isValid());
@@ -40,7 +40,7 @@ protected:
     QWidget other;
 };
 
-TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainClosesIt) {
+TEST_F(TrayX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainClosesIt) {
     const QRect icon = startApp();
     ASSERT_FALSE(shownPanel()) << "nothing is shown at launch";
 
@@ -54,7 +54,7 @@ TEST_F(ShellX11Test, ClickingTheTrayIconOpensAPanelBelowItAndClickingAgainCloses
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST_F(ShellX11Test, DoubleClickOnTheTrayIconLeavesThePanelOpen) {
+TEST_F(TrayX11Test, DoubleClickOnTheTrayIconLeavesThePanelOpen) {
     const QRect icon = startApp();
     // One open and close first, so the double click lands on an app that is done starting.
     ASSERT_TRUE(app.openPanelFromTray(icon));
@@ -67,7 +67,7 @@ TEST_F(ShellX11Test, DoubleClickOnTheTrayIconLeavesThePanelOpen) {
     EXPECT_FALSE(eventually([] { return !shownPanel(); }, 1500)) << "closed again";
 }
 
-TEST_F(ShellX11Test, TrayIconMenuOpensSettingsAndQuits) {
+TEST_F(TrayX11Test, TrayIconMenuOpensSettingsAndQuits) {
     const QRect icon = startApp();
     auto openMenu = [&] {
         // As with the first left click, a right click during start-up can be missed.
@@ -91,13 +91,13 @@ TEST_F(ShellX11Test, TrayIconMenuOpensSettingsAndQuits) {
     EXPECT_EQ(app.process.exitCode(), 0);
 }
 
-TEST_F(ShellX11Test, ClickInAnotherApplicationClosesTheShownPanel) {
+TEST_F(TrayX11Test, ClickInAnotherApplicationClosesTheShownPanel) {
     ASSERT_TRUE(app.openPanelFromTray(startApp()));
     clickAt(other.geometry().center());
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST_F(ShellX11Test, StoredShortcutTogglesThePanelFromAnotherApplication) {
+TEST_F(TrayX11Test, StoredShortcutTogglesThePanelFromAnotherApplication) {
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     startApp();
     focusOther();
@@ -112,7 +112,7 @@ TEST_F(ShellX11Test, StoredShortcutTogglesThePanelFromAnotherApplication) {
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST_F(ShellX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart) {
+TEST_F(TrayX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart) {
     startApp();
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     focusOther();

@@ -1,4 +1,4 @@
-#include "platform/testing/FakeShell.h"
+#include "platform/testing/FakeAppServices.h"
 
 #include <algorithm>
 #include <cmath>
