@@ -9,22 +9,14 @@ import unittest
 
 import pyatspi
 
-from swivlo_atspi import AccessibilityBus, Swivlo, do_action, eventually, find, is_checked
+from swivlo_atspi import AccessibilityTestCase, Swivlo, do_action, eventually, find, is_checked
 
 BINARY = sys.argv.pop(1)
 
 HIDE_WINDOWS = 'tell application "System Events"\n  set visible of every process to false'
 
 
-class AccessibilityX11Test(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.bus = AccessibilityBus().__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.bus.__exit__(None, None, None)
-
+class AccessibilityX11Test(AccessibilityTestCase):
     def start(self):
         app = Swivlo(BINARY).__enter__()
         self.addCleanup(app.__exit__, None, None, None)

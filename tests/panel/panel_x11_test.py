@@ -7,9 +7,9 @@ the keyboard, seen through AT-SPI and driven with xdotool.
 import sys
 import unittest
 
-from swivlo_atspi import (AccessibilityBus, Swivlo, do_action, eventually, extents, find, focused,
-                          inside, is_checked, key, scenes_preference, screen_size, shown_panel,
-                          swivlo_window)
+from swivlo_atspi import (AccessibilityTestCase, Swivlo, do_action, eventually, extents, find,
+                          focused, inside, is_checked, key, scenes_preference, screen_size,
+                          shown_panel, swivlo_window)
 
 BINARY = sys.argv.pop(1)
 
@@ -17,15 +17,7 @@ SWITCH_ROWS = ["Hide Desktop", "Hide Widgets", "Auto Hide Dock", "Stage Manager"
                "Hide All Windows", "Dark Mode", "Keep Awake", "Screen Cleaner"]
 
 
-class PanelX11Test(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.bus = AccessibilityBus().__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.bus.__exit__(None, None, None)
-
+class PanelX11Test(AccessibilityTestCase):
     def open(self, preferences="", host_state=None):
         app = Swivlo(BINARY, "[General]\n" + preferences, host_state).__enter__()
         self.addCleanup(app.__exit__, None, None, None)

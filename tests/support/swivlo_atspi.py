@@ -15,6 +15,7 @@ import subprocess
 import tempfile
 import threading
 import time
+import unittest
 import uuid
 
 import pyatspi
@@ -46,6 +47,18 @@ class AccessibilityBus:
         for process in reversed(self._processes):
             process.terminate()
             process.wait(5)
+
+
+class AccessibilityTestCase(unittest.TestCase):
+    """Tests that read Swivlo through the accessibility bus, started once per class."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.bus = AccessibilityBus().__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.bus.__exit__(None, None, None)
 
 
 def _x(args):
