@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QDBusConnection>
-#include <QFile>
 
 #include "platform/LogOutput.h"
 #include "platform/host/HostChoice.h"
@@ -51,11 +50,8 @@ HostFacts machineFacts() {
     HostFacts facts;
     facts.macPrograms = macProgramsPresent(executableExists);
     if (!facts.macPrograms) {
-        // Only a bus that is there: connecting without an address would start one.
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-        facts.sessionBus = (!qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
-                            (!runtime.isEmpty() && QFile::exists(runtime + "/bus"))) &&
-                           QDBusConnection::sessionBus().isConnected();
+        facts.sessionBus =
+            linuxhost::sessionBusExists() && QDBusConnection::sessionBus().isConnected();
         facts.desktopName = !qgetenv("XDG_CURRENT_DESKTOP").isEmpty();
         facts.ewmhWindowManager = facts.sessionBus && !facts.desktopName &&
                                   linuxhost::X11Desktop().hasEwmhWindowManager();

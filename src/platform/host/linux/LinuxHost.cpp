@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QFile>
 
 #include "platform/LogOutput.h"
 #include "platform/host/linux/DesktopSettings.h"
@@ -13,6 +14,9 @@ namespace swivlo::linuxhost {
 namespace {
 
 bool onSessionBus(const QString& name) {
+    if (!sessionBusExists()) {
+        return false;
+    }
     const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
     return bus && bus->isServiceRegistered(name).value();
 }
@@ -52,6 +56,12 @@ LinuxHost::LinuxHost()
 }
 
 LinuxHost::~LinuxHost() = default;
+
+bool sessionBusExists() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    return !qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
+           (!runtime.isEmpty() && QFile::exists(runtime + "/bus"));
+}
 
 std::string LinuxHost::description() const {
     QStringList found;

@@ -44,4 +44,8 @@ private:
     DesktopFacts facts_;
 };
 
+// Whether a session bus is there to connect to. Connecting without one would make the D-Bus
+// library start a bus of its own, which outlives Swivlo.
+bool sessionBusExists();
+
 }  // namespace swivlo::linuxhost
