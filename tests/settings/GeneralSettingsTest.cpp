@@ -151,6 +151,34 @@ TEST_F(SettingsTest, RecorderRowFollowsTheShortcutSwitchAndKeepsTheCombination) 
     EXPECT_EQ(reopened.recorderField()->text(), QStringLiteral("⌃⌥S"));
 }
 
+// A hidden row takes its hairline with it.
+TEST_F(SettingsTest, TheShortcutCardSeparatesOnlyTheRowsItShows) {
+    platform.preferences.setBool(K::hotkeyEnabled, false);
+    GeneralSettingsView view;
+    view.show();
+    QWidget* card = view.recorderRow()->parentWidget();
+    // The hairlines between the card's rows.
+    const auto shownSeparators = [card] {
+        int shown = 0;
+        for (const QFrame* line : card->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+            shown += line->maximumHeight() == 1 && line->isVisible() ? 1 : 0;
+        }
+        return shown;
+    };
+    SwitchControl* enable = nullptr;
+    for (SwitchControl* control : card->findChildren<SwitchControl*>()) {
+        enable = control->accessibleName() == QStringLiteral("Enable global shortcut") ? control
+                                                                                       : enable;
+    }
+    ASSERT_NE(enable, nullptr);
+    EXPECT_EQ(shownSeparators(), 0);
+    enable->click();
+    EXPECT_TRUE(view.recorderRow()->isVisible());
+    EXPECT_EQ(shownSeparators(), 1);
+    enable->click();
+    EXPECT_EQ(shownSeparators(), 0);
+}
+
 TEST_F(SettingsTest, TheRecorderShowsItsWholePlaceholder) {
     platform.preferences.setBool(K::hotkeyEnabled, true);
     GeneralSettingsView view;
