@@ -26,6 +26,11 @@ QString onOff(bool on) {
     return on ? QStringLiteral("on") : QStringLiteral("off");
 }
 
+// The one toggle the request is about: the others need not be asked.
+bool isOn(const Switch& entry) {
+    return systemHost().read({*entry.capability})[*entry.capability];
+}
+
 }  // namespace
 
 ControlCommands::ControlCommands(SceneManager& scenes, Openers openers)
@@ -135,7 +140,7 @@ QByteArray ControlCommands::setSwitch(const control::Request& request) {
 
     bool on = request.command == Command::on;
     if (request.command == Command::toggle) {
-        on = !tools.readStates()[*entry->capability];
+        on = !isOn(*entry);
     }
     const Change change = request.forSeconds
                               ? KeepAwakeTimer::shared().keepAwakeFor(*request.forSeconds)
@@ -148,7 +153,7 @@ QByteArray ControlCommands::setSwitch(const control::Request& request) {
     }
     // The host's word is not the whole story (a keep-awake program that would not start says
     // done): what counts is the state read back.
-    if (tools.readStates()[*entry->capability] != on) {
+    if (isOn(*entry) != on) {
         return control::failure(QStringLiteral("%1 did not turn %2 (Swivlo's log says why)")
                                     .arg(titleOf(*entry), onOff(on)));
     }

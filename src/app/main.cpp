@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
 
     // The panel is made when it first opens. What it reads is read now, so a stored value it
     // cannot use is reported at start.
-    swivlo::StatusContent(swivlo::SceneManager::shared(), {}).visibleRows();
+    swivlo::StatusContent::readStoredValues();
 
     swivlo::AppDelegate delegate(makePanelContent, appWindows().showSettings, keepAwakeMenu());
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, [&delegate] {

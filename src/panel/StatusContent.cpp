@@ -45,9 +45,6 @@ StatusContent::StatusContent(SceneManager& sceneManager, Openers openers, QObjec
         states_[Capability::keepAwake] = false;
         emit changed();
     });
-    // Read now, though used only after an action, so a stored value the panel cannot use is
-    // reported when the panel is first built at start.
-    autoClosePanel();
 }
 
 StatusContent::~StatusContent() {
@@ -62,6 +59,11 @@ std::string StatusContent::hiddenSwitchIDs() {
 }
 std::string StatusContent::panelItemsOrder() {
     return Preferences::panelItemsOrder();
+}
+void StatusContent::readStoredValues() {
+    autoClosePanel();
+    hiddenSwitchIDs();
+    panelItemsOrder();
 }
 
 bool StatusContent::isOn(Capability capability) const {

@@ -47,6 +47,8 @@ public:
     static bool autoClosePanel();
     static std::string hiddenSwitchIDs();
     static std::string panelItemsOrder();
+    // Reads all three, so a stored value the panel cannot use is reported before it first opens.
+    static void readStoredValues();
 
     // The switch rows ordered by "panelItemsOrder", without those in "hiddenSwitchIDs" and those
     // the host cannot do.

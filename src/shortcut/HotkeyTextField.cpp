@@ -43,21 +43,26 @@ void HotkeyTextField::refresh() {
     fitText();
 }
 
-int HotkeyTextField::textWidth() const {
+QRect HotkeyTextField::textRect() const {
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     // The line edit keeps two pixels free on either side of its text.
-    return contents.marginsRemoved(textMargins()).width() - 4;
+    return contents.marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
+}
+
+int HotkeyTextField::textWidth() const {
+    return textRect().width();
 }
 
 void HotkeyTextField::fitText() {
     // The placeholder is wider than the field: a line edit would scroll to its end and show
     // only the last words.
     QFont fitted = font();
+    const int width = textWidth();
     for (int size = fontPixelSize; size >= smallestFontPixelSize; --size) {
         fitted.setPixelSize(size);
-        if (QFontMetrics(fitted).horizontalAdvance(text()) <= textWidth()) {
+        if (QFontMetrics(fitted).horizontalAdvance(text()) <= width) {
             break;
         }
     }
@@ -73,8 +78,8 @@ void HotkeyTextField::resizeEvent(QResizeEvent* event) {
 }
 
 void HotkeyTextField::paintEvent(QPaintEvent* event) {
-    const int width = textWidth();
-    if (fontMetrics().horizontalAdvance(text()) <= width) {
+    const QRect box = textRect();
+    if (fontMetrics().horizontalAdvance(text()) <= box.width()) {
         QLineEdit::paintEvent(event);
         return;
     }
@@ -83,10 +88,9 @@ void HotkeyTextField::paintEvent(QPaintEvent* event) {
     QStyleOptionFrame option;
     initStyleOption(&option);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-    QRect box = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    box = box.marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(box, Qt::AlignCenter, fontMetrics().elidedText(text(), Qt::ElideRight, width));
+    painter.drawText(box, Qt::AlignCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
 }
 
 void HotkeyTextField::setDisplayString(const std::string& text) {

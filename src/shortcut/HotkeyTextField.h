@@ -47,6 +47,8 @@ private:
     void startRecording();
     // Picks the largest size up to fontPixelSize at which the whole text fits.
     void fitText();
+    // Where the text is laid out.
+    QRect textRect() const;
 
     ShortcutRecorder recorder_;
 };

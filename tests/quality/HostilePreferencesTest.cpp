@@ -63,9 +63,9 @@ protected:
         scenes = std::make_unique<SceneManager>();
         delegate = std::make_unique<AppDelegate>([] { return std::make_unique<FixedContent>(); });
         delegate->applicationDidFinishLaunching();
+        StatusContent::readStoredValues();
         content = std::make_unique<StatusContent>(*scenes, StatusContent::Openers{[] {}, [] {}});
         content->loadSwitchStates();
-        content->visibleRows();  // the app sizes the panel once at start
     }
 
     std::vector<std::string> visibleIds() {

@@ -46,15 +46,18 @@ std::optional<HostKind> overriddenHost() {
     return kind;
 }
 
-HostFacts machineFacts() {
+// An X connection opened to look for a window manager is left in `x11` for the host to keep.
+HostFacts machineFacts(std::unique_ptr<linuxhost::X11Desktop>& x11) {
     HostFacts facts;
     facts.macPrograms = macProgramsPresent(executableExists);
     if (!facts.macPrograms) {
         facts.sessionBus =
             linuxhost::sessionBusExists() && QDBusConnection::sessionBus().isConnected();
         facts.desktopName = !qgetenv("XDG_CURRENT_DESKTOP").isEmpty();
-        facts.ewmhWindowManager = facts.sessionBus && !facts.desktopName &&
-                                  linuxhost::X11Desktop().hasEwmhWindowManager();
+        if (facts.sessionBus && !facts.desktopName) {
+            x11 = std::make_unique<linuxhost::X11Desktop>();
+            facts.ewmhWindowManager = x11->hasEwmhWindowManager();
+        }
     }
     return facts;
 }
@@ -85,12 +88,14 @@ void installMacHost(bool real) {
 
 void installDesktopHost() {
     const std::optional<HostKind> override = overriddenHost();
-    const HostKind kind = chooseHost(override ? HostFacts{} : machineFacts(), override);
+    std::unique_ptr<linuxhost::X11Desktop> x11;
+    const HostKind kind = chooseHost(override ? HostFacts{} : machineFacts(x11), override);
     if (kind != HostKind::linuxDesktop) {
         installMacHost(kind == HostKind::macos);
         return;
     }
-    static linuxhost::LinuxHost desktop;
+    static linuxhost::LinuxHost desktop(x11 ? std::move(x11)
+                                            : std::make_unique<linuxhost::X11Desktop>());
     static LinuxGlobalDomain global(desktop);
     Service<SystemHost>::install(&desktop);
     Service<GlobalDomain>::install(&global);

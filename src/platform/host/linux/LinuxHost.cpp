@@ -38,8 +38,10 @@ const std::pair<Capability, const char*> named[] = {
 
 }  // namespace
 
-LinuxHost::LinuxHost()
-    : x11_(std::make_unique<X11Desktop>()),
+LinuxHost::LinuxHost() : LinuxHost(std::make_unique<X11Desktop>()) {}
+
+LinuxHost::LinuxHost(std::unique_ptr<X11Desktop> x11)
+    : x11_(std::move(x11)),
       colorScheme_(ColorSchemeSetting::open()),
       dock_(DockSetting::open()),
       desktopIcons_(DesktopIconsSetting::open()) {

@@ -18,8 +18,10 @@ class X11Desktop;
 // detected once, at start; what the desktop lacks is unavailable with the reason.
 class LinuxHost : public SystemHost {
 public:
-    // Looks at the desktop: schemas, extensions, the session bus, the X server.
+    // Looks at the desktop: schemas, extensions, the session bus, the X server (through `x11`
+    // when a connection is already open).
     LinuxHost();
+    explicit LinuxHost(std::unique_ptr<X11Desktop> x11);
     ~LinuxHost() override;
 
     const DesktopFacts& facts() const { return facts_; }
