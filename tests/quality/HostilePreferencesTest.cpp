@@ -126,13 +126,6 @@ TEST_P(HostilePreferences, ThePanelListsEveryItemAtMostOnceAndNoShortcutFromBadV
     }
 }
 
-TEST_P(HostilePreferences, StartingWritesNothingSoNothingTheUserWroteIsLost) {
-    const QByteArray before = readFile(path);
-    start();
-    content->visibleRows();
-    EXPECT_TRUE(readFile(path) == before);
-}
-
 INSTANTIATE_TEST_SUITE_P(Files, HostilePreferences,
                          ::testing::ValuesIn(testing::hostilePreferenceFiles()),
                          [](const auto& info) { return std::string(info.param.name); });
