@@ -27,11 +27,6 @@ using testing::HostileFile;
 
 using testing::FixedContent;
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The ids of `lines` that say a preference was ignored, with how often each was named.
 std::map<std::string, int> ignoredKeys(const std::vector<std::string>& lines) {
     const std::string prefix = "⚠️ Ignored preference \"";
