@@ -153,14 +153,6 @@ TEST_F(SymbolPickerTest, EveryKeystrokeFiltersTheGridAtOnce) {
     EXPECT_EQ(visibleNames(picker).size(), 2);
 }
 
-TEST_F(SymbolPickerTest, ANarrowerCategoryListLimitsTheGrid) {
-    Caller<QString> caller{QStringLiteral("moon"), {}};
-    SymbolPicker picker(caller.binding(), {C::home}, nullptr, smallCatalogue());
-    show(picker);
-    EXPECT_EQ(visibleNames(picker),
-              (QStringList{QStringLiteral("house"), QStringLiteral("house.fill")}));
-}
-
 TEST_F(SymbolPickerTest, KeyboardReachesTheGridAndReturnChooses) {
     Caller<QString> caller{QStringLiteral("moon"), {}};
     SymbolPicker picker(caller.binding(), allSymbolCategories(), nullptr, smallCatalogue());
@@ -226,12 +218,6 @@ TEST(SymbolGridModelTest, ACellsTipShowsItsNameAsText) {
         shown.setPlainText(tip);
     }
     EXPECT_EQ(shown.toPlainText(), QString::fromUtf8(name));
-}
-
-TEST(SymbolGridViewTest, ColumnsFitTheWidth) {
-    EXPECT_EQ(SymbolGridView::columnsFor(540 - 15), 8);  // 540 wide sheet less its scroll bar
-    EXPECT_EQ(SymbolGridView::columnsFor(80), 1);
-    EXPECT_EQ(SymbolGridView::columnsFor(10), 1);
 }
 
 }  // namespace

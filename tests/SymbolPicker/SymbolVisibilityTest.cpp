@@ -69,10 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         VisibilityCase{
             "trailing space is not trimmed", allSymbolCategories(), "two ", {"two words"}},
         VisibilityCase{
-            "leading space is not trimmed", allSymbolCategories(), " words", {"two words"}},
-        VisibilityCase{
-            "search inside a narrower list", {C::textformatting}, "WO", {"two words", "two"}},
-        VisibilityCase{"no match", allSymbolCategories(), "zzz", {}}));
+            "search inside a narrower list", {C::textformatting}, "WO", {"two words", "two"}}));
 
 }  // namespace
 }  // namespace swivlo

@@ -16,8 +16,6 @@ TEST_F(PanelSectionsTest, FooterButtonsAreNamedAndReportClicks) {
     QSignalSpy quit(&footer, &PanelFooter::quitRequested);
     EXPECT_EQ(footer.settingsButton()->accessibleName(), QStringLiteral("Settings"));
     EXPECT_EQ(footer.quitButton()->accessibleName(), QStringLiteral("Quit"));
-    EXPECT_EQ(footer.settingsButton()->systemImage(), QStringLiteral("gearshape"));
-    EXPECT_EQ(footer.quitButton()->systemImage(), QStringLiteral("power"));
     footer.settingsButton()->click();
     footer.quitButton()->click();
     footer.quitButton()->click();
@@ -34,8 +32,6 @@ TEST_F(PanelSectionsTest, FooterButtonRunsItsActionAndHighlightsOnHover) {
     QTest::keyClick(&button, Qt::Key_Space);
     EXPECT_EQ(runs, 1);
 
-    const QSize size = button.sizeHint();
-    EXPECT_GE(size.height(), 6 + 15 + 6);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(&button, &enter);
     EXPECT_TRUE(button.isHovered());

@@ -27,11 +27,6 @@ using testing::HostileFile;
 
 using testing::FixedContent;
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The ids of `lines` that say a preference was ignored, with how often each was named.
 std::map<std::string, int> ignoredKeys(const std::vector<std::string>& lines) {
     const std::string prefix = "⚠️ Ignored preference \"";
@@ -124,13 +119,6 @@ TEST_P(HostilePreferences, ThePanelListsEveryItemAtMostOnceAndNoShortcutFromBadV
         EXPECT_FALSE(StatusContent::autoClosePanel());
         EXPECT_EQ(platform.monitors.globalCount(), 0u) << "no shortcut from unusable values";
     }
-}
-
-TEST_P(HostilePreferences, StartingWritesNothingSoNothingTheUserWroteIsLost) {
-    const QByteArray before = readFile(path);
-    start();
-    content->visibleRows();
-    EXPECT_TRUE(readFile(path) == before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostilePreferences,

@@ -59,14 +59,10 @@ TEST_P(SceneFeatureAction, AppliesTheValueAndRevertsToItsNegation) {
 INSTANTIATE_TEST_SUITE_P(
     EveryFeature, SceneFeatureAction,
     ::testing::Values(FeatureCase{"hideDesktop", true, desktopVisible(false), desktopVisible(true)},
-                      FeatureCase{"hideDesktop", false, desktopVisible(true),
-                                  desktopVisible(false)},
                       FeatureCase{"hideWidgets", true, widgetsHidden(true), widgetsHidden(false)},
                       FeatureCase{"autoHideDock", true, dock(true), dock(false)},
-                      FeatureCase{"autoHideDock", false, dock(false), dock(true)},
                       FeatureCase{"stageManager", false, stageManager(false), stageManager(true)},
                       FeatureCase{"darkMode", true, darkMode(true), darkMode(false)},
-                      FeatureCase{"darkMode", false, darkMode(false), darkMode(true)},
                       FeatureCase{"keepAwake", true, keepAwakeOn, keepAwakeOff},
                       FeatureCase{"fromLaterVersion", true, {}, {}}));
 
@@ -140,12 +136,6 @@ TEST_F(SceneActivation, AnEmptySceneOnlyUpdatesFlagsAndSaves) {
     EXPECT_TRUE(stored()[0].isActive);
 }
 
-TEST_F(SceneActivation, UnknownIdsAreSkippedAndTheOthersRun) {
-    SceneManager manager;
-    manager.activateScene(scene("S", {{"fromLaterVersion", true}, {"hideWidgets", false}}));
-    EXPECT_EQ(events(), widgetsHidden(false));
-}
-
 TEST_F(SceneActivation, ANeverAddedPresetIsAppliedAndTheListSavedUnchanged) {
     const Scene a = scene("A", {{"darkMode", true}});
     store({a});
@@ -178,17 +168,6 @@ TEST_F(SceneActivation, DeactivatingRevertsTheArgumentsFeaturesAndClearsTheFlag)
     EXPECT_EQ(events(), darkMode(true)) << "reverting is not restoring";
     EXPECT_FALSE(manager.scenes()[0].isActive);
     EXPECT_FALSE(stored()[0].isActive);
-}
-
-TEST_F(SceneActivation, DeactivatingTheActiveSceneTakesOnlyTheFirstMarked) {
-    const Scene a = scene("A", {}), b = scene("B", {{"hideDesktop", true}}, true),
-                c = scene("C", {{"darkMode", true}}, true);
-    store({a, b, c});
-    SceneManager manager;
-    manager.deactivateActiveScene();
-    EXPECT_EQ(events(), desktopVisible(true));
-    EXPECT_FALSE(stored()[1].isActive);
-    EXPECT_TRUE(stored()[2].isActive);
 }
 
 TEST_F(SceneActivation, DeactivatingWithNoneActiveOnlySaves) {

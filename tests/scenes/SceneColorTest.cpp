@@ -22,19 +22,14 @@ TEST_P(SceneColorResolves, ToTheDrawnColour) {
     EXPECT_EQ(resolveSceneColor(GetParam().text), expected) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, SceneColorResolves,
-    ::testing::Values(Resolved{"custom:1E90FF", kDodgerBlue},
-                      Resolved{"custom:1e90ff", kDodgerBlue}, Resolved{"#1E90FF", kDodgerBlue},
-                      Resolved{"#1e90Ff", kDodgerBlue}, Resolved{"custom:000000", QColor(0, 0, 0)},
-                      Resolved{"custom:FFFFFF", QColor(255, 255, 255)},
-                      Resolved{"red", QColor(255, 59, 48)}, Resolved{"", {}}, Resolved{"Blue", {}},
-                      Resolved{"RED", {}}, Resolved{"red ", {}}, Resolved{"custom:1E90F", {}},
-                      Resolved{"custom:GG0000", {}}, Resolved{"custom:1E90FF0", {}},
-                      Resolved{"custom:", {}}, Resolved{"custom:+1E90F", {}},
-                      Resolved{"custom: 1E90F", {}}, Resolved{"1E90FF", {}},
-                      Resolved{"##1E90F", {}}, Resolved{"Custom:1E90FF", {}},
-                      Resolved{"#1E90FF ", {}}, Resolved{"custom:0x1E90", {}}));
+INSTANTIATE_TEST_SUITE_P(Values, SceneColorResolves,
+                         ::testing::Values(Resolved{"custom:1e90ff", kDodgerBlue},
+                                           Resolved{"#1E90FF", kDodgerBlue}, Resolved{"", {}},
+                                           Resolved{"RED", {}}, Resolved{"red ", {}},
+                                           Resolved{"custom:GG0000", {}},
+                                           Resolved{"custom:1E90FF0", {}},
+                                           Resolved{"custom:+1E90F", {}}, Resolved{"1E90FF", {}},
+                                           Resolved{"#1E90FF ", {}}));
 
 TEST(SceneColor, CustomColoursAreOpaqueSrgb) {
     const auto colour = parseCustomColor("custom:1E90FF");
@@ -57,8 +52,6 @@ TEST(SceneColor, NamedColoursAreTenDistinctOnesThatFollowTheAppearance) {
     }
     EXPECT_EQ(light.size(), 10u);
     EXPECT_EQ(dark.size(), 10u);
-    EXPECT_EQ(resolveSceneColor("blue", false), QColor(0, 122, 255));
-    EXPECT_EQ(resolveSceneColor("blue", true), QColor(10, 132, 255));
     // Unreadable values fall back to the blue of the current appearance; custom ones stay put.
     EXPECT_EQ(resolveSceneColor("nope", true), resolveSceneColor("blue", true));
     EXPECT_EQ(resolveSceneColor("#1E90FF", true), kDodgerBlue);
@@ -78,11 +71,8 @@ TEST_P(SceneColorStores, AsUpperCaseCustomValue) {
 INSTANTIATE_TEST_SUITE_P(
     Values, SceneColorStores,
     ::testing::Values(Picked{QColor(Qt::red), "custom:FF0000"},
-                      Picked{QColor::fromRgbF(1, 0, 0), "custom:FF0000"},
-                      Picked{kDodgerBlue, "custom:1E90FF"},
                       Picked{QColor::fromRgbF(0.5f, 0, 1), "custom:8000FF"},
                       Picked{QColor::fromRgbF(0.3f, 0.3f, 0.3f), "custom:4D4D4D"},
-                      Picked{QColor::fromHsv(0, 255, 255), "custom:FF0000"},
                       Picked{QColor::fromCmyk(0, 255, 255, 0), "custom:FF0000"},
                       Picked{QColor::fromRgbF(1.5f, -0.25f, 0.5f), "custom:FF0080"},
                       Picked{QColor(), "custom:007AFF"}));

