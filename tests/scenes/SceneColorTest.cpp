@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 
 #include "scenes/SceneColor.h"
 
@@ -30,32 +29,6 @@ INSTANTIATE_TEST_SUITE_P(Values, SceneColorResolves,
                                            Resolved{"custom:1E90FF0", {}},
                                            Resolved{"custom:+1E90F", {}}, Resolved{"1E90FF", {}},
                                            Resolved{"#1E90FF ", {}}));
-
-TEST(SceneColor, CustomColoursAreOpaqueSrgb) {
-    const auto colour = parseCustomColor("custom:1E90FF");
-    ASSERT_TRUE(colour);
-    EXPECT_EQ(colour->alphaF(), 1.0f);
-    EXPECT_EQ(*colour, colour->toRgb()) << "an sRGB colour, not another model";
-    EXPECT_FALSE(parseCustomColor("blue"));
-}
-
-TEST(SceneColor, NamedColoursAreTenDistinctOnesThatFollowTheAppearance) {
-    const auto names = sceneColorNames();
-    ASSERT_EQ(names.size(), 10u);
-    std::set<QRgb> light, dark;
-    for (const std::string_view name : names) {
-        const QColor l = resolveSceneColor(name, false);
-        const QColor d = resolveSceneColor(name, true);
-        EXPECT_NE(l, d) << name;
-        light.insert(l.rgb());
-        dark.insert(d.rgb());
-    }
-    EXPECT_EQ(light.size(), 10u);
-    EXPECT_EQ(dark.size(), 10u);
-    // Unreadable values fall back to the blue of the current appearance; custom ones stay put.
-    EXPECT_EQ(resolveSceneColor("nope", true), resolveSceneColor("blue", true));
-    EXPECT_EQ(resolveSceneColor("#1E90FF", true), kDodgerBlue);
-}
 
 struct Picked {
     QColor colour;

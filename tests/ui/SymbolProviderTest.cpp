@@ -65,26 +65,6 @@ TEST(SymbolProvider, SymbolTakesTheColourItIsDrawnIn) {
     EXPECT_NE(render(QStringLiteral("bolt.fill"), 32, Qt::blue), image);
 }
 
-TEST(SymbolProvider, IconDrawsAtAnySizeAndDimsWhenDisabled) {
-    const QIcon icon = SymbolProvider::icon(QStringLiteral("gear"), Qt::black);
-    const QImage normal = icon.pixmap(20).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage disabled = icon.pixmap(QSize(20, 20), QIcon::Disabled)
-                                .toImage()
-                                .convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(normal.size(), QSize(20, 20));
-    int maxNormal = 0;
-    int maxDisabled = 0;
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            maxNormal = std::max(maxNormal, qAlpha(normal.pixel(x, y)));
-            maxDisabled = std::max(maxDisabled, qAlpha(disabled.pixel(x, y)));
-        }
-    }
-    EXPECT_GE(maxNormal, 250);
-    EXPECT_LT(maxDisabled, 128);
-    EXPECT_GT(maxDisabled, 0);
-}
-
 TEST(SymbolProvider, PaintCentresTheSymbolInTheLargestSquare) {
     QImage canvas(60, 20, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
