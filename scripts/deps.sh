@@ -12,6 +12,17 @@ swivlo_packages=(
     libglib2.0-dev libglib2.0-bin libxss-dev
     dconf-service dconf-gsettings-backend gsettings-desktop-schemas gnome-shell-common
 )
+# The real desktops the tests start headless: GNOME Shell with its dock, desktop icons and
+# AppIndicator extensions; XFCE's settings, panel, desktop and power manager; KDE Plasma;
+# Wayland compositors with and without a tray. Only ./scripts/test installs them.
+swivlo_desktop_packages=(
+    gnome-shell gnome-session gnome-settings-daemon gnome-shell-extension-dashtodock
+    gnome-shell-extension-desktop-icons-ng gnome-shell-extension-appindicator libgl1-mesa-dri
+    xfconf xfce4-settings xfwm4 xfce4-panel xfdesktop4 xfce4-power-manager
+    kwin-x11 plasma-workspace plasma-desktop kded5 libkf5globalaccel-bin powerdevil upower
+    sway waybar weston qt6-wayland grim
+    python3-dbus python3-gi gir1.2-glib-2.0
+)
 # Only ./scripts/package needs these: dpkg-shlibdeps for the package's dependencies, lintian.
 swivlo_package_tools=(dpkg-dev lintian)
 
