@@ -1,7 +1,7 @@
 # Sourced by the other scripts: installs the Debian packages Swivlo builds, runs and tests with.
 swivlo_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-l10n-tools libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-l10n-tools qt6-tools-dev libgl-dev libxkbcommon-dev
     nlohmann-json3-dev libx11-dev libxi-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     x11-xkb-utils
@@ -22,6 +22,8 @@ swivlo_desktop_packages=(
     kwin-x11 plasma-workspace plasma-desktop kded5 libkf5globalaccel-bin powerdevil upower
     sway waybar weston qt6-wayland grim
     python3-dbus python3-gi gir1.2-glib-2.0
+    # A Qt 5 developer's machine: qtchooser's bare lrelease must not be the one the build runs.
+    qtchooser
 )
 # Only ./scripts/package needs these: dpkg-shlibdeps for the package's dependencies, lintian.
 swivlo_package_tools=(dpkg-dev lintian)
