@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/CommandLine.h"
+#include "platform/XdgDirectories.h"
 #include "platform/desktop/ControlServer.h"
 
 namespace swivlo {
@@ -65,10 +66,21 @@ int askRunningSwivlo(const control::Request& request, bool json, const QString& 
         return code;
     };
     using Outcome = desktop::ControlExchange::Outcome;
+    // No Swivlo can run without a runtime folder either.
+    if (const auto runtime = runtimeDir(); runtime.path.isEmpty()) {
+        return fail(runtime.problem, CommandLine::notRunningExitCode);
+    }
     const auto exchange =
         desktop::askControlServer(control::socketPath(), control::encode(request));
     if (exchange.outcome == Outcome::noServer) {
         return fail(QStringLiteral("Swivlo is not running."), CommandLine::notRunningExitCode);
+    }
+    if (exchange.outcome == Outcome::otherUser) {
+        return fail(QStringLiteral("%1 belongs to another user (uid %2), not to a Swivlo of "
+                                   "yours: nothing was sent.")
+                        .arg(control::socketPath())
+                        .arg(exchange.peerUid),
+                    CommandLine::failedExitCode);
     }
     const QJsonDocument document = QJsonDocument::fromJson(exchange.reply);
     const QJsonObject reply = document.object();

@@ -12,6 +12,7 @@
 #include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
+#include "platform/XdgDirectories.h"
 #include "platform/desktop/ControlServer.h"
 #include "platform/desktop/DesktopPlatform.h"
 #include "platform/desktop/PanelPopover.h"
@@ -74,6 +75,10 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
 
+    if (const auto runtime = swivlo::runtimeDir(); runtime.path.isEmpty()) {
+        swivlo::logLine("❌ Swivlo cannot start: " + runtime.problem.toStdString());
+        return 1;
+    }
     // Taken before the display is opened, so a second launch needs no display to say so.
     swivlo::desktop::SingleInstanceLock lock;
     switch (lock.acquire()) {

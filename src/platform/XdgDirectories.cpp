@@ -1,7 +1,12 @@
 #include "platform/XdgDirectories.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
 
 namespace swivlo {
 
@@ -25,15 +30,41 @@ QString xdgStateHome() {
     return baseDirectory("XDG_STATE_HOME", QStringLiteral("/.local/state"));
 }
 
+RuntimeDir runtimeDir() {
+    if (const QString given = qEnvironmentVariable("XDG_RUNTIME_DIR"); !given.isEmpty()) {
+        return {given, {}};
+    }
+    const uid_t uid = ::geteuid();
+    const QString path = QDir::tempPath() + QStringLiteral("/swivlo-%1").arg(uid);
+    const QByteArray name = QFile::encodeName(path);
+    const auto refused = [&path](const QString& why) {
+        return RuntimeDir{{},
+                          QStringLiteral("XDG_RUNTIME_DIR is not set and %1 %2: set "
+                                         "XDG_RUNTIME_DIR to a folder only you can use.")
+                              .arg(path, why)};
+    };
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
+        return refused(QStringLiteral("cannot be made (%1)").arg(std::strerror(errno)));
+    }
+    struct stat info = {};
+    if (::lstat(name.constData(), &info) != 0) {
+        return refused(QStringLiteral("cannot be read (%1)").arg(std::strerror(errno)));
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return refused(QStringLiteral("is not a folder"));
+    }
+    if (info.st_uid != uid) {
+        return refused(QStringLiteral("belongs to another user"));
+    }
+    if ((info.st_mode & 077) != 0) {
+        return refused(QStringLiteral("is open to other users"));
+    }
+    qputenv("XDG_RUNTIME_DIR", name);
+    return {path, {}};
+}
+
 QString xdgRuntimeDir() {
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    }
-    if (dir.isEmpty()) {
-        dir = QDir::tempPath();
-    }
-    return dir;
+    return runtimeDir().path;
 }
 
 }  // namespace swivlo

@@ -1,5 +1,8 @@
 #include "platform/desktop/ControlServer.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -90,6 +93,14 @@ ControlExchange askControlServer(const QString& path, const QByteArray& request)
     socket.connectToServer(path);
     if (!socket.waitForConnected(connectTimeoutMs)) {
         return {};
+    }
+    // The kernel's word on who listens at the other end, not the file's owner.
+    struct ucred peer = {};
+    socklen_t size = sizeof peer;
+    const bool known = ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET,
+                                    SO_PEERCRED, &peer, &size) == 0;
+    if (!known || peer.uid != ::geteuid()) {
+        return {ControlExchange::Outcome::otherUser, {}, known ? static_cast<long>(peer.uid) : -1};
     }
     socket.write(request + '\n');
     QByteArray received;

@@ -49,10 +49,13 @@ private:
 };
 
 // The other end: sends one request line to the server at `path` and waits for its reply line.
+// Nothing is sent to a socket another user listens on: anyone who could put one at the path
+// could otherwise read the request and fake the answer.
 struct ControlExchange {
-    enum class Outcome { answered, noServer, noAnswer };
+    enum class Outcome { answered, noServer, noAnswer, otherUser };
     Outcome outcome = Outcome::noServer;
-    QByteArray reply;  // without its line feed
+    QByteArray reply;   // without its line feed
+    long peerUid = -1;  // for otherUser: whose socket it is
 };
 ControlExchange askControlServer(const QString& path, const QByteArray& request);
 
