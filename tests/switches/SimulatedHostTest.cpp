@@ -62,6 +62,23 @@ TEST(SimulatedShell, RunsNothingButTheShell) {
     EXPECT_NE(error.find("No such file or directory"), std::string::npos);
 }
 
+// A Swivlo answering readings for months: the host keeps only the latest of what it ran.
+TEST(SimulatedShell, KeepsOnlyTheMostRecentCommands) {
+    SimulatedHost host;
+    const std::size_t runs = 3 * SimulatedHost::keptEvents + 7;
+    for (std::size_t i = 0; i < runs; ++i) {
+        shell(host, "defaults read com.apple.finder CreateDesktop");
+        host.execute(
+            "tell application \"System Events\" to get dark mode of appearance "
+            "preferences");
+    }
+    shell(host, "killall Dock");
+    ASSERT_EQ(host.events().size(), SimulatedHost::keptEvents);
+    EXPECT_EQ(host.events().back(), "restart: Dock");
+    EXPECT_EQ(host.events()[host.events().size() - 4],
+              "shell: defaults read com.apple.finder CreateDesktop");
+}
+
 TEST(SimulatedSystemEvents, UnderstandsItsScriptsWhateverTheIndentation) {
     SimulatedHost host;
     auto run = [&](const std::string& source) { return host.execute(source); };

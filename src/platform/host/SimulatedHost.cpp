@@ -65,28 +65,35 @@ std::string joined(const ProcessRequest& request) {
 class SimulatedCaffeinate : public ChildProcess {
 public:
     SimulatedCaffeinate(std::unique_ptr<ChildProcess> child,
-                        std::shared_ptr<std::vector<std::string>> events)
+                        std::shared_ptr<SimulatedHost::EventLog> events)
         : child_(std::move(child)), events_(std::move(events)) {}
     bool isRunning() override { return child_->isRunning(); }
     void terminate() override {
-        events_->push_back("terminate: " + HostPaths::caffeinate);
+        events_->add("terminate: " + HostPaths::caffeinate);
         child_->terminate();
     }
     std::int64_t pid() const override { return child_->pid(); }
 
 private:
     std::unique_ptr<ChildProcess> child_;
-    std::shared_ptr<std::vector<std::string>> events_;
+    std::shared_ptr<SimulatedHost::EventLog> events_;
 };
 
 }  // namespace
 
 SimulatedHost::SimulatedHost(std::optional<QString> stateFile)
-    : stateFile_(std::move(stateFile)), events_(std::make_shared<std::vector<std::string>>()) {
+    : stateFile_(std::move(stateFile)), events_(std::make_shared<EventLog>()) {
     reloadIfChangedOnDisk();
 }
 
 SimulatedHost::~SimulatedHost() = default;
+
+void SimulatedHost::EventLog::add(std::string event) {
+    if (entries.size() >= keptEvents) {
+        entries.erase(entries.begin());
+    }
+    entries.push_back(std::move(event));
+}
 
 const SimulatedHostState& SimulatedHost::state() const {
     reloadIfChangedOnDisk();
@@ -171,7 +178,7 @@ ProcessOutcome SimulatedHost::run(const ProcessRequest& request) {
             "The simulated host runs only \u201c" + HostPaths::shell + " -c\u201d";
         return outcome;
     }
-    events_->push_back("shell: " + request.arguments[1]);
+    events_->add("shell: " + request.arguments[1]);
     const ShellResult result = runShellText(request.arguments[1]);
     outcome.launched = true;
     outcome.exitStatus = result.status;
@@ -190,13 +197,13 @@ std::unique_ptr<ChildProcess> SimulatedHost::launch(const ProcessRequest& reques
     if (!child) {
         return nullptr;
     }
-    events_->push_back("launch: " + joined(request));
+    events_->add("launch: " + joined(request));
     return std::make_unique<SimulatedCaffeinate>(std::move(child), events_);
 }
 
 ScriptOutcome SimulatedHost::execute(const std::string& source) {
     syncFromDisk();
-    events_->push_back("script: " + source);
+    events_->add("script: " + source);
     ScriptOutcome outcome;
     const std::string normalized = normalizedScript(source);
     // Compiling comes first: a text System Events does not understand fails as a syntax error

@@ -37,10 +37,17 @@ public:
     ScriptOutcome execute(const std::string& source) override;
     std::optional<QVariant> persistentValue(const std::string& key) const override;
 
-    // Everything the host was asked to do, in order: "shell: TEXT", "script: TEXT",
-    // "restart: NAME", "launch: PATH ARGS...", "terminate: PATH".
-    const std::vector<std::string>& events() const { return *events_; }
-    void clearEvents() { events_->clear(); }
+    // What the host was last asked to do, in order: "shell: TEXT", "script: TEXT",
+    // "restart: NAME", "launch: PATH ARGS...", "terminate: PATH". Only the most recent
+    // `keptEvents` stay: a Swivlo that runs for months must not grow with every reading.
+    static constexpr std::size_t keptEvents = 256;
+    // Shared with the keep-awake child, which records its own end.
+    struct EventLog {
+        std::vector<std::string> entries;
+        void add(std::string event);
+    };
+    const std::vector<std::string>& events() const { return events_->entries; }
+    void clearEvents() { events_->entries.clear(); }
 
     const SimulatedHostState& state() const;
     // Replaces the state (and saves it), e.g. to prepare a test.
@@ -71,7 +78,7 @@ private:
     std::optional<QString> stateFile_;
     mutable QDateTime loadedModified_;
     mutable qint64 loadedSize_ = -1;
-    std::shared_ptr<std::vector<std::string>> events_;
+    std::shared_ptr<EventLog> events_;
     PosixProcessRunner realProcesses_;
 };
 

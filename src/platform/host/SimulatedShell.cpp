@@ -142,7 +142,7 @@ SimulatedHost::ShellResult SimulatedHost::runDefaults(const std::vector<std::str
 SimulatedHost::ShellResult SimulatedHost::runKillall(const std::vector<std::string>& args) {
     static const std::set<std::string> restartable = {"Finder", "WindowManager", "Dock"};
     if (args.size() == 2 && restartable.count(args[1])) {
-        events_->push_back("restart: " + args[1]);
+        events_->add("restart: " + args[1]);
         change([&] {
             // A count edited by hand can sit at the top of the range: it stays there.
             int& count = state_.restarts[args[1]];
