@@ -86,6 +86,19 @@ void acceptToolkitOptions(QCommandLineParser& parser) {
     }
 }
 
+// The first option that takes a value and was given more than once.
+QString repeatedOption(const QCommandLineParser& parser) {
+    for (const QCommandLineOption* option :
+         {&hostOption, &toggleOption, &onOption, &offOption, &forOption, &sceneOption}) {
+        if (parser.values(*option).size() > 1) {
+            return option->names().constLast();
+        }
+    }
+    return {};
+}
+
+const char homePage[] = "https://github.com/swivlo/swivlo";
+
 }  // namespace
 
 CommandLine::CommandLine(const QStringList& arguments)
@@ -113,6 +126,10 @@ CommandLine::CommandLine(const QStringList& arguments)
     if (!parser_.parse(withBareOff(arguments))) {
         request_ = Request::Invalid;
         error_ = parser_.errorText();
+    } else if (const QString repeated = repeatedOption(parser_); !repeated.isEmpty()) {
+        // Only the last would count: a script asking for two things must not get one silently.
+        request_ = Request::Invalid;
+        error_ = QStringLiteral("--%1 given more than once: one at a time.").arg(repeated);
     } else if (!parser_.positionalArguments().isEmpty()) {
         request_ = Request::Invalid;
         error_ =
@@ -218,7 +235,9 @@ QString CommandLine::helpText() const {
     // The parser names the program from the application object, which does not exist yet.
     const QString text = parser_.helpText();
     return QStringLiteral("Usage: %1 [options]\n").arg(programName_) +
-           text.section(QLatin1Char('\n'), 1);
+           text.section(QLatin1Char('\n'), 1) +
+           QStringLiteral("\nReport bugs to: <%1/issues>\nSwivlo home page: <%1>\n")
+               .arg(QLatin1String(homePage));
 }
 
 QString CommandLine::host() const {
@@ -226,7 +245,13 @@ QString CommandLine::host() const {
 }
 
 QString CommandLine::versionText() {
-    return QStringLiteral("Swivlo %1\n").arg(QStringLiteral(SWIVLO_VERSION));
+    return QStringLiteral(
+               "Swivlo %1\n"
+               "Copyright (C) 2026 The Swivlo developers\n"
+               "License MIT: <https://opensource.org/licenses/MIT>\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(QStringLiteral(SWIVLO_VERSION));
 }
 
 std::optional<int> handleCommandLine(int argc, char** argv) {

@@ -28,25 +28,17 @@ TEST_P(CommandLineParseTest, ReadsWhatTheArgumentsAskFor) {
 using Request = CommandLine::Request;
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineParseTest,
-    ::testing::Values(
-        ParseCase{"Nothing", {}, Request::Start}, ParseCase{"ShortHelp", {"-h"}, Request::Help},
-        ParseCase{"HelpWinsOverVersion", {"--version", "--help"}, Request::Help},
-        // The toolkit's own options are left to it, with their values.
-        ParseCase{
-            "ToolkitOptions", {"-style", "Fusion", "-platform=xcb", "-reverse"}, Request::Start},
-        ParseCase{"UnknownOption", {"--verison"}, Request::Invalid},
-        ParseCase{"MissingValue", {"-style"}, Request::Invalid},
-        ParseCase{"StrayArgument", {"settings"}, Request::Invalid},
-        ParseCase{"ListAsJson", {"--list", "--json"}, Request::Control},
-        // A bare --off after (or before) --scene turns the scene off.
-        ParseCase{"SceneOff", {"--scene", "Work", "--off"}, Request::Control},
-        ParseCase{"BareOff", {"--off"}, Request::Invalid},
-        ParseCase{"SceneAndSwitchOff", {"--scene", "Work", "--off", "dark_mode"}, Request::Invalid},
-        ParseCase{"TwoCommands", {"--toggle", "a", "--on", "b"}, Request::Invalid},
-        ParseCase{"JsonAlone", {"--json"}, Request::Invalid},
-        ParseCase{"ForWithOff", {"--off", "keep_awake", "--for", "5m"}, Request::Invalid},
-        ParseCase{"Host", {"--host=linux"}, Request::Start},
-        ParseCase{"UnknownHost", {"--host", "windows"}, Request::Invalid}),
+    ::testing::Values(ParseCase{"Nothing", {}, Request::Start},
+                      ParseCase{"ShortHelp", {"-h"}, Request::Help},
+                      ParseCase{"HelpWinsOverVersion", {"--version", "--help"}, Request::Help},
+                      // The toolkit's own options are left to it, with their values.
+                      ParseCase{"ToolkitOptions",
+                                {"-style", "Fusion", "-platform=xcb", "-reverse"},
+                                Request::Start},
+                      ParseCase{"ListAsJson", {"--list", "--json"}, Request::Control},
+                      // A bare --off after (or before) --scene turns the scene off.
+                      ParseCase{"SceneOff", {"--scene", "Work", "--off"}, Request::Control},
+                      ParseCase{"Host", {"--host=linux"}, Request::Start}),
     [](const auto& info) { return info.param.name; });
 
 struct DurationCase {
@@ -109,26 +101,68 @@ TEST_F(CommandLineProgramTest, HelpAndVersionAnswerWithoutStartingAnything) {
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: swivlo [options]\n")))
         << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--version"))) << help.out.toStdString();
+    // Where to report bugs and the home page, as GNU programs say them.
+    EXPECT_TRUE(help.out.endsWith(
+        QStringLiteral("\nReport bugs to: <https://github.com/swivlo/swivlo/issues>\n"
+                       "Swivlo home page: <https://github.com/swivlo/swivlo>\n")))
+        << help.out.toStdString();
     EXPECT_TRUE(help.err.isEmpty());
 
     const ProgramRun version = run({QStringLiteral("-v")});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Swivlo \d+\.\d+\.\d+\n$)"))
-                    .match(version.out)
-                    .hasMatch())
+    const QStringList lines = version.out.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 3) << version.out.toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral(R"(^Swivlo \d+\.\d+\.\d+$)")).match(lines[0]).hasMatch())
         << version.out.toStdString();
+    EXPECT_EQ(lines[1], QStringLiteral("Copyright (C) 2026 The Swivlo developers"));
+    EXPECT_EQ(lines[2], QStringLiteral("License MIT: <https://opensource.org/licenses/MIT>"));
 
     EXPECT_TRUE(QDir(runtime.path()).isEmpty()) << "no single-instance lock was taken";
 }
 
-TEST_F(CommandLineProgramTest, UnknownOptionIsOneLineOnStandardErrorAndAFailure) {
-    const ProgramRun result = run({QStringLiteral("--verison")});
+struct Refusal {
+    const char* name;
+    QStringList arguments;
+    const char* says;
+};
+
+class CommandLineRefusalTest : public CommandLineProgramTest,
+                               public ::testing::WithParamInterface<Refusal> {};
+
+// A wrong command line is one line on standard error and status 2, and reaches no Swivlo.
+TEST_P(CommandLineRefusalTest, OneLineAndStatusTwo) {
+    const ProgramRun result = run(GetParam().arguments);
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
     EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(QStringLiteral("verison"))) << result.err.toStdString();
+    EXPECT_TRUE(result.err.startsWith(QStringLiteral("swivlo: "))) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QString::fromUtf8(GetParam().says)))
+        << result.err.toStdString();
     EXPECT_TRUE(QDir(runtime.path()).isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLineRefusalTest,
+    ::testing::Values(
+        Refusal{"UnknownOption", {"--verison"}, "verison"},
+        Refusal{"MissingValue", {"-style"}, "Missing value"},
+        Refusal{"StrayArgument", {"settings"}, "Unexpected argument 'settings'"},
+        Refusal{"UnknownHost", {"--host", "windows"}, "Unknown host 'windows'"},
+        Refusal{"BareOff", {"--off"}, "--off needs a switch id"},
+        Refusal{"SceneAndSwitchOff", {"--scene", "Work", "--off", "dark_mode"}, "One command"},
+        Refusal{"TwoCommands", {"--toggle", "a", "--on", "b"}, "One command"},
+        Refusal{"JsonAlone", {"--json"}, "--json goes with another option"},
+        Refusal{"ForWithOff", {"--off", "keep_awake", "--for", "5m"}, "--for goes with --on"},
+        // Only the last of a repeated option would be done.
+        Refusal{"TwoOn", {"--on", "dark_mode", "--on", "hide_desktop"}, "--on given more"},
+        Refusal{"TwoOff", {"--off", "dark_mode", "--off", "hide_desktop"}, "--off given more"},
+        Refusal{"TwoToggle", {"--toggle", "dark_mode", "--toggle=keep_awake"}, "--toggle given"},
+        Refusal{"TwoScenes", {"--scene", "Work", "--scene", "Play"}, "--scene given more"},
+        Refusal{"TwoSceneOffs", {"--scene", "Work", "--off", "--off"}, "--off given more"},
+        Refusal{"TwoTimes", {"--on", "keep_awake", "--for", "5m", "--for", "2h"}, "--for given"},
+        Refusal{"TwoHosts", {"--host=linux", "--host=simulated"}, "--host given more"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace swivlo
