@@ -37,6 +37,8 @@ TEST(XdgAutostartTest, OnWritesTheEntryAndOffRemovesIt) {
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     EXPECT_TRUE(text.contains("\nType=Application\n"));
     EXPECT_TRUE(text.contains("\nExec=\"/opt/swivlo/bin/swivlo\"\n"));
+    // Once the program is removed, the session ignores the entry.
+    EXPECT_TRUE(text.contains("\nTryExec=/opt/swivlo/bin/swivlo\n"));
 
     ASSERT_TRUE(items.setEnabled(false, whyNot));
     EXPECT_FALSE(items.isEnabled());
@@ -49,6 +51,7 @@ TEST(XdgAutostartTest, ExecQuotesPathsWithSpacesAndSpecialCharacters) {
         XdgAutostartLoginItems::entryText(QStringLiteral("/home/a b/100%/$x\"y\\z"));
     EXPECT_TRUE(text.contains("\nExec=\"/home/a b/100%%/\\\\$x\\\\\"y\\\\\\\\z\"\n"))
         << text.data();
+    EXPECT_TRUE(text.contains("\nTryExec=/home/a b/100%/$x\"y\\\\z\n")) << text.data();
 }
 
 TEST(XdgAutostartTest, TurningOnAnEntryTheUserSwitchedOffKeepsTheirKeys) {
@@ -127,7 +130,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "X-GNOME-Autostart-Delay=10\nHidden=false\n",
                     true,
                     "[Desktop Entry]\nName=Swivlo\nExec = \"/opt/swivlo/bin/swivlo\" --quiet\n"
-                    "X-GNOME-Autostart-Delay=10\nHidden=false\n"}),
+                    "X-GNOME-Autostart-Delay=10\nHidden=false\nTryExec=/opt/swivlo/bin/swivlo\n"},
+        EditedEntry{"TryExecOfAMovedBinary",
+                    "[Desktop Entry]\nTryExec = /usr/local/bin/swivlo\n"
+                    "Exec=/opt/swivlo/bin/swivlo\n",
+                    true,
+                    "[Desktop Entry]\nTryExec = /opt/swivlo/bin/swivlo\n"
+                    "Exec=/opt/swivlo/bin/swivlo\n"},
+        EditedEntry{"TryExecOfTheProgram",
+                    "[Desktop Entry]\nExec=/opt/swivlo/bin/swivlo\n"
+                    "TryExec=/opt/swivlo/bin/swivlo\n",
+                    true,
+                    {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -74,9 +74,17 @@ QByteArray enabledText(const QByteArray& text, const QString& executable) {
     }
     const QByteArray exec = DesktopEntry::unescaped(entry.value("Exec").value_or(QByteArray()));
     const auto program = execProgram(exec);
-    if (!program || !startsExecutable(program->program, executable)) {
+    const auto tryExec = entry.value("TryExec");
+    const bool execMoved = !program || !startsExecutable(program->program, executable);
+    if (execMoved) {
         const QByteArray arguments = program ? exec.mid(program->end) : QByteArray();
         entry.setValue("Exec", DesktopEntry::escaped(quotedExec(executable).toUtf8() + arguments));
+    }
+    // A TryExec naming another file would make the session skip the entry.
+    if (execMoved ||
+        (tryExec &&
+         !startsExecutable(DesktopEntry::unescaped(*tryExec).replace("%", "%%"), executable))) {
+        entry.setValue("TryExec", DesktopEntry::escaped(executable.toUtf8()));
     }
     return entry.text();
 }
@@ -95,15 +103,18 @@ QString XdgAutostartLoginItems::entryPath() const {
 
 QByteArray XdgAutostartLoginItems::entryText(const QString& executable) {
     const QString exec = QString::fromUtf8(DesktopEntry::escaped(quotedExec(executable).toUtf8()));
+    // With TryExec the session ignores the entry once the program is gone.
+    const QString tryExec = QString::fromUtf8(DesktopEntry::escaped(executable.toUtf8()));
     return QStringLiteral(
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Name=Swivlo\n"
                "Comment=Quick system toggles from the tray\n"
-               "Exec=%1\n"
+               "TryExec=%1\n"
+               "Exec=%2\n"
                "Terminal=false\n"
                "X-GNOME-Autostart-enabled=true\n")
-        .arg(exec)
+        .arg(tryExec, exec)
         .toUtf8();
 }
 
