@@ -78,11 +78,18 @@ SettingsView::SettingsView(SceneManager& manager, UpdaterFactory updaterFactory,
     auto* column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    messageArea_ = new settings::MessageArea(messages_, this);
-    auto* messageRow = new QVBoxLayout;
+    // The strip's margins go with it: without a message the tab starts at the top.
+    auto* messageStrip = new QWidget(this);
+    messageArea_ = new settings::MessageArea(messages_, messageStrip);
+    auto* messageRow = new QVBoxLayout(messageStrip);
     messageRow->setContentsMargins(20, 12, 20, 0);
     messageRow->addWidget(messageArea_);
-    column->addLayout(messageRow);
+    column->addWidget(messageStrip);
+    const auto showStrip = [this, messageStrip] {
+        messageStrip->setVisible(!messages_.text().isEmpty());
+    };
+    connect(&messages_, &SettingsMessages::changed, messageStrip, showStrip);
+    showStrip();
     layout->addLayout(column, 1);
     detailColumn_ = column;
     restyle();

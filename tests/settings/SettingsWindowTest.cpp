@@ -18,6 +18,7 @@
 #include "settings/Acknowledgements.h"
 #include "settings/EditorButtons.h"
 #include "settings/GeneralSettingsView.h"
+#include "settings/MessageArea.h"
 #include "settings/SceneEditorView.h"
 #include "settings/SceneRows.h"
 #include "settings/SceneSettingsView.h"
@@ -97,6 +98,28 @@ TEST_F(SettingsWindowTest, SidebarListsTheTabsAndSelectingOneBuildsItsView) {
     EXPECT_NE(qobject_cast<SceneSettingsView*>(view()->detailView()), nullptr);
     sidebar->setCurrentRow(2);
     EXPECT_NE(qobject_cast<AboutView*>(view()->detailView()), nullptr);
+}
+
+// Every tab's content starts at the window's top while no message shows, and below the message
+// while one does.
+TEST_F(SettingsWindowTest, TabsStartAtTheTopUnlessAMessageShows) {
+    controller->showSettings();
+    for (const SettingsTab tab : allSettingsTabs) {
+        SCOPED_TRACE(static_cast<int>(tab));
+        view()->setSelectedTab(tab);
+        const auto contentTop = [this] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            return view()->detailView()->mapTo(view(), QPoint(0, 0)).y();
+        };
+        EXPECT_EQ(contentTop(), 0);
+        view()->messages().post(QStringLiteral("Swivlo.conf is read-only."));
+        ASSERT_TRUE(view()->messageArea()->isVisible());
+        EXPECT_EQ(contentTop(), view()->messageArea()->mapTo(view(), QPoint(0, 0)).y() +
+                                    view()->messageArea()->height());
+        EXPECT_GT(view()->messageArea()->mapTo(view(), QPoint(0, 0)).y(), 0);
+        view()->messages().dismiss();
+        EXPECT_EQ(contentTop(), 0);
+    }
 }
 
 // A scene whose icon and colour are not among those the editor offers.
