@@ -41,6 +41,11 @@ void AppDelegate::applicationDidFinishLaunching() {
                 self->togglePopover();
             }
         });
+        statusItem_->setDoubleClickAction([self = QPointer(this)] {
+            if (self) {
+                self->handleDoubleClick();
+            }
+        });
         statusItem_->setMenu(statusMenu());
     }
 
@@ -60,6 +65,12 @@ void AppDelegate::applicationDidFinishLaunching() {
         center.addObserver(Notification::suspendEventMonitor, [self = QPointer(this)] {
             if (self) {
                 self->handleSuspendEventMonitor();
+            }
+        }));
+    notificationObservers_.push_back(
+        center.addObserver(Notification::panelUsed, [self = QPointer(this)] {
+            if (self) {
+                self->panelUsed_ = true;
             }
         }));
     notificationObservers_.push_back(
@@ -107,6 +118,7 @@ void AppDelegate::showPopover() {
         return;
     }
     popover_->setContentViewController(makePanelController());
+    panelUsed_ = false;
     application().activateIgnoringOtherApps();
     popover_->showRelativeTo(*statusItem_);
     eventMonitor_->start();
@@ -118,6 +130,15 @@ void AppDelegate::togglePopover() {
     } else {
         showPopover();
     }
+}
+
+void AppDelegate::handleDoubleClick() {
+    // A screen reader or the keyboard can flip a switch between two presses quick enough for
+    // a double click; a closed panel always opens.
+    if (popover_->isShown() && !panelUsed_) {
+        return;
+    }
+    togglePopover();
 }
 
 void AppDelegate::closePopover() {

@@ -43,6 +43,9 @@ public:
     std::unique_ptr<PanelController> makePanelController();
     void handleRequestClosePopover();
     void handleSuspendEventMonitor();
+    // The second press of a double click on the item: the click that opened the panel, said
+    // twice, unless the panel was used in between or is closed.
+    void handleDoubleClick();
 
     void registerHotkey();
     void unregisterHotkey();
@@ -64,6 +67,9 @@ private:
     std::unique_ptr<EventMonitor> eventMonitor_;
     std::optional<MonitorToken> hotkeyEventMonitor_;
     QMetaObject::Connection preferencesConnection_;
+    // Something was changed from the panel since it last opened: a press after that is a
+    // click of its own, however soon it follows the one that opened the panel.
+    bool panelUsed_ = false;
 
     PanelContentFactory makeContent_;
     SettingsOpener openSettings_;

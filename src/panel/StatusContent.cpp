@@ -132,6 +132,7 @@ void StatusContent::loadSwitchStates() {
 }
 
 void StatusContent::setSwitch(const Switch& entry, bool on) {
+    NotificationCenter::defaultCenter().post(Notification::panelUsed);
     // A refused change (no automation permission) keeps the old position; the alert shows.
     if (SystemTools::shared().setSwitch(entry, on) == Change::done && entry.capability) {
         states_[*entry.capability] = on;
@@ -141,6 +142,7 @@ void StatusContent::setSwitch(const Switch& entry, bool on) {
 }
 
 void StatusContent::runAction(const Switch& entry) {
+    NotificationCenter::defaultCenter().post(Notification::panelUsed);
     if (entry.capability) {
         SystemTools::shared().runAction(entry);
     } else if (openers_.startScreenCleaner) {
@@ -151,6 +153,7 @@ void StatusContent::runAction(const Switch& entry) {
 }
 
 void StatusContent::setSceneActive(const QUuid& sceneId, bool active) {
+    NotificationCenter::defaultCenter().post(Notification::panelUsed);
     const Scene* found = sceneManager_.findScene(sceneId);
     if (!found) {
         return;

@@ -30,6 +30,9 @@ public:
     virtual void setImage(const std::string& name) = 0;
     // What a primary click does.
     virtual void setAction(std::function<void()> action) = 0;
+    // What the second press of a double click does, when the host tells it apart from a click;
+    // a host that does not leaves it to the click action or drops it.
+    virtual void setDoubleClickAction(std::function<void()> action) { (void)action; }
     // The menu a secondary click opens, replacing the one set before.
     virtual void setMenu(std::vector<StatusMenuItem> items) = 0;
     // The button's bounds on screen; empty when the host does not tell.

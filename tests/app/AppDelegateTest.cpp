@@ -251,6 +251,74 @@ TEST_F(AppDelegateTest, EachSuspensionRestoresOnItsOwnScheduleAndOnlyRestartsFor
     EXPECT_EQ(platform.mainQueue.pendingCount(), 1u);
 }
 
+// The second press of a double click on the item, after what came between the two presses.
+enum class Between {
+    nothing,
+    switchFlipped,
+    hideDesktopFlipped,
+    closingClick,
+    usedBeforeReopening
+};
+
+struct DoubleClickCase {
+    const char* name;
+    Between between;
+    bool shown;  // after the second press
+};
+
+class DoubleClickTest : public AppDelegateTest,
+                        public ::testing::WithParamInterface<DoubleClickCase> {};
+
+TEST_P(DoubleClickTest, IsTheOpeningClickOnlyWhileThePanelIsOpenAndUnused) {
+    launch();
+    auto& center = NotificationCenter::defaultCenter();
+    item->click();
+    ASSERT_TRUE(popover->isShown());
+    switch (GetParam().between) {
+        case Between::nothing:
+            break;
+        case Between::switchFlipped:
+            center.post(Notification::panelUsed);
+            break;
+        case Between::hideDesktopFlipped:
+            // As a screen reader's Toggle does it: no click, and the Finder's restart suspends
+            // the outside-click watch.
+            center.post(Notification::panelUsed);
+            center.post(Notification::suspendEventMonitor);
+            break;
+        case Between::closingClick:
+            item->click();
+            break;
+        case Between::usedBeforeReopening:
+            center.post(Notification::panelUsed);
+            item->click();
+            item->click();
+            break;
+    }
+    item->doubleClick();
+    EXPECT_EQ(popover->isShown(), GetParam().shown);
+
+    // Whatever came before, the suspension's end leaves a closed panel closed and the next
+    // click opens it.
+    platform.mainQueue.advance(AppDelegate::suspensionSeconds);
+    EXPECT_EQ(popover->isShown(), GetParam().shown);
+    EXPECT_EQ(delegate.eventMonitor()->isStarted(), GetParam().shown);
+    if (!GetParam().shown) {
+        item->click();
+        EXPECT_TRUE(popover->isShown());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DoubleClickTest,
+    ::testing::Values(
+        DoubleClickCase{"OneClickSaidTwice", Between::nothing, true},
+        DoubleClickCase{"ASwitchFlippedInBetween", Between::switchFlipped, false},
+        DoubleClickCase{"HideDesktopFlippedInBetween", Between::hideDesktopFlipped, false},
+        DoubleClickCase{"AClosedPanelOpens", Between::closingClick, true},
+        DoubleClickCase{"UsedBeforeTheLastOpening", Between::usedBeforeReopening, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing) {
     auto owned = std::make_unique<AppDelegate>([] { return std::make_unique<FixedContent>(10); });
     owned->applicationDidFinishLaunching();

@@ -55,9 +55,11 @@ TrayStatusItem::TrayStatusItem() {
     QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
                      [this](QSystemTrayIcon::ActivationReason reason) {
                          // A double click arrives as Trigger for its first press and
-                         // DoubleClick for its second: it is one click, already answered.
+                         // DoubleClick for its second: the owner decides what that is.
                          if (action_ && reason == QSystemTrayIcon::Trigger) {
                              action_();
+                         } else if (doubleClickAction_ && reason == QSystemTrayIcon::DoubleClick) {
+                             doubleClickAction_();
                          }
                      });
 }
@@ -77,6 +79,10 @@ void TrayStatusItem::setImage(const std::string& name) {
 
 void TrayStatusItem::setAction(std::function<void()> action) {
     action_ = std::move(action);
+}
+
+void TrayStatusItem::setDoubleClickAction(std::function<void()> action) {
+    doubleClickAction_ = std::move(action);
 }
 
 void TrayStatusItem::setMenu(std::vector<StatusMenuItem> items) {

@@ -16,12 +16,14 @@ public:
     bool hasButton() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
     void setImage(const std::string& name) override;
     void setAction(std::function<void()> action) override;
+    void setDoubleClickAction(std::function<void()> action) override;
     void setMenu(std::vector<StatusMenuItem> items) override;
     QRect buttonScreenRect() const override { return icon_.geometry(); }
 
 private:
     QSystemTrayIcon icon_;
     std::function<void()> action_;
+    std::function<void()> doubleClickAction_;
     std::unique_ptr<QMenu> menu_;
 };
 

@@ -17,11 +17,20 @@ public:
     bool hasButton() const override { return hasButton_; }
     void setImage(const std::string& name) override;
     void setAction(std::function<void()> action) override;
+    void setDoubleClickAction(std::function<void()> action) override {
+        doubleClickAction_ = std::move(action);
+    }
     void setMenu(std::vector<StatusMenuItem> items) override;
     QRect buttonScreenRect() const override { return {1000, 0, 24, 24}; }
 
     // What a click on the button does.
     void click();
+    // The second press of a double click.
+    void doubleClick() {
+        if (doubleClickAction_) {
+            doubleClickAction_();
+        }
+    }
     // The menu's titles in order, a separator as an empty title.
     std::vector<std::string> menuTitles() const;
     // Chooses the top-level menu entry with this title; false when there is none.
@@ -31,6 +40,7 @@ private:
     CallLog& log_;
     bool hasButton_;
     std::function<void()> action_;
+    std::function<void()> doubleClickAction_;
     std::vector<StatusMenuItem> menu_;
 };
 
