@@ -264,6 +264,7 @@ struct DoubleClickCase {
     const char* name;
     Between between;
     bool shown;  // after the second press
+    friend void PrintTo(const DoubleClickCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DoubleClickTest : public AppDelegateTest,

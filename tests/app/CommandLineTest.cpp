@@ -125,6 +125,7 @@ struct Refusal {
     const char* name;
     QStringList arguments;
     const char* says;
+    friend void PrintTo(const Refusal& refusal, std::ostream* os) { *os << refusal.name; }
 };
 
 class CommandLineRefusalTest : public CommandLineProgramTest,

@@ -49,6 +49,7 @@ struct FolderCase {
     // Prepares what stands at the fallback path; false when this user cannot (not root).
     std::function<bool(const QString& path, const QString& scratch)> prepare;
     const char* problem;  // empty: the folder is used
+    friend void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RuntimeFolderTest : public ::testing::TestWithParam<FolderCase> {};
