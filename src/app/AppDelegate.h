@@ -51,7 +51,8 @@ public:
     StatusItem* statusItem() const { return statusItem_.get(); }
     Popover* popover() const { return popover_.get(); }
     EventMonitor* eventMonitor() const { return eventMonitor_.get(); }
-    bool hasHotkeyMonitor() const { return hotkeyEventMonitor_.has_value(); }
+    // The stored shortcut is taken from the desktop.
+    bool hasHotkey() const { return hotkeyBound_; }
 
 private:
     // The item's menu: "Settings…", the shell's other items, and "Quit".
@@ -62,7 +63,8 @@ private:
     std::unique_ptr<StatusItem> statusItem_;
     std::unique_ptr<Popover> popover_;
     std::unique_ptr<EventMonitor> eventMonitor_;
-    std::optional<MonitorToken> hotkeyEventMonitor_;
+    bool hotkeyBound_ = false;
+    QMetaObject::Connection hotkeyConnection_;
     QMetaObject::Connection preferencesConnection_;
 
     PanelContentFactory makeContent_;
@@ -70,9 +72,5 @@ private:
     std::vector<StatusMenuItem> moreMenuItems_;
     std::vector<NotificationCenter::Token> notificationObservers_;
 };
-
-// The shortcut rule: the event's device-independent modifier bits and its key code must equal
-// the stored ones exactly.
-bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode);
 
 }  // namespace swivlo

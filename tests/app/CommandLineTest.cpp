@@ -130,5 +130,14 @@ TEST_F(CommandLineProgramTest, UnknownOptionIsOneLineOnStandardErrorAndAFailure)
     EXPECT_TRUE(QDir(runtime.path()).isEmpty());
 }
 
+TEST_F(CommandLineProgramTest, StartingWithoutAnyDisplaySaysWhatIsMissingInOneLine) {
+    const ProgramRun result = run({});
+    EXPECT_EQ(result.exitCode, 1) << "a status, no crash: " << result.err.toStdString();
+    EXPECT_EQ(result.out.count(QLatin1Char('\n')), 1) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("no display: DISPLAY is not set")))
+        << result.out.toStdString();
+    EXPECT_FALSE(result.err.contains(QStringLiteral("Reinstalling"))) << result.err.toStdString();
+}
+
 }  // namespace
 }  // namespace swivlo

@@ -30,12 +30,13 @@ void logChange(GSettings* settings, const char* key) {
 
 }  // namespace
 
-std::unique_ptr<GioSettings> GioSettings::open(const QString& schemaId) {
+std::unique_ptr<GioSettings> GioSettings::open(const QString& schemaId, const QString& path) {
     GSettingsSchema* schema = lookUp(schemaId);
     if (!schema) {
         return nullptr;
     }
-    GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
+    GSettings* settings =
+        g_settings_new_full(schema, nullptr, path.isEmpty() ? nullptr : path.toUtf8().constData());
     g_settings_schema_unref(schema);
     return std::unique_ptr<GioSettings>(new GioSettings(settings));
 }

@@ -1,0 +1,286 @@
+// The global shortcut of the running app, taken from the desktop by each mechanism: the X
+// server's key grab, GNOME's custom keybindings (dconf on a private bus) and KDE's real
+// kglobalaccel; and the host and shortcut a Wayland session without a desktop name gets.
+#include <gtest/gtest.h>
+
+#include "DesktopSession.h"
+
+// X11 headers last: they define macros that clash with Qt names.
+#include <X11/Xlib.h>
+
+namespace {
+
+using namespace swivlo::testing::x11;
+
+const QByteArray controlOptionS =
+    "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
+
+// Everything the app has written so far, read as it comes.
+class Output {
+public:
+    explicit Output(QProcess& process) : process_(process) {}
+    bool waitFor(const QString& text, int timeoutMs = 10000) {
+        return eventually(
+            [&] {
+                process_.waitForReadyRead(50);
+                seen_ += QString::fromUtf8(process_.readAll());
+                return seen_.contains(text);
+            },
+            timeoutMs);
+    }
+    const QString& text() const { return seen_; }
+
+private:
+    QProcess& process_;
+    QString seen_;
+};
+
+// Another X client: xev with a window of its own, printing every key event it gets.
+class OtherClient {
+public:
+    OtherClient() {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("xev"),
+                      {"-geometry", "300x200+100+300", "-event", "keyboard"});
+        eventually([&] {
+            process.waitForReadyRead(50);
+            output += QString::fromUtf8(process.readAll());
+            const auto m =
+                QRegularExpression(QStringLiteral("Outer window is (0x[0-9a-f]+)")).match(output);
+            window = m.hasMatch() ? m.captured(1).toULongLong(nullptr, 16) : 0;
+            return window != 0;
+        });
+    }
+    ~OtherClient() {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    void focus() { focusWindow(window); }
+    // Whether a press of the key with this keysym name reached the client.
+    bool gotKey(const char* keysym) {
+        process.waitForReadyRead(200);
+        output += QString::fromUtf8(process.readAll());
+        return output.contains(QStringLiteral("KeyPress event")) &&
+               QRegularExpression(QStringLiteral("KeyPress event[^\\n]*\\n[^\\n]*\\n[^\\n]*keysym "
+                                                 "0x[0-9a-f]+, %1\\)")
+                                      .arg(QLatin1String(keysym)))
+                   .match(output)
+                   .hasMatch();
+    }
+    QProcess process;
+    QString output;
+    unsigned long long window = 0;
+};
+
+// The shown panel's X window.
+unsigned long long panelWindow() {
+    static const QRegularExpression line(
+        QStringLiteral(R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+300x)"));
+    const auto m = line.match(run(QStringLiteral("xwininfo"), {"-root", "-tree"}));
+    return m.hasMatch() ? m.captured(1).toULongLong(nullptr, 16) : 0;
+}
+
+// An X11 session without a desktop: the app takes the combination from the X server.
+void bareX11(SwivloProcess& app) {
+    for (const char* name :
+         {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY"}) {
+        app.overrides.insert(QString::fromLatin1(name), QString());
+    }
+    app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+}
+
+TEST(HotkeyX11Test, TheGrabKeepsTheKeysFromTheFocusedAppAndASecondPressClosesThePanel) {
+    SwivloProcess app;
+    bareX11(app);
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: a key grab on the X server")))
+        << out.text().toStdString();
+    OtherClient other;
+    ASSERT_NE(other.window, 0u);
+    other.focus();
+    xdotool({"key", "ctrl+alt+s"});
+    ASSERT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_FALSE(other.gotKey("s")) << other.output.toStdString();
+
+    const auto panel = panelWindow();
+    ASSERT_NE(panel, 0u);
+    focusWindow(panel);
+    xdotool({"key", "ctrl+alt+s"});
+    EXPECT_TRUE(eventually([] { return !shownPanel(); })) << "closed with its own window focused";
+
+    other.focus();
+    xdotool({"key", "Num_Lock", "ctrl+alt+s", "Num_Lock"});
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); })) << "with Num Lock on";
+    EXPECT_FALSE(other.gotKey("s"));
+}
+
+TEST(HotkeyX11Test, ACombinationAnotherClientHoldsIsReported) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    // Control+Alt+S (keycode 39), as another program would have taken it.
+    XGrabKey(display, 39, ControlMask | Mod1Mask, DefaultRootWindow(display), False, GrabModeAsync,
+             GrabModeAsync);
+    XSync(display, False);
+
+    SwivloProcess app;
+    bareX11(app);
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral(
+        "⚠️ The global shortcut does not work: Another program holds this shortcut")))
+        << out.text().toStdString();
+    XCloseDisplay(display);
+}
+
+// The command a GNOME custom keybinding runs, as GNOME runs it: in the app's environment.
+int runCommand(const SwivloProcess& app, const QStringList& arguments, QString* output = nullptr) {
+    QProcess command;
+    command.setProcessEnvironment(app.environment());
+    command.start(QStringLiteral(SWIVLO_BINARY), arguments);
+    command.waitForFinished(10000);
+    if (output) {
+        *output =
+            QString::fromUtf8(command.readAllStandardOutput() + command.readAllStandardError());
+    }
+    return command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1;
+}
+
+TEST(HotkeyX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
+    SwivloProcess app;
+    DesktopSession gnome(app, QStringLiteral("GNOME"));
+    ASSERT_TRUE(gnome.isValid());
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
+        << out.text().toStdString();
+    const QString list = QStringLiteral("org.gnome.settings-daemon.plugins.media-keys");
+    const QString entry = QStringLiteral(
+        "org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:"
+        "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/swivlo/");
+    EXPECT_TRUE(gnome.get(list, "custom-keybindings").contains("/custom-keybindings/swivlo/"));
+    EXPECT_EQ(gnome.get(entry, "binding"), QStringLiteral("'<Control><Alt>s'"));
+    const QString command = gnome.get(entry, "command");
+    EXPECT_TRUE(command.contains(QStringLiteral(SWIVLO_BINARY)) &&
+                command.endsWith(QStringLiteral(" --toggle-panel'")))
+        << command.toStdString();
+
+    QString said;
+    EXPECT_EQ(runCommand(app, {"--toggle-panel"}, &said), 0) << said.toStdString();
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_EQ(runCommand(app, {"--toggle-panel"}, &said), 0);
+    EXPECT_EQ(said, QStringLiteral("The panel is closed.\n"));
+    EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+
+    // Quitting gives the keybinding back.
+    app.process.terminate();
+    ASSERT_TRUE(app.process.waitForFinished(10000));
+    EXPECT_FALSE(gnome.get(list, "custom-keybindings").contains("swivlo"));
+    EXPECT_EQ(gnome.get(entry, "binding"), QStringLiteral("''"));
+}
+
+// kglobalaccel's D-Bus interface, as KDE's settings and other programs reach it.
+QString kglobalaccel(const DesktopSession& session, const QStringList& arguments) {
+    QProcess send;
+    session.start(
+        send, QStringLiteral("dbus-send"),
+        QStringList{"--session", "--print-reply", "--dest=org.kde.kglobalaccel"} + arguments);
+    send.waitForFinished(10000);
+    return QString::fromUtf8(send.readAllStandardOutput() + send.readAllStandardError());
+}
+
+// kglobalaccel is started by its bus but does not end with it: stopped here, by its process id.
+class KglobalaccelStopper {
+public:
+    explicit KglobalaccelStopper(const DesktopSession& session) : session_(session) {}
+    ~KglobalaccelStopper() {
+        QProcess send;
+        session_.start(
+            send, QStringLiteral("dbus-send"),
+            {"--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:org.kde.kglobalaccel"});
+        send.waitForFinished(10000);
+        const auto m = QRegularExpression(QStringLiteral("uint32 (\\d+)"))
+                           .match(QString::fromUtf8(send.readAllStandardOutput()));
+        if (m.hasMatch()) {
+            ::kill(static_cast<pid_t>(m.captured(1).toLongLong()), SIGTERM);
+        }
+    }
+
+private:
+    const DesktopSession& session_;
+};
+
+const QString ctrlAltS = QString::number(0x04000000 | 0x08000000 | Qt::Key_S);
+
+TEST(HotkeyX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
+    SwivloProcess app;
+    DesktopSession kde(app, QStringLiteral("KDE"));
+    ASSERT_TRUE(kde.isValid());
+    KglobalaccelStopper stopper(kde);
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: KDE's kglobalaccel")))
+        << out.text().toStdString();
+    EXPECT_TRUE(kglobalaccel(kde, {"/kglobalaccel", "org.kde.KGlobalAccel.shortcut",
+                                   "array:string:swivlo,toggle-panel,Swivlo,x"})
+                    .contains(QStringLiteral("int32 ") + ctrlAltS));
+
+    kglobalaccel(kde, {"/component/swivlo", "org.kde.kglobalaccel.Component.invokeShortcut",
+                       "string:toggle-panel"});
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    kglobalaccel(kde, {"/component/swivlo", "org.kde.kglobalaccel.Component.invokeShortcut",
+                       "string:toggle-panel"});
+    EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+}
+
+TEST(HotkeyX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
+    SwivloProcess app;
+    DesktopSession kde(app, QStringLiteral("KDE"));
+    ASSERT_TRUE(kde.isValid());
+    KglobalaccelStopper stopper(kde);
+    const QStringList other = {"array:string:otherapp,launch,Other app,Launch"};
+    kglobalaccel(kde, QStringList{"/kglobalaccel", "org.kde.KGlobalAccel.doRegister"} + other);
+    kglobalaccel(kde, QStringList{"/kglobalaccel", "org.kde.KGlobalAccel.setShortcut"} + other +
+                          QStringList{"array:int32:" + ctrlAltS, "uint32:6"});
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral(
+        "⚠️ The global shortcut does not work: Another program holds this shortcut")))
+        << out.text().toStdString();
+}
+
+// sway and weston name no desktop; Qt reaches the screen through Xwayland here.
+TEST(HotkeyX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShortcut) {
+    SwivloProcess app;
+    DesktopSession session(app, QString());
+    ASSERT_TRUE(session.isValid());
+    for (const char* name : {"SWIVLO_HOST", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION"}) {
+        app.overrides.insert(QString::fromLatin1(name), QString());
+    }
+    app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    app.overrides.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-swivlo-test"));
+    app.overrides.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("✅ Swivlo is running"))) << out.text().toStdString();
+    EXPECT_TRUE(
+        out.text().contains(QStringLiteral("Host: the Linux desktop host (no desktop name, "
+                                           "Wayland)")))
+        << out.text().toStdString();
+    EXPECT_TRUE(out.text().contains(QStringLiteral(
+        "Global shortcut: none: The shortcut cannot work in this session (Wayland)")))
+        << out.text().toStdString();
+
+    QString said;
+    EXPECT_EQ(runCommand(app, {"--toggle", "dark_mode"}, &said), 1) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("Dark Mode is on"))) << said.toStdString();
+}
+
+}  // namespace
