@@ -1,6 +1,7 @@
-// The global shortcut of the running app, taken from the desktop by each mechanism: the X
-// server's key grab, GNOME's custom keybindings (dconf on a private bus) and KDE's real
-// kglobalaccel; and the host and shortcut a Wayland session without a desktop name gets.
+// What each session gives the running app. The global shortcut, taken from the desktop by each
+// mechanism: the X server's key grab, GNOME's custom keybindings (dconf on a private bus) and
+// KDE's real kglobalaccel; the host and shortcut a Wayland session without a desktop name gets;
+// the look where the desktop, not the host, says light or dark (real xfconfd, kdeglobals).
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -97,7 +98,7 @@ void bareX11(SwivloProcess& app) {
     app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
 }
 
-TEST(HotkeyX11Test, TheGrabKeepsTheKeysFromTheFocusedAppAndASecondPressClosesThePanel) {
+TEST(SessionX11Test, TheGrabKeepsTheKeysFromTheFocusedAppAndASecondPressClosesThePanel) {
     OtherClient other;
     SwivloProcess app;
     bareX11(app);
@@ -125,7 +126,7 @@ TEST(HotkeyX11Test, TheGrabKeepsTheKeysFromTheFocusedAppAndASecondPressClosesThe
     EXPECT_FALSE(other.gotKey(Qt::Key_S));
 }
 
-TEST(HotkeyX11Test, ACombinationAnotherClientHoldsIsReported) {
+TEST(SessionX11Test, ACombinationAnotherClientHoldsIsReported) {
     void* holder = holdControlAltS();
     ASSERT_NE(holder, nullptr);
 
@@ -153,7 +154,7 @@ int runCommand(const SwivloProcess& app, const QStringList& arguments, QString* 
     return command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1;
 }
 
-TEST(HotkeyX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
+TEST(SessionX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
     SwivloProcess app;
     DesktopSession gnome(app, QStringLiteral("GNOME"));
     ASSERT_TRUE(gnome.isValid());
@@ -220,7 +221,7 @@ private:
 
 const QString ctrlAltS = QString::number(0x04000000 | 0x08000000 | Qt::Key_S);
 
-TEST(HotkeyX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
+TEST(SessionX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
     SwivloProcess app;
     DesktopSession kde(app, QStringLiteral("KDE"));
     ASSERT_TRUE(kde.isValid());
@@ -242,7 +243,7 @@ TEST(HotkeyX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
 }
 
-TEST(HotkeyX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
+TEST(SessionX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
     SwivloProcess app;
     DesktopSession kde(app, QStringLiteral("KDE"));
     ASSERT_TRUE(kde.isValid());
@@ -260,7 +261,7 @@ TEST(HotkeyX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
 }
 
 // sway and weston name no desktop; Qt reaches the screen through Xwayland here.
-TEST(HotkeyX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShortcut) {
+TEST(SessionX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShortcut) {
     SwivloProcess app;
     DesktopSession session(app, QString());
     ASSERT_TRUE(session.isValid());
@@ -285,6 +286,56 @@ TEST(HotkeyX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShort
     QString said;
     EXPECT_EQ(runCommand(app, {"--toggle", "dark_mode"}, &said), 1) << said.toStdString();
     EXPECT_FALSE(said.contains(QStringLiteral("Dark Mode is on"))) << said.toStdString();
+}
+
+// A program on the session's bus; its trimmed output.
+QString onBus(const DesktopSession& session, const QString& program, const QStringList& arguments) {
+    QProcess process;
+    session.start(process, program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+TEST(SessionX11Test, OnXfceTheLookFollowsTheXsettingsTheme) {
+    SwivloProcess app;
+    DesktopSession xfce(app, QStringLiteral("XFCE"));
+    ASSERT_TRUE(xfce.isValid());
+    const QStringList theme = {"-c",       "xsettings", "-p",     "/Net/ThemeName",
+                               "--create", "-t",        "string", "-s"};
+    onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird-dark"});
+    ASSERT_EQ(
+        onBus(xfce, QStringLiteral("xfconf-query"), {"-c", "xsettings", "-p", "/Net/ThemeName"}),
+        QStringLiteral("Greybird-dark"));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")))
+        << out.text().toStdString();
+
+    onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird"});
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")))
+        << out.text().toStdString();
+}
+
+TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
+    SwivloProcess app;
+    DesktopSession kde(app, QStringLiteral("KDE"));
+    ASSERT_TRUE(kde.isValid());
+    KglobalaccelStopper stopper(kde);
+    auto writeScheme = [&app](const char* name, const char* background) {
+        QFile file(app.home.filePath(QStringLiteral("config/kdeglobals")));
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(QByteArray("[General]\nColorScheme=") + name +
+                          "\n\n[Colors:Window]\nBackgroundNormal=" + background + "\n") > 0;
+    };
+    ASSERT_TRUE(writeScheme("BreezeDark", "32,35,38"));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")))
+        << out.text().toStdString();
+
+    ASSERT_TRUE(writeScheme("BreezeLight", "239,240,241"));
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")))
+        << out.text().toStdString();
 }
 
 // X11 headers last: they define macros (KeyPress, None...) that clash with Qt names.
