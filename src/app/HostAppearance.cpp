@@ -45,8 +45,11 @@ void applyAppearance() {
                           ? desktopScheme->prefersDark().value_or(false)
                           : systemHost().read({Capability::darkMode})[Capability::darkMode];
     if (desktopScheme) {
+        const QString source = desktopScheme->description();
         logLine(std::string("Appearance: ") + (dark ? "dark" : "light") + " (" +
-                desktopScheme->description().toStdString() + ")");
+                (source.isEmpty() ? std::string("the desktop states no preference")
+                                  : source.toStdString()) +
+                ")");
     }
     Appearance::shared().setDark(dark);
     QApplication::setPalette(paletteFor(dark));
