@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "DesktopSession.h"
 
@@ -185,6 +186,101 @@ TEST(SessionX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
     ASSERT_TRUE(app.process.waitForFinished(10000));
     EXPECT_FALSE(gnome.get(list, "custom-keybindings").contains("swivlo"));
     EXPECT_EQ(gnome.get(entry, "binding"), QStringLiteral("''"));
+}
+
+// GNOME Shell itself with its settings daemon's media keys (tests/support/gnome-shell-session)
+// on an X server of its own, which the helpers use while this lives.
+class GnomeShell {
+public:
+    GnomeShell() : previousDisplay_(qgetenv("DISPLAY")) {
+        QProcess script;
+        script.start(QStringLiteral(SWIVLO_GNOME_SHELL_SESSION), {root.path()});
+        script.waitForFinished(90000);
+        QFile file(root.filePath(QStringLiteral("env")));
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                const auto at = line.indexOf('=');
+                if (at > 0) {
+                    env.insert(QString::fromUtf8(line.left(at)),
+                               QString::fromUtf8(line.mid(at + 1)));
+                }
+            }
+        }
+        ready = script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0;
+        if (env.contains(QStringLiteral("DISPLAY"))) {
+            qputenv("DISPLAY", env.value(QStringLiteral("DISPLAY")).toUtf8());
+        }
+    }
+    ~GnomeShell() {
+        qputenv("DISPLAY", previousDisplay_);
+        QFile file(root.filePath(QStringLiteral("pids")));
+        if (file.open(QIODevice::ReadOnly)) {
+            QList<QByteArray> pids = file.readAll().split('\n');
+            std::reverse(pids.begin(), pids.end());
+            for (const QByteArray& pid : pids) {
+                if (pid.toLongLong() > 0) {
+                    ::kill(static_cast<pid_t>(pid.toLongLong()), SIGTERM);
+                }
+            }
+        }
+    }
+    GnomeShell(const GnomeShell&) = delete;
+    GnomeShell& operator=(const GnomeShell&) = delete;
+
+    QString gsettings(const QStringList& arguments) const {
+        QProcess process;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(env);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral("gsettings"), arguments);
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+
+    QTemporaryDir root;
+    QProcessEnvironment env;
+    bool ready = false;
+
+private:
+    QByteArray previousDisplay_;
+};
+
+TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
+    GnomeShell shell;
+    ASSERT_TRUE(shell.ready) << "GNOME Shell did not come up";
+    SwivloProcess app;
+    app.overrides.insert(shell.env);
+    app.overrides.insert(QStringLiteral("SWIVLO_HOST"), QStringLiteral("linux"));
+    const QString config = shell.env.value(QStringLiteral("XDG_CONFIG_HOME"));
+    QDir(config).mkpath(QStringLiteral("Swivlo"));
+    QFile preferences(config + QStringLiteral("/Swivlo/Swivlo.conf"));
+    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly) && preferences.write(controlOptionS) > 0);
+    preferences.close();
+    app.process.setProcessEnvironment(app.environment());
+    app.process.setProcessChannelMode(QProcess::MergedChannels);
+    app.process.start(app.program, {});
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("✅ Swivlo is running"), 20000))
+        << out.text().toStdString();
+    ASSERT_TRUE(out.text().contains(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
+        << out.text().toStdString();
+
+    // The settings daemon picks the new keybinding up in its own time: press until it does.
+    EXPECT_TRUE(eventually(
+        [] {
+            xdotool({"key", "ctrl+alt+s"});
+            return eventually([] { return shownPanel().has_value(); }, 1500);
+        },
+        20000))
+        << "the shortcut opens the panel";
+    xdotool({"key", "ctrl+alt+s"});
+    EXPECT_TRUE(eventually([] { return !shownPanel(); })) << "and closes it";
+
+    app.process.terminate();
+    ASSERT_TRUE(app.process.waitForFinished(10000));
+    EXPECT_EQ(shell.gsettings(
+                  {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"}),
+              QStringLiteral("@as []"));
 }
 
 // kglobalaccel's D-Bus interface, as KDE's settings and other programs reach it.
