@@ -337,6 +337,10 @@ TEST(SessionX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
     kglobalaccel(kde, {"/component/swivlo", "org.kde.kglobalaccel.Component.invokeShortcut",
                        "string:toggle-panel"});
     EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+
+    // On X11 kglobalaccel takes the keys from the X server itself.
+    xdotool({"key", "ctrl+alt+s"});
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); })) << "the keys themselves";
 }
 
 TEST(SessionX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
