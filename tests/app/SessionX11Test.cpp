@@ -188,6 +188,31 @@ TEST(SessionX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
     EXPECT_EQ(gnome.get(entry, "binding"), QStringLiteral("''"));
 }
 
+TEST(SessionX11Test, OnGnomeACombinationGnomeAlreadyBindsIsReported) {
+    SwivloProcess app;
+    DesktopSession gnome(app, QStringLiteral("GNOME"));
+    ASSERT_TRUE(gnome.isValid());
+    const QString path =
+        QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/");
+    const QString entry =
+        QStringLiteral("org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:") + path;
+    gnome.set(entry, "name", "'Terminal'");
+    gnome.set(entry, "binding", "'<Primary><Alt>S'");
+    gnome.set("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings",
+              "['" + path + "']");
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(
+        out.waitFor(QStringLiteral("⚠️ The global shortcut does not work: Another program "
+                                   "holds this shortcut: choose another one, or quit it. "
+                                   "(GNOME: Terminal)")))
+        << out.text().toStdString();
+    EXPECT_EQ(gnome.get("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"),
+              "['" + path + "']")
+        << "the user's own keybinding stays as it was";
+}
+
 // GNOME Shell itself with its settings daemon's media keys (tests/support/gnome-shell-session)
 // on an X server of its own, which the helpers use while this lives.
 class GnomeShell {

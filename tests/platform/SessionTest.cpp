@@ -1,8 +1,10 @@
 // What Swivlo makes of the session's environment, as display managers and compositors set it.
 #include <gtest/gtest.h>
 
+#include "platform/Events.h"
 #include "platform/Session.h"
 #include "platform/appearance/DesktopColorScheme.h"
+#include "platform/hotkey/GnomeKeybinding.h"
 #include "platform/hotkey/HotkeyChoice.h"
 
 namespace swivlo {
@@ -108,6 +110,24 @@ TEST(HotkeyChoice, TheDesktopsOwnMechanismFirstThenTheXServer) {
     EXPECT_TRUE(reason.contains(QStringLiteral("cannot work in this session (Wayland)")))
         << reason.toStdString();
     EXPECT_TRUE(reason.contains(QStringLiteral("\u201cswivlo --toggle-panel\u201d")));
+}
+
+// GNOME spells one combination several ways; a held one must be found whichever it used.
+TEST(GnomeKeybinding, AcceleratorsCompareWhateverTheirSpelling) {
+    const QString ours = gnomeAccelerator(ModifierFlag::control | ModifierFlag::option, /* S */ 1);
+    EXPECT_EQ(ours, QStringLiteral("<Control><Alt>s"));
+    const std::pair<const char*, bool> cases[] = {
+        {"<Primary><Alt>s", true},         {"<Ctrl><Alt>S", true},
+        {"<Alt><Control>s", true},         {"<Control><Mod1>s", true},
+        {"<Control><Alt><Shift>s", false}, {"<Control>s", false},
+        {"<Control><Alt>d", false},        {"", false}};
+    for (const auto& [theirs, same] : cases) {
+        EXPECT_EQ(normalAccelerator(QString::fromLatin1(theirs)) == normalAccelerator(ours), same)
+            << theirs;
+    }
+    EXPECT_EQ(gnomeAccelerator(ModifierFlag::command, 123), QStringLiteral("<Super>Left"));
+    EXPECT_EQ(gnomeAccelerator(ModifierFlag::capsLock | ModifierFlag::control, 1), QString())
+        << "Caps Lock is no modifier to GNOME";
 }
 
 TEST(DesktopColorScheme, EachDesktopsPreferenceReadsAsLightOrDark) {

@@ -28,6 +28,30 @@ QString gnomeAccelerator(std::uint64_t flags, std::uint16_t keyCode) {
     return accelerator + QString::fromStdString(key);
 }
 
+QString normalAccelerator(const QString& accelerator) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"primary", "<Control>"}, {"control", "<Control>"}, {"ctrl", "<Control>"},
+        {"alt", "<Alt>"},         {"mod1", "<Alt>"},        {"shift", "<Shift>"},
+        {"super", "<Super>"},     {"mod4", "<Super>"}};
+    QStringList modifiers;
+    QString rest = accelerator.trimmed();
+    while (rest.startsWith(u'<') && rest.contains(u'>')) {
+        const QString name = rest.mid(1, rest.indexOf(u'>') - 1).toLower();
+        rest = rest.mid(rest.indexOf(u'>') + 1);
+        for (const auto& [spelling, normal] : names) {
+            if (name == QLatin1String(spelling) && !modifiers.contains(QLatin1String(normal))) {
+                modifiers << QLatin1String(normal);
+            }
+        }
+    }
+    if (rest.isEmpty()) {
+        return {};
+    }
+    modifiers.sort();
+    // Letters are one key whatever their case.
+    return modifiers.join(QString()) + (rest.size() == 1 ? rest.toLower() : rest);
+}
+
 std::unique_ptr<GnomeKeybinding> GnomeKeybinding::open(const QString& program) {
     auto list = GioSettings::open(QLatin1String(listSchema));
     auto entry = GioSettings::open(QLatin1String(entrySchema), QLatin1String(entryPath));
@@ -50,6 +74,14 @@ std::optional<QString> GnomeKeybinding::bind(std::uint64_t flags, std::uint16_t 
     const QString accelerator = gnomeAccelerator(flags, keyCode);
     if (accelerator.isEmpty()) {
         const QString why = localized("GNOME cannot bind this key: choose another shortcut.");
+        setProblem(why);
+        return why;
+    }
+    if (const QString holder = holderOf(accelerator); !holder.isEmpty()) {
+        unbind();
+        const QString why =
+            localized("Another program holds this shortcut: choose another one, or quit it.") +
+            QStringLiteral(" (GNOME: %1)").arg(holder);
         setProblem(why);
         return why;
     }
@@ -79,6 +111,34 @@ void GnomeKeybinding::unbind() {
         GioSettings::sync();
     }
     setProblem({});
+}
+
+QString GnomeKeybinding::holderOf(const QString& accelerator) const {
+    const QString wanted = normalAccelerator(accelerator);
+    const char* const schemas[] = {"org.gnome.desktop.wm.keybindings",
+                                   "org.gnome.shell.keybindings", "org.gnome.mutter.keybindings",
+                                   "org.gnome.mutter.wayland.keybindings", listSchema};
+    for (const char* id : schemas) {
+        const auto schema = GioSettings::open(QLatin1String(id));
+        for (const QString& key : schema ? schema->keys() : QStringList()) {
+            for (const QString& value : schema->textValues(key)) {
+                if (normalAccelerator(value) == wanted) {
+                    return key;
+                }
+            }
+        }
+    }
+    // The other custom keybindings, each at its own path.
+    for (const QString& path : list_->strings(QStringLiteral("custom-keybindings"))) {
+        if (path == QLatin1String(entryPath)) {
+            continue;
+        }
+        const auto other = GioSettings::open(QLatin1String(entrySchema), path);
+        if (other && normalAccelerator(other->string(QStringLiteral("binding"))) == wanted) {
+            return other->string(QStringLiteral("name"));
+        }
+    }
+    return {};
 }
 
 void GnomeKeybinding::listEntry(bool present) {

@@ -34,6 +34,8 @@ private:
     GnomeKeybinding(std::unique_ptr<linuxhost::GioSettings> list,
                     std::unique_ptr<linuxhost::GioSettings> entry, QString program);
     void listEntry(bool present);
+    // Which of GNOME's own keybindings already has the accelerator; empty when none does.
+    QString holderOf(const QString& accelerator) const;
 
     std::unique_ptr<linuxhost::GioSettings> list_;
     std::unique_ptr<linuxhost::GioSettings> entry_;
@@ -42,5 +44,8 @@ private:
 
 // The combination as GNOME writes accelerators ("<Control><Alt>s"); empty when it has none.
 QString gnomeAccelerator(std::uint64_t flags, std::uint16_t keyCode);
+// An accelerator in one spelling, so GNOME's own ("<Primary><Alt>S", "<Ctrl><Alt>s") compare
+// equal to ours.
+QString normalAccelerator(const QString& accelerator);
 
 }  // namespace swivlo

@@ -32,6 +32,10 @@ public:
     void setBoolean(const QString& key, bool value);
     QStringList strings(const QString& key) const;
     void setStrings(const QString& key, const QStringList& value);
+    // Every key of the schema.
+    QStringList keys() const;
+    // A string key's value, or a string list's entries; nothing for other types.
+    QStringList textValues(const QString& key) const;
     // Back to the default the desktop ships.
     void reset(const QString& key);
 
