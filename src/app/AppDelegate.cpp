@@ -6,16 +6,13 @@
 #include "core/Localized.h"
 #include "core/Notifications.h"
 #include "platform/Application.h"
+#include "platform/LogOutput.h"
 #include "platform/MainQueue.h"
 #include "platform/Preferences.h"
 #include "platform/PreferencesStore.h"
+#include "platform/hotkey/GlobalHotkey.h"
 
 namespace swivlo {
-
-bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode) {
-    return (event.modifierFlags & ModifierFlag::deviceIndependentMask) == storedFlags &&
-           event.keyCode == storedKeyCode;
-}
 
 AppDelegate::AppDelegate(PanelContentFactory makeContent, SettingsOpener openSettings,
                          std::vector<StatusMenuItem> moreMenuItems, QObject* parent)
@@ -191,27 +188,33 @@ void AppDelegate::registerHotkey() {
     if (!enabled || keyCode < 0 || !validKeyCode || !validFlags) {
         return;
     }
-    const auto storedFlags = static_cast<std::uint64_t>(flags);
-    const auto storedKeyCode = static_cast<std::uint16_t>(keyCode);
-    hotkeyEventMonitor_ = eventMonitors().addGlobalMonitor(
-        eventMask(EventType::KeyDown),
-        [self = QPointer(this), storedFlags, storedKeyCode](const Event& event) {
-            if (!shortcutMatches(event, storedFlags, storedKeyCode)) {
-                return;
+    GlobalHotkey* hotkey = globalHotkey();
+    if (!hotkey) {
+        return;
+    }
+    if (!hotkeyConnection_) {
+        // The desktop takes the keys from whatever has the focus, Swivlo's own panel too: a
+        // second press closes the panel it opened.
+        hotkeyConnection_ = connect(hotkey, &GlobalHotkey::pressed, this, [this] {
+            if (hotkeyBound_) {
+                togglePopover();
             }
-            mainQueue().async([self] {
-                if (self) {
-                    self->togglePopover();
-                }
-            });
         });
+    }
+    const auto whyNot =
+        hotkey->bind(static_cast<std::uint64_t>(flags), static_cast<std::uint16_t>(keyCode));
+    hotkeyBound_ = !whyNot;
+    if (whyNot) {
+        logLine("⚠️ The global shortcut does not work: " + whyNot->toStdString());
+    }
 }
 
 void AppDelegate::unregisterHotkey() {
-    if (hotkeyEventMonitor_) {
-        eventMonitors().removeMonitor(*hotkeyEventMonitor_);
-        hotkeyEventMonitor_.reset();
+    GlobalHotkey* hotkey = globalHotkey();
+    if (hotkey && (hotkeyBound_ || !hotkey->problem().isEmpty())) {
+        hotkey->unbind();
     }
+    hotkeyBound_ = false;
 }
 
 }  // namespace swivlo

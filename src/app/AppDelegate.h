@@ -54,7 +54,8 @@ public:
     StatusItem* statusItem() const { return statusItem_.get(); }
     Popover* popover() const { return popover_.get(); }
     EventMonitor* eventMonitor() const { return eventMonitor_.get(); }
-    bool hasHotkeyMonitor() const { return hotkeyEventMonitor_.has_value(); }
+    // The stored shortcut is taken from the desktop.
+    bool hasHotkey() const { return hotkeyBound_; }
 
 private:
     // The item's menu: "Settings…", the shell's other items, and "Quit".
@@ -65,7 +66,8 @@ private:
     std::unique_ptr<StatusItem> statusItem_;
     std::unique_ptr<Popover> popover_;
     std::unique_ptr<EventMonitor> eventMonitor_;
-    std::optional<MonitorToken> hotkeyEventMonitor_;
+    bool hotkeyBound_ = false;
+    QMetaObject::Connection hotkeyConnection_;
     QMetaObject::Connection preferencesConnection_;
     // Something was changed from the panel since it last opened: a press after that is a
     // click of its own, however soon it follows the one that opened the panel.
@@ -76,9 +78,5 @@ private:
     std::vector<StatusMenuItem> moreMenuItems_;
     std::vector<NotificationCenter::Token> notificationObservers_;
 };
-
-// The shortcut rule: the event's device-independent modifier bits and its key code must equal
-// the stored ones exactly.
-bool shortcutMatches(const Event& event, std::uint64_t storedFlags, std::uint16_t storedKeyCode);
 
 }  // namespace swivlo

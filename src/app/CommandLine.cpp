@@ -50,6 +50,10 @@ const QCommandLineOption sceneOption(QStringLiteral("scene"),
                                      QStringLiteral("name-or-id"));
 const QCommandLineOption openPanelOption(QStringLiteral("open-panel"),
                                          QStringLiteral("Opens the panel under the tray icon."));
+const QCommandLineOption togglePanelOption(
+    QStringLiteral("toggle-panel"),
+    QStringLiteral("Opens the panel, or closes it when it is open: the command for a shortcut "
+                   "made in the desktop's keyboard settings."));
 const QCommandLineOption settingsOption(QStringLiteral("settings"),
                                         QStringLiteral("Opens the settings window."));
 
@@ -118,7 +122,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.addOption(hostOption);
     for (const QCommandLineOption* option :
          {&listOption, &jsonOption, &toggleOption, &onOption, &offOption, &forOption, &sceneOption,
-          &openPanelOption, &settingsOption}) {
+          &openPanelOption, &togglePanelOption, &settingsOption}) {
         parser_.addOption(*option);
     }
     acceptToolkitOptions(parser_);
@@ -161,6 +165,7 @@ void CommandLine::readControlOptions() {
         {offOption, Command::off},
         {sceneOption, Command::scene},
         {openPanelOption, Command::openPanel},
+        {togglePanelOption, Command::togglePanel},
         {settingsOption, Command::settings},
     };
     int chosen = 0;
@@ -189,7 +194,7 @@ void CommandLine::readControlOptions() {
     if (chosen > 1) {
         return invalid(
             QStringLiteral("One command at a time: --list, --toggle, --on, --off, "
-                           "--scene, --open-panel or --settings."));
+                           "--scene, --open-panel, --toggle-panel or --settings."));
     }
     if (sceneOff && control_.command != Command::scene) {
         return invalid(QStringLiteral("--off needs a switch id, or goes after --scene."));
@@ -209,7 +214,8 @@ void CommandLine::readControlOptions() {
         }
     }
     if (control_.target.trimmed().isEmpty() && control_.command != Command::list &&
-        control_.command != Command::openPanel && control_.command != Command::settings) {
+        control_.command != Command::openPanel && control_.command != Command::togglePanel &&
+        control_.command != Command::settings) {
         return invalid(QStringLiteral("An empty id or scene name."));
     }
     control_.off = sceneOff;

@@ -66,6 +66,14 @@ QByteArray ControlCommands::handle(const QByteArray& line) {
                 return control::failure(QStringLiteral("there is no tray icon to open it from"));
             }
             return control::success(QStringLiteral("The panel is open."));
+        case Command::togglePanel: {
+            const auto open = openers_.togglePanel ? openers_.togglePanel() : std::nullopt;
+            if (!open) {
+                return control::failure(QStringLiteral("there is no tray icon to open it from"));
+            }
+            return control::success(*open ? QStringLiteral("The panel is open.")
+                                          : QStringLiteral("The panel is closed."));
+        }
         case Command::settings:
             if (openers_.showSettings) {
                 openers_.showSettings();

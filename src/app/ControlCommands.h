@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "app/ControlProtocol.h"
 
@@ -24,6 +25,9 @@ public:
         std::function<void()> startScreenCleaner;
         // After a switch or scene command: an open panel shows what it changed.
         std::function<void()> switchesChanged;
+        // Opens the panel, or closes it when open; true when it is open afterwards. Nothing
+        // when there is no tray icon to open it from.
+        std::function<std::optional<bool>()> togglePanel;
     };
 
     ControlCommands(SceneManager& scenes, Openers openers);

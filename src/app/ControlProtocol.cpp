@@ -11,13 +11,14 @@ namespace swivlo::control {
 
 namespace {
 
-constexpr std::array<std::pair<Command, const char*>, 7> commandNames = {{
+constexpr std::array<std::pair<Command, const char*>, 8> commandNames = {{
     {Command::list, "list"},
     {Command::toggle, "toggle"},
     {Command::on, "on"},
     {Command::off, "off"},
     {Command::scene, "scene"},
     {Command::openPanel, "open-panel"},
+    {Command::togglePanel, "toggle-panel"},
     {Command::settings, "settings"},
 }};
 

@@ -11,7 +11,7 @@ namespace swivlo::control {
 
 inline constexpr int version = 1;
 
-enum class Command { list, toggle, on, off, scene, openPanel, settings };
+enum class Command { list, toggle, on, off, scene, openPanel, togglePanel, settings };
 
 struct Request {
     Command command = Command::list;

@@ -6,7 +6,10 @@
 #include <QStyleFactory>
 
 #include "platform/GlobalDomain.h"
+#include "platform/LogOutput.h"
+#include "platform/Session.h"
 #include "platform/SystemHost.h"
+#include "platform/appearance/DesktopColorScheme.h"
 #include "ui/Appearance.h"
 
 namespace swivlo {
@@ -34,8 +37,20 @@ QPalette paletteFor(bool dark) {
     return palette;
 }
 
+// Set where the host offers no Dark Mode: the desktop's own preference instead.
+DesktopColorScheme* desktopScheme = nullptr;
+
 void applyAppearance() {
-    const bool dark = systemHost().read({Capability::darkMode})[Capability::darkMode];
+    const bool dark = desktopScheme
+                          ? desktopScheme->prefersDark().value_or(false)
+                          : systemHost().read({Capability::darkMode})[Capability::darkMode];
+    if (desktopScheme) {
+        const QString source = desktopScheme->description();
+        logLine(std::string("Appearance: ") + (dark ? "dark" : "light") + " (" +
+                (source.isEmpty() ? std::string("the desktop states no preference")
+                                  : source.toStdString()) +
+                ")");
+    }
     Appearance::shared().setDark(dark);
     QApplication::setPalette(paletteFor(dark));
 }
@@ -45,6 +60,15 @@ void applyAppearance() {
 void followHostAppearance() {
     // Fusion draws the same everywhere and takes our palette in full.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!systemHost().supports(Capability::darkMode).available) {
+        // The application keeps it: it follows the desktop until the end.
+        desktopScheme = DesktopColorScheme::open(Session::current()).release();
+        if (desktopScheme) {
+            desktopScheme->setParent(qApp);
+            QObject::connect(desktopScheme, &DesktopColorScheme::changed, qApp,
+                             [] { applyAppearance(); });
+        }
+    }
     applyAppearance();
     QObject::connect(&globalDomain(), &GlobalDomain::changed, qApp, [](const std::string& key) {
         if (key == GlobalDomain::appearanceKey) {

@@ -12,12 +12,15 @@
 #include "panel/StatusContent.h"
 #include "panel/StatusContentView.h"
 #include "platform/LogOutput.h"
+#include "platform/Session.h"
 #include "platform/XdgDirectories.h"
 #include "platform/desktop/ControlServer.h"
 #include "platform/desktop/DesktopPlatform.h"
+#include "platform/desktop/DisplayCheck.h"
 #include "platform/desktop/PanelPopover.h"
 #include "platform/desktop/SingleInstanceLock.h"
 #include "platform/host/DesktopHost.h"
+#include "platform/hotkey/DesktopHotkey.h"
 #include "scenes/SceneManager.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/SettingsWindowController.h"
@@ -93,6 +96,16 @@ int main(int argc, char** argv) {
             return 1;
     }
 
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (const auto missing =
+            swivlo::desktop::missingDisplay(swivlo::Session::current(), arguments)) {
+        swivlo::logLine("❌ Swivlo cannot start: " + *missing);
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -102,6 +115,9 @@ int main(int argc, char** argv) {
     swivlo::desktop::quitOnTerminationSignals();
     swivlo::installTranslations();
     swivlo::installDesktopHost();
+    // Before the delegate, which gives the shortcut back when it goes.
+    const auto hotkey = swivlo::makeGlobalHotkey(swivlo::Session::current());
+    swivlo::Service<swivlo::GlobalHotkey>::install(hotkey.get());
     swivlo::reconcileLaunchAtLogin();
     swivlo::followHostAppearance();
 
@@ -135,6 +151,13 @@ int main(int argc, char** argv) {
              if (panelContent && delegate.popover()->isShown()) {
                  panelContent->content().loadSwitchStates();
              }
+         },
+         [&delegate]() -> std::optional<bool> {
+             if (!delegate.statusItem() || !delegate.statusItem()->hasButton()) {
+                 return std::nullopt;
+             }
+             delegate.togglePopover();
+             return delegate.popover()->isShown();
          }});
     swivlo::desktop::ControlServer control(
         [&commands](const swivlo::desktop::ControlServer::Received& received) {

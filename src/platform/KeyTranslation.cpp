@@ -88,6 +88,30 @@ std::uint64_t modifierFlagsFromX11(unsigned x11State) {
     return flags;
 }
 
+std::optional<unsigned> x11KeycodeFor(std::uint16_t keyCode) {
+    for (unsigned evdev = 0; evdev < evdevTable.size(); ++evdev) {
+        if (evdevTable[evdev] == keyCode) {
+            return evdev + 8;
+        }
+    }
+    return std::nullopt;
+}
+
+unsigned x11ModifiersFor(std::uint64_t flags) {
+    unsigned mask = 0;
+    const std::pair<std::uint64_t, unsigned> bits[] = {{ModifierFlag::capsLock, x11LockMask},
+                                                       {ModifierFlag::shift, x11ShiftMask},
+                                                       {ModifierFlag::control, x11ControlMask},
+                                                       {ModifierFlag::option, x11Mod1Mask},
+                                                       {ModifierFlag::command, x11Mod4Mask}};
+    for (const auto& [flag, x11] : bits) {
+        if (flags & flag) {
+            mask |= x11;
+        }
+    }
+    return mask;
+}
+
 // F1 to F20.
 constexpr std::array<std::uint16_t, 20> functionKeys = {
     122, 120, 99, 118, 96, 97, 98, 100, 101, 109, 103, 111, 105, 107, 113, 106, 64, 79, 80, 90};
@@ -195,6 +219,85 @@ std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey) {
         default:
             return std::nullopt;
     }
+}
+
+int qtKeyFor(std::uint16_t keyCode) {
+    // The keys the recorder can store, each by the first Qt key that gives it.
+    for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key) {
+        if (keyCodeFromQtKey(key) == keyCode) {
+            return key;
+        }
+    }
+    for (int key = Qt::Key_0; key <= Qt::Key_9; ++key) {
+        if (keyCodeFromQtKey(key) == keyCode) {
+            return key;
+        }
+    }
+    for (int key = Qt::Key_F1; key <= Qt::Key_F20; ++key) {
+        if (keyCodeFromQtKey(key) == keyCode) {
+            return key;
+        }
+    }
+    const int others[] = {
+        Qt::Key_Escape,    Qt::Key_Tab,        Qt::Key_Backspace,   Qt::Key_Return,
+        Qt::Key_Enter,     Qt::Key_Space,      Qt::Key_Delete,      Qt::Key_Insert,
+        Qt::Key_Home,      Qt::Key_End,        Qt::Key_PageUp,      Qt::Key_PageDown,
+        Qt::Key_Left,      Qt::Key_Right,      Qt::Key_Down,        Qt::Key_Up,
+        Qt::Key_Minus,     Qt::Key_Equal,      Qt::Key_BracketLeft, Qt::Key_BracketRight,
+        Qt::Key_Semicolon, Qt::Key_Apostrophe, Qt::Key_QuoteLeft,   Qt::Key_Backslash,
+        Qt::Key_Comma,     Qt::Key_Period,     Qt::Key_Slash};
+    for (const int key : others) {
+        if (keyCodeFromQtKey(key) == keyCode) {
+            return key;
+        }
+    }
+    return 0;
+}
+
+std::string keysymNameFor(std::uint16_t keyCode) {
+    const int key = qtKeyFor(keyCode);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return std::string(1, static_cast<char>('a' + (key - Qt::Key_A)));
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return std::string(1, static_cast<char>('0' + (key - Qt::Key_0)));
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F20) {
+        return "F" + std::to_string(key - Qt::Key_F1 + 1);
+    }
+    const std::pair<int, const char*> names[] = {{Qt::Key_Escape, "Escape"},
+                                                 {Qt::Key_Tab, "Tab"},
+                                                 {Qt::Key_Backspace, "BackSpace"},
+                                                 {Qt::Key_Return, "Return"},
+                                                 {Qt::Key_Enter, "KP_Enter"},
+                                                 {Qt::Key_Space, "space"},
+                                                 {Qt::Key_Delete, "Delete"},
+                                                 {Qt::Key_Insert, "Insert"},
+                                                 {Qt::Key_Home, "Home"},
+                                                 {Qt::Key_End, "End"},
+                                                 {Qt::Key_PageUp, "Page_Up"},
+                                                 {Qt::Key_PageDown, "Page_Down"},
+                                                 {Qt::Key_Left, "Left"},
+                                                 {Qt::Key_Right, "Right"},
+                                                 {Qt::Key_Down, "Down"},
+                                                 {Qt::Key_Up, "Up"},
+                                                 {Qt::Key_Minus, "minus"},
+                                                 {Qt::Key_Equal, "equal"},
+                                                 {Qt::Key_BracketLeft, "bracketleft"},
+                                                 {Qt::Key_BracketRight, "bracketright"},
+                                                 {Qt::Key_Semicolon, "semicolon"},
+                                                 {Qt::Key_Apostrophe, "apostrophe"},
+                                                 {Qt::Key_QuoteLeft, "grave"},
+                                                 {Qt::Key_Backslash, "backslash"},
+                                                 {Qt::Key_Comma, "comma"},
+                                                 {Qt::Key_Period, "period"},
+                                                 {Qt::Key_Slash, "slash"}};
+    for (const auto& [qtKey, name] : names) {
+        if (qtKey == key) {
+            return name;
+        }
+    }
+    return {};
 }
 
 std::uint64_t modifierFlagsFromQt(unsigned qtModifiers) {

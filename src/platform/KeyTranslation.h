@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace swivlo::keys {
 
@@ -15,6 +16,17 @@ std::optional<std::uint16_t> keyCodeFromX11(unsigned x11Keycode);
 // X11 modifier state (ShiftMask, LockMask, ControlMask, Mod1 = Alt, Mod4 = Super) to modifier
 // bits: Shift, Caps Lock, Control, Option, Command.
 std::uint64_t modifierFlagsFromX11(unsigned x11State);
+
+// The other way, for taking a stored shortcut from the X server: the first X11 keycode of the
+// key, and the X11 modifier mask of the modifier bits (the bits the key adds itself dropped).
+std::optional<unsigned> x11KeycodeFor(std::uint16_t keyCode);
+unsigned x11ModifiersFor(std::uint64_t flags);
+
+// The key as a desktop's keyboard settings name it (an X keysym name on a US layout: "s",
+// "F5", "Return", "Left"); empty for a key without one.
+std::string keysymNameFor(std::uint16_t keyCode);
+// The key as Qt numbers it (Qt::Key), for desktops that take Qt key combinations; 0 for none.
+int qtKeyFor(std::uint16_t keyCode);
 
 // Qt::Key to virtual key code, for key events that carry no X11 keycode.
 std::optional<std::uint16_t> keyCodeFromQtKey(int qtKey);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/PreferencesStore.h"
+#include "platform/hotkey/GlobalHotkey.h"
 #include "settings/PanelItemsList.h"
 #include "settings/SettingsStyle.h"
 #include "settings/SwitchRow.h"
@@ -48,7 +49,7 @@ GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
     hotkey_ =
         new SwitchRow(localized("Enable global shortcut"), model_.hotkeyEnabled(), [this](bool on) {
             model_.setHotkeyEnabled(on);
-            recorderRow_->setVisible(model_.hotkeyEnabled());
+            showHotkeyState();
         });
     shortcut->addRow(hotkey_);
     recorderRow_ = new QWidget;
@@ -62,8 +63,16 @@ GeneralSettingsView::GeneralSettingsView(QWidget* parent) : QWidget(parent) {
     field_->setAccessibleName(localized("Shortcut"));
     recorderLayout->addWidget(field_);
     shortcut->addRow(recorderRow_);
-    recorderRow_->setVisible(model_.hotkeyEnabled());
+    // Why the shortcut does not work here, when it does not: the switch alone would say it does.
+    hotkeyProblem_ = textLabel(QString(), settings::font(TextStyle::caption), labelColor());
+    hotkeyProblem_->setWordWrap(true);
+    hotkeyProblem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    shortcut->addRow(hotkeyProblem_);
     page->addSection(shortcut);
+    if (GlobalHotkey* hotkey = globalHotkey()) {
+        connect(hotkey, &GlobalHotkey::problemChanged, this, [this] { showHotkeyState(); });
+    }
+    showHotkeyState();
 
     // The stored shortcut changes through the field's own handlers: hand the field the new
     // text, as a redraw would.
@@ -79,9 +88,27 @@ void GeneralSettingsView::showStoredValues() {
         const QSignalBlocker blocker(row->switchControl());
         row->switchControl()->setChecked(on);
     }
-    recorderRow_->setVisible(model_.hotkeyEnabled());
     list_->showStoredVisibility();
     refreshShortcut();
+    showHotkeyState();
+}
+
+void GeneralSettingsView::showHotkeyState() {
+    const GlobalHotkey* hotkey = globalHotkey();
+    const QString unavailable = hotkey ? hotkey->unavailableReason() : QString();
+    const bool enabled = model_.hotkeyEnabled();
+    if (!unavailable.isEmpty()) {
+        // Never shown on where it cannot work; the stored choice stays for another session.
+        const QSignalBlocker blocker(hotkey_->switchControl());
+        hotkey_->switchControl()->setChecked(false);
+        hotkey_->switchControl()->setEnabled(false);
+    }
+    recorderRow_->setVisible(enabled && unavailable.isEmpty());
+    const QString problem =
+        !unavailable.isEmpty() ? unavailable : (hotkey && enabled ? hotkey->problem() : QString());
+    hotkeyProblem_->setText(problem);
+    hotkeyProblem_->setAccessibleName(problem);
+    hotkeyProblem_->setVisible(!problem.isEmpty());
 }
 
 void GeneralSettingsView::refreshShortcut() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 
 #include "settings/GeneralSettings.h"
@@ -26,6 +27,9 @@ public:
     // The "Shortcut" row, shown only while the global shortcut is enabled.
     QWidget* recorderRow() const { return recorderRow_; }
     HotkeyTextField* recorderField() const { return field_; }
+    // Why the global shortcut does not work in this session or with these keys; hidden when
+    // it works.
+    QLabel* hotkeyProblem() const { return hotkeyProblem_; }
 
 signals:
     // A change that did not take, with why, for the window to tell the user.
@@ -37,6 +41,7 @@ protected:
 private:
     void refreshShortcut();
     void showStoredValues();
+    void showHotkeyState();
 
     GeneralSettings model_;
     settings::SwitchRow* launch_ = nullptr;
@@ -45,6 +50,7 @@ private:
     settings::PanelItemsList* list_ = nullptr;
     QWidget* recorderRow_ = nullptr;
     HotkeyTextField* field_ = nullptr;
+    QLabel* hotkeyProblem_ = nullptr;
 };
 
 }  // namespace swivlo

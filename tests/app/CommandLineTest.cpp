@@ -165,5 +165,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"TwoHosts", {"--host=linux", "--host=simulated"}, "--host given more"}),
     [](const auto& info) { return info.param.name; });
 
+TEST_F(CommandLineProgramTest, StartingWithoutAnyDisplaySaysWhatIsMissingInOneLine) {
+    const ProgramRun result = run({});
+    EXPECT_EQ(result.exitCode, 1) << "a status, no crash: " << result.err.toStdString();
+    EXPECT_EQ(result.out.count(QLatin1Char('\n')), 1) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("no display: DISPLAY is not set")))
+        << result.out.toStdString();
+    EXPECT_FALSE(result.err.contains(QStringLiteral("Reinstalling"))) << result.err.toStdString();
+}
+
 }  // namespace
 }  // namespace swivlo

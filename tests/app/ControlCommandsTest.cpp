@@ -35,10 +35,32 @@ protected:
     SceneManager scenes;
     int opened = 0;
     int told = 0;
+    // Whether the panel is open; nothing: there is no tray icon.
+    std::optional<bool> panel = false;
     ControlCommands commands{
         scenes,
-        {[this] { return ++opened > 0; }, [this] { ++opened; }, nullptr, [this] { ++told; }}};
+        {[this] { return ++opened > 0; }, [this] { ++opened; }, nullptr, [this] { ++told; },
+         [this]() -> std::optional<bool> {
+             if (panel) {
+                 panel = !*panel;
+             }
+             return panel;
+         }}};
 };
+
+// What a desktop's own shortcut runs: each run flips the panel and says which way.
+TEST_F(ControlCommandsTest, TogglePanelOpensAndClosesThePanelAndSaysWhich) {
+    auto said = [this] {
+        const QJsonObject reply =
+            QJsonDocument::fromJson(commands.handle(R"({"v":1,"command":"toggle-panel"})"))
+                .object();
+        return reply.value(reply.value("ok").toBool() ? "message" : "error").toString();
+    };
+    EXPECT_EQ(said(), QStringLiteral("The panel is open."));
+    EXPECT_EQ(said(), QStringLiteral("The panel is closed."));
+    panel.reset();
+    EXPECT_EQ(said(), QStringLiteral("there is no tray icon to open it from"));
+}
 
 TEST_P(ControlCommandsTest, AnswersAndChangesOnlyWhatWasAsked) {
     const Case& c = GetParam();

@@ -25,13 +25,17 @@ TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
         // A session bus alone, or a desktop without one, is no desktop session.
         {{false, true, false, false}, std::nullopt, HostKind::simulated},
         {{false, false, true, true}, std::nullopt, HostKind::simulated},
+        // Wayland is always a desktop: sway or weston name none, and may run without a bus.
+        {{false, true, false, false, true}, std::nullopt, HostKind::linuxDesktop},
+        {{false, false, false, false, true}, std::nullopt, HostKind::linuxDesktop},
+        {{false, true, false, false, true}, HostKind::simulated, HostKind::simulated},
         {mac, HostKind::simulated, HostKind::simulated},
         {gnome, HostKind::macos, HostKind::macos},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(chooseHost(c.facts, c.override), c.expected)
             << c.facts.macPrograms << c.facts.sessionBus << c.facts.desktopName
-            << c.facts.ewmhWindowManager;
+            << c.facts.ewmhWindowManager << c.facts.wayland;
     }
     EXPECT_EQ(hostNamed("linux"), HostKind::linuxDesktop);
     EXPECT_EQ(hostNamed("Linux"), std::nullopt);

@@ -5,6 +5,7 @@
 
 #include "SettingsFixture.h"
 #include "core/PreferencesKeys.h"
+#include "platform/hotkey/GlobalHotkey.h"
 #include "settings/GeneralSettings.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/LaunchAtLogin.h"
@@ -141,6 +142,85 @@ TEST_F(SettingsTest, RecorderRowFollowsTheShortcutSwitchAndKeepsTheCombination) 
     reopened.show();
     EXPECT_TRUE(reopened.recorderRow()->isVisible());
     EXPECT_EQ(reopened.recorderField()->text(), QStringLiteral("⌃⌥S"));
+}
+
+// The desktop's answer to binding the shortcut, as a back-end gives it.
+class StubHotkey : public GlobalHotkey {
+public:
+    StubHotkey(QString unavailable, QString problem) : unavailable_(std::move(unavailable)) {
+        setProblem(std::move(problem));
+        Service<GlobalHotkey>::install(this);
+    }
+    ~StubHotkey() override { Service<GlobalHotkey>::install(nullptr); }
+    std::optional<QString> bind(std::uint64_t, std::uint16_t) override { return std::nullopt; }
+    void unbind() override {}
+    QString unavailableReason() const override { return unavailable_; }
+    void refuseLater(const QString& why) { setProblem(why); }
+
+private:
+    QString unavailable_;
+};
+
+struct HotkeyStateCase {
+    const char* name;
+    bool enabled;
+    const char* unavailable;
+    const char* problem;
+    bool switchOn;
+    bool switchUsable;
+    bool recorderShown;
+    const char* shownText;  // empty: no message
+};
+
+class HotkeyStateTest : public SettingsTest,
+                        public ::testing::WithParamInterface<HotkeyStateCase> {};
+
+// Never shown as working where it cannot work; a combination another program holds is named.
+TEST_P(HotkeyStateTest, TheShortcutSectionSaysWhetherTheShortcutWorks) {
+    const auto& c = GetParam();
+    platform.preferences.setBool(K::hotkeyEnabled, c.enabled);
+    GeneralSettings::capture(0xC0000, 1, "⌃⌥S");
+    StubHotkey hotkey(c.unavailable, c.problem);
+    GeneralSettingsView view;
+    view.show();
+    SwitchControl* enable = nullptr;
+    for (SwitchControl* control : view.findChildren<SwitchControl*>()) {
+        enable = control->accessibleName() == QStringLiteral("Enable global shortcut") ? control
+                                                                                       : enable;
+    }
+    ASSERT_NE(enable, nullptr);
+    EXPECT_EQ(enable->isChecked(), c.switchOn) << c.name;
+    EXPECT_EQ(enable->isEnabled(), c.switchUsable) << c.name;
+    EXPECT_EQ(view.recorderRow()->isVisible(), c.recorderShown) << c.name;
+    EXPECT_EQ(view.hotkeyProblem()->isVisible(), *c.shownText != 0) << c.name;
+    EXPECT_TRUE(view.hotkeyProblem()->text().contains(QString::fromUtf8(c.shownText))) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HotkeyStateTest,
+    ::testing::Values(
+        HotkeyStateCase{"Works", true, "", "", true, true, true, ""},
+        HotkeyStateCase{"HeldByAnotherProgram", true, "", "Another program holds this shortcut",
+                        true, true, true, "Another program holds this shortcut"},
+        HotkeyStateCase{"CannotWorkInThisSession", true,
+                        "The shortcut cannot work in this session (Wayland): bind the command "
+                        "\u201cswivlo --toggle-panel\u201d to it",
+                        "", false, false, false, "swivlo --toggle-panel"},
+        HotkeyStateCase{"CannotWorkAndIsOff", false, "cannot work here", "", false, false, false,
+                        "cannot work here"},
+        HotkeyStateCase{"AProblemOnlyCountsWhileOn", false, "", "held", false, true, false, ""}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(SettingsTest, ARefusalThatComesLaterShowsInTheOpenWindow) {
+    platform.preferences.setBool(K::hotkeyEnabled, true);
+    StubHotkey hotkey("", "");
+    GeneralSettingsView view;
+    view.show();
+    EXPECT_FALSE(view.hotkeyProblem()->isVisible());
+    hotkey.refuseLater(QStringLiteral("Another program holds this shortcut"));
+    EXPECT_TRUE(view.hotkeyProblem()->isVisible());
+    EXPECT_EQ(view.hotkeyProblem()->accessibleName(),
+              QStringLiteral("Another program holds this shortcut"));
 }
 
 // A hidden row takes its hairline with it.

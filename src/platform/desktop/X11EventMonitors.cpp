@@ -70,7 +70,7 @@ std::optional<MonitorToken> X11EventMonitors::addGlobalMonitor(EventMask mask,
         if (!observer_) {
             if (!unavailableReported_) {
                 unavailableReported_ = true;
-                logLine("Global shortcut and outside clicks are unavailable: " + whyNot);
+                logLine("Outside clicks are not seen: " + whyNot);
             }
             return std::nullopt;
         }

@@ -9,7 +9,7 @@ namespace swivlo::desktop {
 
 class X11InputObserver;
 
-// Global monitors observe key-downs and mouse-downs that go to other applications, through
+// Global monitors observe mouse-downs that go to other applications, through
 // XInput2 raw events on a private X connection, without taking them. Local monitors see the
 // input events of Swivlo's own windows through an application event filter.
 class X11EventMonitors : public QObject, public EventMonitors {

@@ -31,15 +31,6 @@ std::set<unsigned long> ourWindowIds() {
     return ids;
 }
 
-std::string charactersFor(Display* display, unsigned keycode) {
-    const KeySym sym = XkbKeycodeToKeysym(display, static_cast<KeyCode>(keycode), 0, 0);
-    // Latin-1 keysyms are their own code points; others have no plain character here.
-    if (sym >= 0x20 && sym <= 0x7e) {
-        return std::string(1, static_cast<char>(sym));
-    }
-    return {};
-}
-
 }  // namespace
 
 std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string& whyNot) {
@@ -76,7 +67,6 @@ std::unique_ptr<X11InputObserver> X11InputObserver::open(Sink sink, std::string&
     }
 
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-    XISetMask(bits, XI_RawKeyPress);
     XISetMask(bits, XI_RawButtonPress);
     XIEventMask mask;
     mask.deviceid = XIAllMasterDevices;
@@ -135,25 +125,10 @@ void X11InputObserver::drain() {
         const int type = cookie->evtype;
         const auto detail = static_cast<unsigned>(raw->detail);
         XFreeEventData(display, cookie);
-        if (type == XI_RawKeyPress) {
-            handleRawKey(detail);
-        } else if (type == XI_RawButtonPress) {
+        if (type == XI_RawButtonPress) {
             handleRawButton(detail);
         }
     }
-}
-
-void X11InputObserver::handleRawKey(unsigned keycode) {
-    const auto keyCode = keys::keyCodeFromX11(keycode);
-    if (!(wanted_ & eventMask(EventType::KeyDown)) || !keyCode || focusIsOurs()) {
-        return;
-    }
-    Event event;
-    event.type = EventType::KeyDown;
-    event.keyCode = *keyCode;
-    event.modifierFlags = keys::modifierFlagsFromX11(modifierState_) | keys::keyFlags(*keyCode);
-    event.charactersIgnoringModifiers = charactersFor(dpy(display_), keycode);
-    sink_(event);
 }
 
 void X11InputObserver::handleRawButton(unsigned button) {
@@ -180,13 +155,6 @@ void X11InputObserver::handleRawButton(unsigned button) {
     }
     event.modifierFlags = keys::modifierFlagsFromX11(modifierState_);
     sink_(event);
-}
-
-bool X11InputObserver::focusIsOurs() const {
-    Window focus = 0;
-    int revert = 0;
-    XGetInputFocus(dpy(display_), &focus, &revert);
-    return ourWindowIds().count(focus) > 0;
 }
 
 bool X11InputObserver::pointerIsOverOurs() const {

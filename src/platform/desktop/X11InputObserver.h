@@ -10,9 +10,9 @@
 
 namespace swivlo::desktop {
 
-// Reads XInput2 raw key and button presses from the whole X server on a connection of its own,
-// tracking the modifier state from XKB state events, and reports those that are not aimed at
-// one of Swivlo's windows as host events.
+// Reads XInput2 raw button presses from the whole X server on a connection of its own, tracking
+// the modifier state from XKB state events, and reports those that are not aimed at one of
+// Swivlo's windows as host events. (The global shortcut is taken, not observed: GlobalHotkey.)
 class X11InputObserver : public QObject {
     Q_OBJECT
 
@@ -30,9 +30,7 @@ public:
 private:
     X11InputObserver(void* display, int xiOpcode, Sink sink);
     void drain();
-    void handleRawKey(unsigned keycode);
     void handleRawButton(unsigned button);
-    bool focusIsOurs() const;
     bool pointerIsOverOurs() const;
 
     void* display_;  // Display*, kept opaque so X11 headers stay in the .cpp

@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 
 #include "platform/LogOutput.h"
+#include "platform/Session.h"
 #include "platform/host/HostChoice.h"
 #include "platform/host/MacHost.h"
 #include "platform/host/OsascriptRunner.h"
@@ -51,10 +52,11 @@ HostFacts machineFacts(std::unique_ptr<linuxhost::X11Desktop>& x11) {
     HostFacts facts;
     facts.macPrograms = macProgramsPresent(executableExists);
     if (!facts.macPrograms) {
-        facts.sessionBus =
-            linuxhost::sessionBusExists() && QDBusConnection::sessionBus().isConnected();
-        facts.desktopName = !qgetenv("XDG_CURRENT_DESKTOP").isEmpty();
-        if (facts.sessionBus && !facts.desktopName) {
+        const Session& session = Session::current();
+        facts.sessionBus = session.sessionBus && QDBusConnection::sessionBus().isConnected();
+        facts.desktopName = !session.desktopNames.isEmpty();
+        facts.wayland = session.isWayland();
+        if (facts.sessionBus && !facts.desktopName && !facts.wayland) {
             x11 = std::make_unique<linuxhost::X11Desktop>();
             facts.ewmhWindowManager = x11->hasEwmhWindowManager();
         }

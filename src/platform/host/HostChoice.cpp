@@ -24,7 +24,8 @@ HostKind chooseHost(const HostFacts& facts, std::optional<HostKind> override) {
     if (facts.macPrograms) {
         return HostKind::macos;
     }
-    if (facts.sessionBus && (facts.desktopName || facts.ewmhWindowManager)) {
+    // Only a desktop runs a Wayland compositor: the simulated host must never answer for it.
+    if (facts.wayland || (facts.sessionBus && (facts.desktopName || facts.ewmhWindowManager))) {
         return HostKind::linuxDesktop;
     }
     return HostKind::simulated;

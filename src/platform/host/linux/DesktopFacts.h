@@ -11,7 +11,7 @@ enum class Inhibitor { none, gnomeSession, screenSaverService, xScreenSaver };
 
 // What Swivlo found about the desktop at start: everything the capabilities depend on.
 struct DesktopFacts {
-    QString desktop;  // XDG_CURRENT_DESKTOP, a colon-separated list ("ubuntu:GNOME")
+    QString desktop;  // the session's desktop names, a colon-separated list ("ubuntu:GNOME")
     bool wayland = false;
     bool colorSchemeKey = false;       // org.gnome.desktop.interface has color-scheme
     bool dockSchema = false;           // org.gnome.shell.extensions.dash-to-dock

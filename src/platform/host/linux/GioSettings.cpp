@@ -30,12 +30,13 @@ void logChange(GSettings* settings, const char* key) {
 
 }  // namespace
 
-std::unique_ptr<GioSettings> GioSettings::open(const QString& schemaId) {
+std::unique_ptr<GioSettings> GioSettings::open(const QString& schemaId, const QString& path) {
     GSettingsSchema* schema = lookUp(schemaId);
     if (!schema) {
         return nullptr;
     }
-    GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
+    GSettings* settings =
+        g_settings_new_full(schema, nullptr, path.isEmpty() ? nullptr : path.toUtf8().constData());
     g_settings_schema_unref(schema);
     return std::unique_ptr<GioSettings>(new GioSettings(settings));
 }
@@ -89,6 +90,37 @@ QStringList GioSettings::strings(const QString& key) const {
         list << QString::fromUtf8(*value);
     }
     g_strfreev(values);
+    return list;
+}
+
+QStringList GioSettings::keys() const {
+    GSettingsSchema* schema = nullptr;
+    g_object_get(settings_, "settings-schema", &schema, nullptr);
+    QStringList list;
+    if (schema) {
+        gchar** names = g_settings_schema_list_keys(schema);
+        for (gchar** name = names; name && *name; ++name) {
+            list << QString::fromUtf8(*name);
+        }
+        g_strfreev(names);
+        g_settings_schema_unref(schema);
+    }
+    return list;
+}
+
+QStringList GioSettings::textValues(const QString& key) const {
+    GVariant* value = g_settings_get_value(settings_, key.toUtf8().constData());
+    QStringList list;
+    if (g_variant_is_of_type(value, G_VARIANT_TYPE_STRING)) {
+        list << QString::fromUtf8(g_variant_get_string(value, nullptr));
+    } else if (g_variant_is_of_type(value, G_VARIANT_TYPE_STRING_ARRAY)) {
+        const gchar** values = g_variant_get_strv(value, nullptr);
+        for (const gchar** entry = values; entry && *entry; ++entry) {
+            list << QString::fromUtf8(*entry);
+        }
+        g_free(values);
+    }
+    g_variant_unref(value);
     return list;
 }
 

@@ -14,8 +14,9 @@ namespace swivlo::linuxhost {
 // desktop's own settings panel sends it.
 class GioSettings {
 public:
-    // None when the schema is not installed.
-    static std::unique_ptr<GioSettings> open(const QString& schemaId);
+    // None when the schema is not installed. A relocatable schema needs the `path` it is at.
+    static std::unique_ptr<GioSettings> open(const QString& schemaId,
+                                             const QString& path = QString());
     // Whether the schema is installed and has this key.
     static bool hasKey(const QString& schemaId, const QString& key);
     // Waits until every write made so far has reached the backend.
@@ -31,6 +32,10 @@ public:
     void setBoolean(const QString& key, bool value);
     QStringList strings(const QString& key) const;
     void setStrings(const QString& key, const QStringList& value);
+    // Every key of the schema.
+    QStringList keys() const;
+    // A string key's value, or a string list's entries; nothing for other types.
+    QStringList textValues(const QString& key) const;
     // Back to the default the desktop ships.
     void reset(const QString& key);
 

@@ -2,9 +2,9 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QFile>
 
 #include "platform/LogOutput.h"
+#include "platform/Session.h"
 #include "platform/host/linux/DesktopSettings.h"
 #include "platform/host/linux/KeepAwake.h"
 #include "platform/host/linux/X11Desktop.h"
@@ -19,10 +19,6 @@ bool onSessionBus(const QString& name) {
     }
     const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
     return bus && bus->isServiceRegistered(name).value();
-}
-
-bool isWaylandSession() {
-    return qgetenv("XDG_SESSION_TYPE") == "wayland" || !qgetenv("WAYLAND_DISPLAY").isEmpty();
 }
 
 // The capabilities in the order the start line names them, with their English names.
@@ -45,8 +41,8 @@ LinuxHost::LinuxHost(std::unique_ptr<X11Desktop> x11)
       colorScheme_(ColorSchemeSetting::open()),
       dock_(DockSetting::open()),
       desktopIcons_(DesktopIconsSetting::open()) {
-    facts_.desktop = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP"));
-    facts_.wayland = isWaylandSession();
+    facts_.desktop = Session::current().desktopNames;
+    facts_.wayland = Session::current().isWayland();
     facts_.colorSchemeKey = colorScheme_ != nullptr;
     facts_.dockSchema = dock_ != nullptr;
     facts_.desktopIcons = desktopIcons_ != nullptr;
@@ -60,9 +56,7 @@ LinuxHost::LinuxHost(std::unique_ptr<X11Desktop> x11)
 LinuxHost::~LinuxHost() = default;
 
 bool sessionBusExists() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    return !qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
-           (!runtime.isEmpty() && QFile::exists(runtime + "/bus"));
+    return Session::current().sessionBus;
 }
 
 std::string LinuxHost::description() const {

@@ -1,0 +1,484 @@
+// What each session gives the running app. The global shortcut, taken from the desktop by each
+// mechanism: the X server's key grab, GNOME's custom keybindings (dconf on a private bus) and
+// KDE's real kglobalaccel; the host and shortcut a Wayland session without a desktop name gets;
+// the look where the desktop, not the host, says light or dark (real xfconfd, kdeglobals).
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QWidget>
+#include <algorithm>
+
+#include "DesktopSession.h"
+
+namespace {
+
+using namespace swivlo::testing::x11;
+
+// Takes Control+Alt+S on the X server as another program would, until released; defined at the
+// end, after the X11 headers.
+void* holdControlAltS();
+void release(void* display);
+
+const QByteArray controlOptionS =
+    "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
+
+// Everything the app has written so far, read as it comes.
+class Output {
+public:
+    explicit Output(QProcess& process) : process_(process) {}
+    bool waitFor(const QString& text, int timeoutMs = 10000) {
+        return eventually(
+            [&] {
+                process_.waitForReadyRead(50);
+                seen_ += QString::fromUtf8(process_.readAll());
+                return seen_.contains(text);
+            },
+            timeoutMs);
+    }
+    const QString& text() const { return seen_; }
+
+private:
+    QProcess& process_;
+    QString seen_;
+};
+
+// Another X client: a window of the test's own, noting every key press it gets.
+class OtherClient : public QObject {
+public:
+    OtherClient() {
+        window.setWindowTitle(QStringLiteral("Other application"));
+        window.setGeometry(100, 300, 300, 200);
+        window.installEventFilter(this);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+    void focus() {
+        focusWindow(window.winId());
+        settle();
+    }
+    // Whether a press of this key reached the window, once the X server's events are in.
+    bool gotKey(int key) {
+        settle();
+        return keys.contains(key);
+    }
+    QWidget window;
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            keys << static_cast<QKeyEvent*>(event)->key();
+        }
+        return false;
+    }
+
+private:
+    static void settle() {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 500) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+    }
+};
+
+// The shown panel's X window.
+unsigned long long panelWindow() {
+    static const QRegularExpression line(
+        QStringLiteral(R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+300x)"));
+    const auto m = line.match(run(QStringLiteral("xwininfo"), {"-root", "-tree"}));
+    return m.hasMatch() ? m.captured(1).toULongLong(nullptr, 0) : 0;
+}
+
+// An X11 session without a desktop: the app takes the combination from the X server.
+void bareX11(SwivloProcess& app) {
+    for (const char* name :
+         {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY"}) {
+        app.overrides.insert(QString::fromLatin1(name), QString());
+    }
+    app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+}
+
+TEST(SessionX11Test, TheGrabKeepsTheKeysFromTheFocusedAppAndASecondPressClosesThePanel) {
+    OtherClient other;
+    SwivloProcess app;
+    bareX11(app);
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: a key grab on the X server")))
+        << out.text().toStdString();
+    other.focus();
+    xdotool({"key", "x"});
+    ASSERT_TRUE(other.gotKey(Qt::Key_X)) << "the other window has the focus";
+    xdotool({"key", "ctrl+alt+s"});
+    ASSERT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_FALSE(other.gotKey(Qt::Key_S)) << "the focused application got the shortcut's key";
+
+    const auto panel = panelWindow();
+    ASSERT_NE(panel, 0u);
+    focusWindow(panel);
+    xdotool({"key", "ctrl+alt+s"});
+    EXPECT_TRUE(eventually([] { return !shownPanel(); })) << "closed with its own window focused";
+
+    other.focus();
+    xdotool({"key", "Num_Lock", "ctrl+alt+s", "Num_Lock"});
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); })) << "with Num Lock on";
+    EXPECT_FALSE(other.gotKey(Qt::Key_S));
+}
+
+TEST(SessionX11Test, ACombinationAnotherClientHoldsIsReported) {
+    void* holder = holdControlAltS();
+    ASSERT_NE(holder, nullptr);
+
+    SwivloProcess app;
+    bareX11(app);
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral(
+        "⚠️ The global shortcut does not work: Another program holds this shortcut")))
+        << out.text().toStdString();
+    release(holder);
+}
+
+// The command a GNOME custom keybinding runs, as GNOME runs it: in the app's environment.
+int runCommand(const SwivloProcess& app, const QStringList& arguments, QString* output = nullptr) {
+    QProcess command;
+    command.setProcessEnvironment(app.environment());
+    command.start(QStringLiteral(SWIVLO_BINARY), arguments);
+    command.waitForFinished(10000);
+    if (output) {
+        *output =
+            QString::fromUtf8(command.readAllStandardOutput() + command.readAllStandardError());
+    }
+    return command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1;
+}
+
+TEST(SessionX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
+    SwivloProcess app;
+    DesktopSession gnome(app, QStringLiteral("GNOME"));
+    ASSERT_TRUE(gnome.isValid());
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
+        << out.text().toStdString();
+    const QString list = QStringLiteral("org.gnome.settings-daemon.plugins.media-keys");
+    const QString entry = QStringLiteral(
+        "org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:"
+        "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/swivlo/");
+    EXPECT_TRUE(gnome.get(list, "custom-keybindings").contains("/custom-keybindings/swivlo/"));
+    EXPECT_EQ(gnome.get(entry, "binding"), QStringLiteral("'<Control><Alt>s'"));
+    const QString command = gnome.get(entry, "command");
+    EXPECT_TRUE(command.contains(QStringLiteral("'" SWIVLO_BINARY "' --toggle-panel")))
+        << command.toStdString();
+
+    QString said;
+    EXPECT_EQ(runCommand(app, {"--toggle-panel"}, &said), 0) << said.toStdString();
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    EXPECT_EQ(runCommand(app, {"--toggle-panel"}, &said), 0);
+    EXPECT_EQ(said, QStringLiteral("The panel is closed.\n"));
+    EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+
+    // Quitting gives the keybinding back.
+    app.process.terminate();
+    ASSERT_TRUE(app.process.waitForFinished(10000));
+    EXPECT_FALSE(gnome.get(list, "custom-keybindings").contains("swivlo"));
+    EXPECT_EQ(gnome.get(entry, "binding"), QStringLiteral("''"));
+}
+
+TEST(SessionX11Test, OnGnomeACombinationGnomeAlreadyBindsIsReported) {
+    SwivloProcess app;
+    DesktopSession gnome(app, QStringLiteral("GNOME"));
+    ASSERT_TRUE(gnome.isValid());
+    const QString path =
+        QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/");
+    const QString entry =
+        QStringLiteral("org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:") + path;
+    gnome.set(entry, "name", "'Terminal'");
+    gnome.set(entry, "binding", "'<Primary><Alt>S'");
+    gnome.set("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings",
+              "['" + path + "']");
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(
+        out.waitFor(QStringLiteral("⚠️ The global shortcut does not work: Another program "
+                                   "holds this shortcut: choose another one, or quit it. "
+                                   "(GNOME: Terminal)")))
+        << out.text().toStdString();
+    EXPECT_EQ(gnome.get("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"),
+              "['" + path + "']")
+        << "the user's own keybinding stays as it was";
+}
+
+// GNOME Shell itself with its settings daemon's media keys (tests/support/gnome-shell-session)
+// on an X server of its own, which the helpers use while this lives.
+class GnomeShell {
+public:
+    GnomeShell() : previousDisplay_(qgetenv("DISPLAY")) {
+        QProcess script;
+        script.start(QStringLiteral(SWIVLO_GNOME_SHELL_SESSION), {root.path()});
+        script.waitForFinished(90000);
+        QFile file(root.filePath(QStringLiteral("env")));
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                const auto at = line.indexOf('=');
+                if (at > 0) {
+                    env.insert(QString::fromUtf8(line.left(at)),
+                               QString::fromUtf8(line.mid(at + 1)));
+                }
+            }
+        }
+        ready = script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0;
+        if (env.contains(QStringLiteral("DISPLAY"))) {
+            qputenv("DISPLAY", env.value(QStringLiteral("DISPLAY")).toUtf8());
+        }
+    }
+    ~GnomeShell() {
+        qputenv("DISPLAY", previousDisplay_);
+        QFile file(root.filePath(QStringLiteral("pids")));
+        if (file.open(QIODevice::ReadOnly)) {
+            QList<QByteArray> pids = file.readAll().split('\n');
+            std::reverse(pids.begin(), pids.end());
+            for (const QByteArray& pid : pids) {
+                if (pid.toLongLong() > 0) {
+                    ::kill(static_cast<pid_t>(pid.toLongLong()), SIGTERM);
+                }
+            }
+        }
+    }
+    GnomeShell(const GnomeShell&) = delete;
+    GnomeShell& operator=(const GnomeShell&) = delete;
+
+    QString gsettings(const QStringList& arguments) const {
+        QProcess process;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(env);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral("gsettings"), arguments);
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+
+    QTemporaryDir root;
+    QProcessEnvironment env;
+    bool ready = false;
+
+private:
+    QByteArray previousDisplay_;
+};
+
+TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
+    GnomeShell shell;
+    ASSERT_TRUE(shell.ready) << "GNOME Shell did not come up";
+    SwivloProcess app;
+    app.overrides.insert(shell.env);
+    app.overrides.insert(QStringLiteral("SWIVLO_HOST"), QStringLiteral("linux"));
+    const QString config = shell.env.value(QStringLiteral("XDG_CONFIG_HOME"));
+    QDir(config).mkpath(QStringLiteral("Swivlo"));
+    QFile preferences(config + QStringLiteral("/Swivlo/Swivlo.conf"));
+    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly) && preferences.write(controlOptionS) > 0);
+    preferences.close();
+    app.process.setProcessEnvironment(app.environment());
+    app.process.setProcessChannelMode(QProcess::MergedChannels);
+    app.process.start(app.program, {});
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("✅ Swivlo is running"), 20000))
+        << out.text().toStdString();
+    ASSERT_TRUE(out.text().contains(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
+        << out.text().toStdString();
+
+    // The settings daemon picks the new keybinding up in its own time: press until it does.
+    EXPECT_TRUE(eventually(
+        [] {
+            xdotool({"key", "ctrl+alt+s"});
+            return eventually([] { return shownPanel().has_value(); }, 1500);
+        },
+        20000))
+        << "the shortcut opens the panel";
+    xdotool({"key", "ctrl+alt+s"});
+    EXPECT_TRUE(eventually([] { return !shownPanel(); })) << "and closes it";
+
+    app.process.terminate();
+    ASSERT_TRUE(app.process.waitForFinished(10000));
+    EXPECT_EQ(shell.gsettings(
+                  {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"}),
+              QStringLiteral("@as []"));
+}
+
+// kglobalaccel's D-Bus interface, as KDE's settings and other programs reach it.
+QString kglobalaccel(const DesktopSession& session, const QStringList& arguments) {
+    QProcess send;
+    session.start(
+        send, QStringLiteral("dbus-send"),
+        QStringList{"--session", "--print-reply", "--dest=org.kde.kglobalaccel"} + arguments);
+    send.waitForFinished(10000);
+    return QString::fromUtf8(send.readAllStandardOutput() + send.readAllStandardError());
+}
+
+// kglobalaccel is started by its bus but does not end with it: stopped here, by its process id.
+class KglobalaccelStopper {
+public:
+    explicit KglobalaccelStopper(const DesktopSession& session) : session_(session) {}
+    ~KglobalaccelStopper() {
+        QProcess send;
+        session_.start(
+            send, QStringLiteral("dbus-send"),
+            {"--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:org.kde.kglobalaccel"});
+        send.waitForFinished(10000);
+        const auto m = QRegularExpression(QStringLiteral("uint32 (\\d+)"))
+                           .match(QString::fromUtf8(send.readAllStandardOutput()));
+        if (m.hasMatch()) {
+            ::kill(static_cast<pid_t>(m.captured(1).toLongLong()), SIGTERM);
+        }
+    }
+
+private:
+    const DesktopSession& session_;
+};
+
+const QString ctrlAltS = QString::number(0x04000000 | 0x08000000 | Qt::Key_S);
+
+TEST(SessionX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
+    SwivloProcess app;
+    DesktopSession kde(app, QStringLiteral("KDE"));
+    ASSERT_TRUE(kde.isValid());
+    KglobalaccelStopper stopper(kde);
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: KDE's kglobalaccel")))
+        << out.text().toStdString();
+    EXPECT_TRUE(kglobalaccel(kde, {"/kglobalaccel", "org.kde.KGlobalAccel.shortcut",
+                                   "array:string:swivlo,toggle-panel,Swivlo,x"})
+                    .contains(QStringLiteral("int32 ") + ctrlAltS));
+
+    kglobalaccel(kde, {"/component/swivlo", "org.kde.kglobalaccel.Component.invokeShortcut",
+                       "string:toggle-panel"});
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); }));
+    kglobalaccel(kde, {"/component/swivlo", "org.kde.kglobalaccel.Component.invokeShortcut",
+                       "string:toggle-panel"});
+    EXPECT_TRUE(eventually([] { return !shownPanel(); }));
+
+    // On X11 kglobalaccel takes the keys from the X server itself.
+    xdotool({"key", "ctrl+alt+s"});
+    EXPECT_TRUE(eventually([] { return shownPanel().has_value(); })) << "the keys themselves";
+}
+
+TEST(SessionX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
+    SwivloProcess app;
+    DesktopSession kde(app, QStringLiteral("KDE"));
+    ASSERT_TRUE(kde.isValid());
+    KglobalaccelStopper stopper(kde);
+    const QStringList other = {"array:string:otherapp,launch,Other app,Launch"};
+    kglobalaccel(kde, QStringList{"/kglobalaccel", "org.kde.KGlobalAccel.doRegister"} + other);
+    kglobalaccel(kde, QStringList{"/kglobalaccel", "org.kde.KGlobalAccel.setShortcut"} + other +
+                          QStringList{"array:int32:" + ctrlAltS, "uint32:6"});
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral(
+        "⚠️ The global shortcut does not work: Another program holds this shortcut")))
+        << out.text().toStdString();
+}
+
+// sway and weston name no desktop; Qt reaches the screen through Xwayland here.
+TEST(SessionX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShortcut) {
+    SwivloProcess app;
+    DesktopSession session(app, QString());
+    ASSERT_TRUE(session.isValid());
+    for (const char* name : {"SWIVLO_HOST", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION"}) {
+        app.overrides.insert(QString::fromLatin1(name), QString());
+    }
+    app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    app.overrides.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-swivlo-test"));
+    app.overrides.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    ASSERT_TRUE(out.waitFor(QStringLiteral("✅ Swivlo is running"))) << out.text().toStdString();
+    EXPECT_TRUE(
+        out.text().contains(QStringLiteral("Host: the Linux desktop host (no desktop name, "
+                                           "Wayland)")))
+        << out.text().toStdString();
+    EXPECT_TRUE(out.text().contains(QStringLiteral(
+        "Global shortcut: none: The shortcut cannot work in this session (Wayland)")))
+        << out.text().toStdString();
+
+    QString said;
+    EXPECT_EQ(runCommand(app, {"--toggle", "dark_mode"}, &said), 1) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("Dark Mode is on"))) << said.toStdString();
+}
+
+// A program on the session's bus; its trimmed output.
+QString onBus(const DesktopSession& session, const QString& program, const QStringList& arguments) {
+    QProcess process;
+    session.start(process, program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+TEST(SessionX11Test, OnXfceTheLookFollowsTheXsettingsTheme) {
+    SwivloProcess app;
+    DesktopSession xfce(app, QStringLiteral("XFCE"));
+    ASSERT_TRUE(xfce.isValid());
+    const QStringList theme = {"-c",       "xsettings", "-p",     "/Net/ThemeName",
+                               "--create", "-t",        "string", "-s"};
+    onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird-dark"});
+    ASSERT_EQ(
+        onBus(xfce, QStringLiteral("xfconf-query"), {"-c", "xsettings", "-p", "/Net/ThemeName"}),
+        QStringLiteral("Greybird-dark"));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")))
+        << out.text().toStdString();
+
+    onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird"});
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")))
+        << out.text().toStdString();
+}
+
+TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
+    SwivloProcess app;
+    DesktopSession kde(app, QStringLiteral("KDE"));
+    ASSERT_TRUE(kde.isValid());
+    KglobalaccelStopper stopper(kde);
+    auto writeScheme = [&app](const char* name, const char* background) {
+        QFile file(app.home.filePath(QStringLiteral("config/kdeglobals")));
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(QByteArray("[General]\nColorScheme=") + name +
+                          "\n\n[Colors:Window]\nBackgroundNormal=" + background + "\n") > 0;
+    };
+    ASSERT_TRUE(writeScheme("BreezeDark", "32,35,38"));
+    ASSERT_TRUE(app.start());
+    Output out(app.process);
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")))
+        << out.text().toStdString();
+
+    ASSERT_TRUE(writeScheme("BreezeLight", "239,240,241"));
+    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")))
+        << out.text().toStdString();
+}
+
+// X11 headers last: they define macros (KeyPress, None...) that clash with Qt names.
+#include <X11/Xlib.h>
+
+void* holdControlAltS() {
+    Display* display = XOpenDisplay(nullptr);
+    if (display) {
+        // S is keycode 39 on the X servers Linux runs.
+        XGrabKey(display, 39, ControlMask | Mod1Mask, DefaultRootWindow(display), False,
+                 GrabModeAsync, GrabModeAsync);
+        XSync(display, False);
+    }
+    return display;
+}
+
+void release(void* display) {
+    XCloseDisplay(static_cast<Display*>(display));
+}
+
+}  // namespace
