@@ -45,9 +45,10 @@ public:
         }
         // Up once both extensions run; then out of the overview the shell starts in.
         ready_ = eventually([&] { return state(dock) == 1 && state(ding) == 1; }, 60000);
-        gdbus({"call", "--session", "-d", "org.gnome.Shell", "-o", "/org/gnome/Shell", "-m",
-               "org.freedesktop.DBus.Properties.Set", "org.gnome.Shell", "OverviewActive",
-               "<false>"});
+        // The shell goes into the overview once at start: out of it when it has.
+        eventually([&] { return overviewActive(); }, 10000);
+        overview({"Set", "org.gnome.Shell", "OverviewActive", "<false>"});
+        ready_ = ready_ && eventually([&] { return !overviewActive(); }, 10000);
     }
     ~GnomeShell() {
         if (script_.processId() > 0) {
@@ -85,6 +86,16 @@ public:
     }
     void reset(const QString& schema, const QString& key) const {
         run(QStringLiteral("gsettings"), {"reset", schema, key});
+    }
+
+    bool overviewActive() const {
+        return overview({"Get", "org.gnome.Shell", "OverviewActive"}).contains("true");
+    }
+    QString overview(QStringList arguments) const {
+        arguments[0].prepend("org.freedesktop.DBus.Properties.");
+        return gdbus(QStringList{"call", "--session", "-d", "org.gnome.Shell", "-o",
+                                 "/org/gnome/Shell", "-m"} +
+                     arguments);
     }
 
     // What the running shell says of an extension: 1 running, 2 disabled, 6 initialized; -1

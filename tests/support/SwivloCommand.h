@@ -54,6 +54,8 @@ public:
             },
             timeoutMs);
     }
+    // After the program was started again.
+    void forget() { seen_.clear(); }
     const QString& seen() {
         seen_ += QString::fromUtf8(process_.readAll());
         return seen_;

@@ -17,8 +17,11 @@ Xvfb ":$n" -screen 0 1280x800x24 +extension GLX +extension RANDR -nolisten tcp -
     >"$root/xvfb.log" 2>&1 &
 # gnome-shell stops at start when /run/systemd/seats exists and no system bus answers.
 cat >"$root/system-bus.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig><type>system</type><listen>unix:dir=$root/system-bus</listen>
-<policy context="default"><allow send_destination="*"/><allow own="*"/><allow user="*"/></policy>
+<policy context="default"><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/><allow own="*"/><allow user="*"/></policy>
 <auth>EXTERNAL</auth></busconfig>
 CONF
 dbus-daemon --config-file="$root/system-bus.conf" --nofork --print-address=1 \
@@ -53,6 +56,9 @@ printf '[GNOME Session]\nName=Swivlo test\nRequiredComponents=org.gnome.Shell;or
 for f in /etc/xdg/autostart/org.gnome.SettingsDaemon.XSettings.desktop*; do
     cp "$f" "$root/autostart/org.gnome.SettingsDaemon.XSettings.desktop"
 done
+export XDG_CONFIG_DIRS=$root/config:/etc/xdg
+mkdir -p "$root/config/gnome-session"
+ln -sfn "$root/data/gnome-session/sessions" "$root/config/gnome-session/sessions"
 gnome-session --builtin --disable-acceleration-check --session=swivlo -a "$root/autostart" \
     >"$root/session.log" 2>&1 &
 env | grep -E '^(DBUS_SESSION|DISPLAY|XDG_|HOME|GSETTINGS|GNOME_SHELL)' >"$root/env.new"

@@ -5,6 +5,8 @@
 
 #include "platform/host/linux/GioSettings.h"
 
+#include <QCoreApplication>
+
 #include "platform/LogOutput.h"
 #include "platform/host/linux/SessionBus.h"
 
@@ -163,9 +165,9 @@ bool GioSettings::write(const SettingChanges& changes) {
     }
     written ? g_settings_apply(settings_) : g_settings_revert(settings_);
     sync();
-    if (!written || !readsBack(changes)) {
-        logLine("❌ The desktop's settings did not take the change of " + schema +
-                " (not writable, or the settings service failed)");
+    const std::string problem = written ? notTaken(changes) : std::string("a key is not writable");
+    if (!problem.empty()) {
+        logLine("❌ The desktop's settings did not take " + schema + " " + problem);
         return false;
     }
     for (const auto& [key, value] : changes) {
@@ -176,18 +178,21 @@ bool GioSettings::write(const SettingChanges& changes) {
     return true;
 }
 
-bool GioSettings::readsBack(const SettingChanges& changes) const {
+std::string GioSettings::notTaken(const SettingChanges& changes) const {
     for (const auto& [key, value] : changes) {
         GVariant* wanted = g_variant_ref_sink(toVariant(value));
         GVariant* found = g_settings_get_value(settings_, key.toUtf8().constData());
-        const bool same = g_variant_equal(wanted, found);
+        std::string problem;
+        if (!g_variant_equal(wanted, found)) {
+            problem = key.toStdString() + " " + printed(wanted) + " (reads " + printed(found) + ")";
+        }
         g_variant_unref(found);
         g_variant_unref(wanted);
-        if (!same) {
-            return false;
+        if (!problem.empty()) {
+            return problem;
         }
     }
-    return true;
+    return {};
 }
 
 bool GioSettings::reset(const QStringList& keys) {
@@ -220,7 +225,7 @@ bool GioSettings::reset(const QStringList& keys) {
 }
 
 void GioSettings::onChanged(std::function<void(const QString& key)> handler) {
-    handler_ = std::move(handler);
+    handler_ = std::make_shared<std::function<void(const QString&)>>(std::move(handler));
     if (handlerId_ == 0) {
         handlerId_ =
             g_signal_connect(settings_, "changed", G_CALLBACK(&GioSettings::changed), this);
@@ -228,10 +233,18 @@ void GioSettings::onChanged(std::function<void(const QString& key)> handler) {
 }
 
 void GioSettings::changed(GSettings*, const char* key, void* self) {
-    auto* settings = static_cast<GioSettings*>(self);
-    if (settings->handler_) {
-        settings->handler_(QString::fromUtf8(key));
-    }
+    // Later, from the event loop: GIO emits this while a write is applied, and a handler that
+    // reads the settings there would wait for that write forever.
+    std::weak_ptr<std::function<void(const QString&)>> handler =
+        static_cast<GioSettings*>(self)->handler_;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [handler, key = QString::fromUtf8(key)] {
+            if (const auto live = handler.lock()) {
+                (*live)(key);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace swivlo::linuxhost

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -60,12 +61,13 @@ private:
     GioSettings(GSettings* settings, GSettingsSchema* schema, QString schemaId)
         : settings_(settings), schema_(schema), schemaId_(std::move(schemaId)) {}
     static void changed(GSettings* settings, const char* key, void* self);
-    bool readsBack(const SettingChanges& changes) const;
+    // The first change that does not read back, and what it reads; empty when all do.
+    std::string notTaken(const SettingChanges& changes) const;
 
     GSettings* settings_;
     GSettingsSchema* schema_;
     QString schemaId_;
-    std::function<void(const QString&)> handler_;
+    std::shared_ptr<std::function<void(const QString&)>> handler_;
     unsigned long handlerId_ = 0;
 };
 
