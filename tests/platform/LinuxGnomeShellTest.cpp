@@ -30,7 +30,7 @@ class ShellSession : public ::testing::Environment {
 public:
     void SetUp() override {
         shell = new GnomeShell(qgetenv("SWIVLO_GNOME_WAY") == "ubuntu");
-        ASSERT_TRUE(shell->isReady()) << "GNOME Shell did not come up";
+        ASSERT_TRUE(shell->isReady()) << shell->problem().toStdString();
     }
     void TearDown() override { delete shell; }
 };

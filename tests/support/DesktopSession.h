@@ -42,6 +42,7 @@ public:
         }
         app.overrides.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), desktop);
         // Ubuntu's Yaru-blue theme with its dark twin, as yaru-theme-gtk installs them.
+        QDir(dataHome_.path()).mkpath(QStringLiteral("themes/Yaru-blue"));
         QDir(dataHome_.path()).mkpath(QStringLiteral("themes/Yaru-blue-dark"));
         app.overrides.insert(QStringLiteral("XDG_DATA_HOME"), dataHome_.path());
         app.overrides.insert(QStringLiteral("SWIVLO_HOST"), QStringLiteral("linux"));

@@ -63,6 +63,17 @@ public:
     GnomeShell& operator=(const GnomeShell&) = delete;
 
     bool isReady() const { return ready_; }
+    // What went wrong when it is not ready.
+    QString problem() const {
+        QFile log(folder_.filePath(QStringLiteral("session.log")));
+        log.open(QIODevice::ReadOnly);
+        return QStringLiteral("display %1, overview %2, extensions %3 %4; session log:\n%5")
+            .arg(display_)
+            .arg(overviewActive())
+            .arg(state(dock))
+            .arg(state(ding))
+            .arg(QString::fromUtf8(log.readAll().right(3000)));
+    }
     const QString& display() const { return display_; }
     QString home() const { return folder_.filePath(QStringLiteral("home")); }
     // The session's environment, for the app and the tools.

@@ -1,7 +1,7 @@
 """A desktop's idle inhibitor on the session bus, recording what it is asked.
 
     inhibitor_service.py org.gnome.SessionManager | org.freedesktop.ScreenSaver |
-                         org.freedesktop.PowerManagement
+                         org.freedesktop.PowerManagement  [FIRST_COOKIE]
 
 Prints one line per event: "ready" once it owns the name, "inhibit COOKIE", "uninhibit COOKIE",
 and "released COOKIE" when the holder of a cookie leaves the bus without giving it back, which
@@ -32,7 +32,7 @@ def main() -> None:
            f'<method name="{uninhibit}"><arg type="u" direction="in"/></method>'
            '</interface></node>')
     holders = {}
-    next_cookie = [1]
+    next_cookie = [int(sys.argv[2]) if len(sys.argv) > 2 else 1]
 
     def say(text):
         print(text, flush=True)

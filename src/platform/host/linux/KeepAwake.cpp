@@ -96,20 +96,23 @@ void KeepAwake::giveBack(Service& s) {
 }
 
 bool KeepAwake::hold() {
-    if (!held_) {
-        for (auto& s : services_) {
-            if (!take(*s)) {
-                for (auto& taken : services_) {
-                    giveBack(*taken);
-                }
-                return false;
+    // Also after a service took Swivlo's hold with it: what is missing is taken again.
+    for (auto& s : services_) {
+        if (!s->cookie && !take(*s)) {
+            for (auto& taken : services_) {
+                giveBack(*taken);
             }
+            if (held_ && inhibitor_ == Inhibitor::xScreenSaver) {
+                x11_.suspendScreenSaver(false);
+            }
+            held_ = false;
+            return false;
         }
-        if (inhibitor_ == Inhibitor::xScreenSaver) {
-            x11_.suspendScreenSaver(true);
-        }
-        held_ = true;
     }
+    if (!held_ && inhibitor_ == Inhibitor::xScreenSaver) {
+        x11_.suspendScreenSaver(true);
+    }
+    held_ = true;
     logLine("✅ Keep Awake enabled");
     return true;
 }
@@ -128,13 +131,15 @@ void KeepAwake::release() {
 }
 
 bool KeepAwake::isHeld() {
-    // The owner's change may still be on its way: ask the bus.
+    bool all = held_;
     for (auto& s : services_) {
-        if (held_ && sessionbus::ownerOf(s->name) != s->owner) {
-            ownerChanged(*s, sessionbus::ownerOf(s->name));
+        // The owner's change may still be on its way: ask the bus.
+        if (const QString owner = sessionbus::ownerOf(s->name); held_ && owner != s->owner) {
+            ownerChanged(*s, owner);
         }
+        all = all && s->cookie.has_value();
     }
-    return held_;
+    return all;
 }
 
 void KeepAwake::ownerChanged(Service& s, const QString& owner) {
@@ -143,13 +148,16 @@ void KeepAwake::ownerChanged(Service& s, const QString& owner) {
     }
     // The old instance took Swivlo's hold with it; its cookie means nothing to the new one.
     s.cookie.reset();
+    s.owner.clear();
     const std::string name = s.name.toStdString();
-    if (!owner.isEmpty() && take(s)) {
+    if (owner.isEmpty()) {
+        logLine("❌ Keep Awake lost its hold: " + name +
+                " left the session bus; it is taken again when the service returns");
+    } else if (take(s)) {
         logLine("✅ Keep Awake: " + name + " restarted; the inhibitor is taken again");
-        return;
+    } else {
+        logLine("❌ Keep Awake lost its hold: " + name + " restarted and refused it");
     }
-    logLine("❌ Keep Awake is off: " + name + " left the session bus and its inhibitor with it");
-    release();
 }
 
 }  // namespace swivlo::linuxhost

@@ -18,7 +18,8 @@ class X11Desktop;
 // bus connection or X connection, so the desktop drops them when Swivlo's process ends, even
 // when it is killed. A D-Bus inhibitor is tied to the service instance that granted it: when
 // the service restarts the hold is taken again from the new one (or reads off), and a cookie is
-// never sent to another instance than the one that gave it.
+// never sent to another instance than the one that gave it. While a service is away the hold
+// reads off.
 class KeepAwake {
 public:
     KeepAwake(const DesktopFacts& facts, X11Desktop& x11);
@@ -43,7 +44,7 @@ public:
 private:
     bool take(Service& service);
     void giveBack(Service& service);
-    // After `service`'s owner changed: take it again from the new owner, or let go.
+    // After `service`'s owner changed: its cookie is void; taken again from a new owner.
     void ownerChanged(Service& service, const QString& owner);
 
     Inhibitor inhibitor_;
