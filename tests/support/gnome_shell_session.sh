@@ -51,6 +51,8 @@ gsettings set org.gnome.desktop.background primary-color "'#204a87'"
 gsettings set org.gnome.shell.extensions.ding show-home false
 gsettings set org.gnome.shell.extensions.ding show-trash false
 gsettings set org.gnome.desktop.notifications show-banners false
+# Straight to the desktop, not the overview the shell shows at start.
+gsettings set org.gnome.shell.extensions.dash-to-dock disable-overview-on-startup true
 printf '[GNOME Session]\nName=Swivlo test\nRequiredComponents=org.gnome.Shell;org.gnome.SettingsDaemon.XSettings;\n' \
     >"$root/data/gnome-session/sessions/swivlo.session"
 for f in /etc/xdg/autostart/org.gnome.SettingsDaemon.XSettings.desktop*; do
