@@ -159,6 +159,11 @@ QByteArray ControlCommands::setSwitch(const control::Request& request) {
                            "it; see the permission note in the panel)")
                 .arg(titleOf(*entry)));
     }
+    if (change == Change::failed) {
+        return control::failure(QStringLiteral("%1 did not turn %2: the desktop did not take the "
+                                               "change (Swivlo's log says why)")
+                                    .arg(titleOf(*entry), onOff(on)));
+    }
     // The host's word is not the whole story (a keep-awake program that would not start says
     // done): what counts is the state read back.
     if (isOn(*entry) != on) {

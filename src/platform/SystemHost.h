@@ -25,9 +25,10 @@ struct Support {
     QString reason;
 };
 
-// What a change did: `refused` when the host said no (no automation permission), so a switch
-// keeps its old position.
-enum class Change { done, refused };
+// What a change did: `refused` when the host said no (no automation permission), `failed` when
+// the desktop did not take it (the host's log says what failed); either way a switch keeps its
+// old position.
+enum class Change { done, refused, failed };
 
 using SwitchStates = std::map<Capability, bool>;
 

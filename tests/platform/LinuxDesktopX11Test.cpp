@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "DesktopSession.h"
+#include "SwivloCommand.h"
 #include "X11App.h"
 
 // X11 headers last: they define macros that clash with Qt names.
@@ -106,6 +107,8 @@ TEST_P(LinuxSettingsSwitch, ChangesTheDesktopsSettingFromThePanel) {
 }
 
 const QString ding = QStringLiteral("'ding@rastersoft.com'");
+// No shell on this bus: its settings say the dock runs.
+const Key dockEnabled{shell, "enabled-extensions", "['dash-to-dock@micxgx.gmail.com']"};
 
 INSTANTIATE_TEST_SUITE_P(
     Desktop, LinuxSettingsSwitch,
@@ -125,9 +128,16 @@ INSTANTIATE_TEST_SUITE_P(
             {{interface, "color-scheme", "'default'"}, {interface, "gtk-theme", "'Adwaita'"}}},
         SettingsCase{"AutoHideDockRestoresWhatItFound",
                      "auto_hide_dock",
-                     {{dock, "dock-fixed", "true"}, {dock, "autohide", "false"}},
-                     {{dock, "dock-fixed", "false"}, {dock, "autohide", "true"}},
-                     {{dock, "dock-fixed", "true"}, {dock, "autohide", "false"}}},
+                     {dockEnabled,
+                      {dock, "dock-fixed", "true"},
+                      {dock, "autohide", "false"},
+                      {dock, "intellihide", "true"}},
+                     {{dock, "dock-fixed", "false"},
+                      {dock, "autohide", "true"},
+                      {dock, "intellihide", "false"}},
+                     {{dock, "dock-fixed", "true"},
+                      {dock, "autohide", "false"},
+                      {dock, "intellihide", "true"}}},
         SettingsCase{"HideDesktopMovesOnlyItsEntry",
                      "hide_desktop",
                      {{shell, "enabled-extensions", "['a@x', " + ding + ", 'b@x']"},
@@ -169,11 +179,14 @@ INSTANTIATE_TEST_SUITE_P(
                                    {{interface, "color-scheme", "'default'"}},
                                    {{interface, "color-scheme", "'prefer-dark'"}},
                                    {{interface, "color-scheme", "'default'"}}},
+                      // Nothing found to give back: the dock's own defaults, which show it.
                       SettingsCase{"AutoHideDockFoundHiding",
                                    "auto_hide_dock",
-                                   {{dock, "dock-fixed", "true"}},
-                                   {{dock, "dock-fixed", "false"}, {dock, "autohide", "true"}},
-                                   {{dock, "dock-fixed", "true"}}},
+                                   {dockEnabled, {dock, "dock-fixed", "true"}},
+                                   {{dock, "dock-fixed", "false"},
+                                    {dock, "autohide", "true"},
+                                    {dock, "intellihide", "false"}},
+                                   {{dock, "dock-fixed", "false"}, {dock, "intellihide", "true"}}},
                       SettingsCase{"HideDesktop",
                                    "hide_desktop",
                                    {{shell, "enabled-extensions", "['a@x', " + ding + "]"}},
@@ -210,31 +223,12 @@ TEST(LinuxDarkMode, RestylesTheOpenPanelWhenChangedElsewhere) {
     EXPECT_TRUE(eventually([&] { return lightness(panel) < 0.5; })) << lightness(panel);
 }
 
-// Reads what a program writes to its standard output, as it comes.
-class Output {
-public:
-    explicit Output(QProcess& process) : process_(process) {}
-    bool shows(const QString& text) {
-        return eventually(
-            [&] {
-                process_.waitForReadyRead(50);
-                seen_ += QString::fromUtf8(process_.readAll());
-                return seen_.contains(text);
-            },
-            10000);
-    }
-    const QString& seen() const { return seen_; }
-
-private:
-    QProcess& process_;
-    QString seen_;
-};
-
 struct InhibitorCase {
     const char* name;
     const char* service;
-    int signal;           // how Swivlo ends while holding the inhibitor
-    const char* release;  // what the desktop sees then
+    const char* inhibitors;  // as the start line names them
+    int signal;              // how Swivlo ends while holding the inhibitor
+    const char* release;     // what the desktop sees then
     friend void PrintTo(const InhibitorCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -258,7 +252,7 @@ TEST_P(LinuxKeepAwake, HoldsTheDesktopsInhibitorWhileOn) {
     // Opening looks for the ready line without taking the output the log below reads.
     ASSERT_TRUE(app.openPanelFromTray(*icon));
     Output log(app.process);
-    EXPECT_TRUE(log.shows(QStringLiteral("Keep Awake (%1)").arg(c.service)))
+    EXPECT_TRUE(log.shows(QStringLiteral("Keep Awake (%1)").arg(c.inhibitors)))
         << log.seen().toStdString();
 
     auto step = [&](const char* before, const char* after) {
@@ -278,11 +272,77 @@ TEST_P(LinuxKeepAwake, HoldsTheDesktopsInhibitorWhileOn) {
 INSTANTIATE_TEST_SUITE_P(
     Desktop, LinuxKeepAwake,
     ::testing::Values(
-        InhibitorCase{"GnomeQuits", "org.gnome.SessionManager", SIGTERM, "uninhibit"},
-        InhibitorCase{"GnomeKilled", "org.gnome.SessionManager", SIGKILL, "released"},
-        InhibitorCase{"ScreenSaverQuits", "org.freedesktop.ScreenSaver", SIGTERM, "uninhibit"},
-        InhibitorCase{"ScreenSaverKilled", "org.freedesktop.ScreenSaver", SIGKILL, "released"}),
+        InhibitorCase{"GnomeQuits", "org.gnome.SessionManager", "org.gnome.SessionManager", SIGTERM,
+                      "uninhibit"},
+        InhibitorCase{"GnomeKilled", "org.gnome.SessionManager", "org.gnome.SessionManager",
+                      SIGKILL, "released"},
+        InhibitorCase{"ScreenSaverQuits", "org.freedesktop.ScreenSaver",
+                      "org.freedesktop.ScreenSaver", SIGTERM, "uninhibit"},
+        InhibitorCase{"ScreenSaverKilled", "org.freedesktop.ScreenSaver",
+                      "org.freedesktop.ScreenSaver", SIGKILL, "released"},
+        // XFCE: xfce4-power-manager suspends on inactivity unless asked, beside the X saver.
+        InhibitorCase{"PowerManagerQuits", "org.freedesktop.PowerManagement",
+                      "XScreenSaverSuspend, org.freedesktop.PowerManagement", SIGTERM, "uninhibit"},
+        InhibitorCase{"PowerManagerKilled", "org.freedesktop.PowerManagement",
+                      "XScreenSaverSuspend, org.freedesktop.PowerManagement", SIGKILL, "released"}),
     [](const auto& info) { return info.param.name; });
+
+// A restarted session manager took Swivlo's hold with it: Keep Awake takes it again from the
+// new instance, and never sends the old cookie there, where it could name another program's
+// hold.
+TEST(LinuxKeepAwake, FollowsTheInhibitingServiceAcrossARestart) {
+    SwivloProcess app;
+    DesktopSession session(app);
+    ASSERT_TRUE(session.isValid());
+    const QString service = QStringLiteral("org.gnome.SessionManager");
+    auto recorder = std::make_unique<QProcess>();
+    session.start(*recorder, "/usr/bin/python3", {SWIVLO_INHIBITOR_SERVICE, service});
+    ASSERT_TRUE(Output(*recorder).shows("ready"));
+    ASSERT_TRUE(app.start());
+    Output log(app.process);
+    ASSERT_EQ(swivloCommand(app, {"--on", "keep_awake"}).exitCode, 0);
+
+    recorder->kill();
+    recorder->waitForFinished();
+    // The new instance counts its cookies from 10.
+    session.start(*recorder, "/usr/bin/python3", {SWIVLO_INHIBITOR_SERVICE, service, "10"});
+    Output restarted(*recorder);
+    ASSERT_TRUE(restarted.shows("ready"));
+
+    EXPECT_EQ(listedSwitch(app, "keep_awake")["state"], "on");
+    EXPECT_TRUE(restarted.shows("inhibit 10")) << restarted.seen().toStdString();
+    EXPECT_TRUE(log.shows("restarted; the inhibitor is taken again")) << log.seen().toStdString();
+    EXPECT_EQ(swivloCommand(app, {"--off", "keep_awake"}).exitCode, 0);
+    EXPECT_TRUE(restarted.shows("uninhibit 10")) << restarted.seen().toStdString();
+    EXPECT_FALSE(restarted.seen().contains("uninhibit 1\n"));
+
+    // Gone for good: a failure that says so, not a permission Linux never asks for.
+    recorder->kill();
+    recorder->waitForFinished();
+    const ProgramRun on = swivloCommand(app, {"--on", "keep_awake"});
+    EXPECT_EQ(on.exitCode, 1);
+    EXPECT_TRUE(on.err.contains("Keep Awake did not turn on")) << on.err.toStdString();
+    EXPECT_FALSE(on.err.contains("permission")) << on.err.toStdString();
+    EXPECT_EQ(listedSwitch(app, "keep_awake")["state"], "off");
+}
+
+// The session bus ends under a running Swivlo: it says so, stays up, and the switches that
+// need the bus say why they are unavailable.
+TEST(LinuxSessionBus, LossIsLoggedAndSwivloStaysUp) {
+    SwivloProcess app;
+    DesktopSession session(app);
+    ASSERT_TRUE(session.isValid());
+    ASSERT_TRUE(app.start());
+    Output log(app.process);
+    ASSERT_EQ(listedSwitch(app, "dark_mode")["available"], true);
+
+    session.endBus();
+    EXPECT_TRUE(log.shows("❌ The session bus is gone")) << log.seen().toStdString();
+    const QJsonObject darkMode = listedSwitch(app, "dark_mode");
+    EXPECT_EQ(darkMode["available"], false);
+    EXPECT_EQ(darkMode["reason"], "The session bus is gone");
+    EXPECT_EQ(app.process.state(), QProcess::Running);
+}
 
 // The X server's screen saver, set to start after one idle second.
 class ScreenSaver {

@@ -1,14 +1,18 @@
 // Which host Swivlo picks, and what the Linux desktop host can do on which desktop.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include "platform/host/HostChoice.h"
 #include "platform/host/linux/DesktopFacts.h"
-#include "platform/host/linux/DesktopSettings.h"
+#include "platform/host/linux/gnome/GnomeSwitches.h"
 
 namespace swivlo {
 namespace {
 
 using linuxhost::DesktopFacts;
+using linuxhost::DesktopKind;
 using linuxhost::Inhibitor;
 
 TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
@@ -52,54 +56,73 @@ TEST(HostChoice, NeedsEveryMacProgram) {
     EXPECT_FALSE(check({"/usr/bin/defaults", "/usr/bin/osascript"}));
 }
 
+// Whose switches a session gets, from XDG_CURRENT_DESKTOP as each desktop sets it.
+TEST(LinuxDesktops, AreToldApartByTheirName) {
+    const std::pair<const char*, DesktopKind> cases[] = {
+        {"GNOME", DesktopKind::gnomeShell},
+        {"ubuntu:GNOME", DesktopKind::gnomeShell},
+        {"GNOME-Classic:GNOME", DesktopKind::gnomeShell},
+        {"Budgie:GNOME", DesktopKind::gnomeSettings},
+        {"Unity:Unity7:ubuntu", DesktopKind::gnomeSettings},
+        {"Pantheon", DesktopKind::gnomeSettings},
+        {"XFCE", DesktopKind::xfce},
+        {"KDE", DesktopKind::kde},
+        {"X-Cinnamon", DesktopKind::other},
+        {"", DesktopKind::other},
+    };
+    for (const auto& [desktop, kind] : cases) {
+        EXPECT_EQ(linuxhost::desktopKind(desktop), kind) << desktop;
+    }
+}
+
 DesktopFacts gnomeOnX11() {
     DesktopFacts facts;
     facts.desktop = QStringLiteral("ubuntu:GNOME");
-    facts.colorSchemeKey = facts.dockSchema = facts.desktopIcons = true;
     facts.showingDesktopHint = facts.gnomeSessionManager = facts.xScreenSaverExtension = true;
     return facts;
 }
 
-// Which capabilities a desktop gets, in the order of `capabilities`.
+// What the host offers besides the desktop's own switches, in the order of `capabilities`.
 TEST(LinuxCapabilities, FollowWhatTheDesktopHas) {
-    const Capability capabilities[] = {Capability::darkMode,       Capability::autoHideDock,
-                                       Capability::hideDesktop,    Capability::keepAwake,
-                                       Capability::hideAllWindows, Capability::stageManager,
-                                       Capability::hideWidgets};
+    const Capability capabilities[] = {Capability::keepAwake, Capability::hideAllWindows,
+                                       Capability::stageManager, Capability::hideWidgets};
     struct Case {
         const char* name;
         std::function<void(DesktopFacts&)> change;
         const char* available;  // one letter per capability: y or n
         bool ownWindows;
-        Inhibitor inhibitor;
+        const char* inhibitors;
     };
     const Case cases[] = {
-        {"GNOME on X11", [](DesktopFacts&) {}, "yyyyynn", true, Inhibitor::gnomeSession},
-        {"GNOME on Wayland", [](DesktopFacts& f) { f.wayland = true; }, "yyyynnn", false,
-         Inhibitor::gnomeSession},
+        {"GNOME on X11", [](DesktopFacts&) {}, "yynn", true, "org.gnome.SessionManager"},
+        {"GNOME on Wayland", [](DesktopFacts& f) { f.wayland = true; }, "ynnn", false,
+         "org.gnome.SessionManager"},
         {"KDE",
          [](DesktopFacts& f) {
              f = {};
              f.desktop = "KDE";
-             f.colorSchemeKey = f.showingDesktopHint = f.screenSaverService = true;
+             f.showingDesktopHint = f.screenSaverService = true;
          },
-         "nnnyynn", true, Inhibitor::screenSaverService},
+         "yynn", true, "org.freedesktop.ScreenSaver"},
+        {"XFCE: the X screen saver and the power manager",
+         [](DesktopFacts& f) {
+             f = {};
+             f.desktop = "XFCE";
+             f.showingDesktopHint = f.xScreenSaverExtension = f.powerManager = true;
+         },
+         "yynn", true, "XScreenSaverSuspend, org.freedesktop.PowerManagement"},
         {"bare window manager",
          [](DesktopFacts& f) {
              f = {};
-             f.colorSchemeKey = f.showingDesktopHint = f.xScreenSaverExtension = true;
+             f.showingDesktopHint = f.xScreenSaverExtension = true;
          },
-         "nnnyynn", true, Inhibitor::xScreenSaver},
+         "yynn", true, "XScreenSaverSuspend"},
         {"no inhibitor at all on Wayland",
          [](DesktopFacts& f) {
              f = {};
              f.wayland = f.xScreenSaverExtension = true;
          },
-         "nnnnnnn", false, Inhibitor::none},
-        {"Budgie with the dock's schema installed", [](DesktopFacts& f) { f.desktop = "Budgie"; },
-         "ynnyynn", true, Inhibitor::gnomeSession},
-        {"older GNOME without color-scheme", [](DesktopFacts& f) { f.colorSchemeKey = false; },
-         "nyyyynn", true, Inhibitor::gnomeSession},
+         "nnnn", false, ""},
     };
     for (const Case& c : cases) {
         DesktopFacts facts = gnomeOnX11();
@@ -112,10 +135,25 @@ TEST(LinuxCapabilities, FollowWhatTheDesktopHas) {
         }
         EXPECT_EQ(available, c.available) << c.name;
         EXPECT_EQ(linuxhost::linuxOwnWindowsSupport(facts).available, c.ownWindows) << c.name;
-        EXPECT_EQ(linuxhost::chooseInhibitor(facts), c.inhibitor) << c.name;
+        EXPECT_EQ(linuxhost::inhibitorName(facts), c.inhibitors) << c.name;
     }
 }
 
+// A desktop without a switch for a capability says why, naming what is missing.
+TEST(LinuxCapabilities, WithoutTheDesktopsSwitchSayWhy) {
+    const std::tuple<const char*, Capability, const char*> cases[] = {
+        {"Budgie:GNOME", Capability::autoHideDock, "Needs GNOME Shell"},
+        {"Budgie:GNOME", Capability::hideDesktop, "Needs GNOME Shell"},
+        {"", Capability::darkMode, "No desktop that has it (XDG_CURRENT_DESKTOP)"},
+    };
+    for (const auto& [desktop, capability, reason] : cases) {
+        DesktopFacts facts;
+        facts.desktop = desktop;
+        EXPECT_EQ(linuxhost::linuxSupport(capability, facts).reason, reason) << desktop;
+    }
+}
+
+// Ubuntu's settings panel pairs Yaru themes with their -dark twins, only where the twin exists.
 TEST(LinuxDarkMode, PairsOnlyUbuntusThemes) {
     const std::tuple<const char*, bool, const char*> cases[] = {
         {"Yaru", true, "Yaru-dark"},           {"Yaru-dark", false, "Yaru"},
@@ -123,7 +161,30 @@ TEST(LinuxDarkMode, PairsOnlyUbuntusThemes) {
         {"Yaruish", true, "Yaruish"},
     };
     for (const auto& [theme, dark, expected] : cases) {
-        EXPECT_EQ(linuxhost::gtkThemeFor(theme, dark), expected) << theme << dark;
+        EXPECT_EQ(linuxhost::gnome::gtkThemeFor(theme, dark), expected) << theme << dark;
+    }
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath("themes/Yaru-blue-dark"));
+    qputenv("XDG_DATA_DIRS", data.path().toUtf8());
+    qputenv("XDG_DATA_HOME", data.filePath("none").toUtf8());
+    EXPECT_TRUE(linuxhost::gnome::themeExists("Yaru-blue-dark"));
+    // A custom theme named like Yaru has no twin.
+    EXPECT_FALSE(linuxhost::gnome::themeExists("Yaru-custom-dark"));
+    EXPECT_FALSE(linuxhost::gnome::themeExists("../themes/Yaru-blue-dark"));
+}
+
+// Dash to Dock's settings as a user meets them: on only when the dock gets out of the way on
+// an empty desktop.
+TEST(LinuxAutoHideDock, ReadsOnOnlyWhenTheDockHidesOnAnEmptyDesktop) {
+    const std::tuple<bool, bool, bool, bool> cases[] = {
+        // dock-fixed, autohide, intellihide: hides itself
+        {false, true, true, false},  // Dash to Dock's defaults: dodges windows only
+        {false, true, false, true},   {true, true, false, false},
+        {false, false, false, false}, {false, false, true, false},
+    };
+    for (const auto& [fixed, autohide, intellihide, hides] : cases) {
+        EXPECT_EQ(linuxhost::gnome::dockHidesItself(fixed, autohide, intellihide), hides)
+            << fixed << autohide << intellihide;
     }
 }
 
@@ -135,7 +196,7 @@ TEST(LinuxHideDesktop, TouchesOnlyItsOwnEntry) {
         {QStringList{}, false, QStringList{}},
     };
     for (const auto& [list, present, expected] : cases) {
-        EXPECT_EQ(linuxhost::withEntry(list, ding, present), expected)
+        EXPECT_EQ(linuxhost::gnome::withEntry(list, ding, present), expected)
             << list.join(',').toStdString();
     }
 }

@@ -3,8 +3,10 @@
 // A private desktop session for the Linux desktop host: a session bus of its own, on which the
 // real dconf-service starts on demand and keeps the settings in the app's own config folder,
 // with the real schemas (the dock's and desktop icons' from scripts/desktop-fixtures).
+#include <QDir>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <csignal>
 
 #include "X11App.h"
@@ -39,6 +41,10 @@ public:
             app.overrides.insert(name, env_.value(name));
         }
         app.overrides.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), desktop);
+        // Ubuntu's Yaru-blue theme with its dark twin, as yaru-theme-gtk installs them.
+        QDir(dataHome_.path()).mkpath(QStringLiteral("themes/Yaru-blue"));
+        QDir(dataHome_.path()).mkpath(QStringLiteral("themes/Yaru-blue-dark"));
+        app.overrides.insert(QStringLiteral("XDG_DATA_HOME"), dataHome_.path());
         app.overrides.insert(QStringLiteral("SWIVLO_HOST"), QStringLiteral("linux"));
     }
     ~DesktopSession() {
@@ -50,6 +56,11 @@ public:
     DesktopSession& operator=(const DesktopSession&) = delete;
 
     bool isValid() const { return !address_.isEmpty(); }
+    // The session bus goes away, as when the session ends under a running program.
+    void endBus() {
+        bus_.kill();
+        bus_.waitForFinished(5000);
+    }
 
     // Starts a program on this session's bus.
     void start(QProcess& process, const QString& program, const QStringList& arguments) const {
@@ -72,6 +83,7 @@ public:
     }
 
 private:
+    QTemporaryDir dataHome_;
     QProcessEnvironment env_;
     QProcess bus_;
     QString address_;

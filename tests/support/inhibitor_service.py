@@ -1,6 +1,7 @@
 """A desktop's idle inhibitor on the session bus, recording what it is asked.
 
-    inhibitor_service.py org.gnome.SessionManager | org.freedesktop.ScreenSaver
+    inhibitor_service.py org.gnome.SessionManager | org.freedesktop.ScreenSaver |
+                         org.freedesktop.PowerManagement  [FIRST_COOKIE]
 
 Prints one line per event: "ready" once it owns the name, "inhibit COOKIE", "uninhibit COOKIE",
 and "released COOKIE" when the holder of a cookie leaves the bus without giving it back, which
@@ -10,22 +11,28 @@ import sys
 
 from gi.repository import Gio, GLib
 
-METHODS = {
-    "org.gnome.SessionManager": ("/org/gnome/SessionManager", "susu", "Uninhibit"),
-    "org.freedesktop.ScreenSaver": ("/org/freedesktop/ScreenSaver", "ss", "UnInhibit"),
+METHODS = {  # bus name: object path, interface, Inhibit's arguments, the method that undoes it
+    "org.gnome.SessionManager":
+        ("/org/gnome/SessionManager", "org.gnome.SessionManager", "susu", "Uninhibit"),
+    "org.freedesktop.ScreenSaver":
+        ("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ss", "UnInhibit"),
+    # xfce4-power-manager's
+    "org.freedesktop.PowerManagement":
+        ("/org/freedesktop/PowerManagement/Inhibit", "org.freedesktop.PowerManagement.Inhibit",
+         "ss", "UnInhibit"),
 }
 
 
 def main() -> None:
     name = sys.argv[1]
-    path, inhibit_args, uninhibit = METHODS[name]
+    path, interface, inhibit_args, uninhibit = METHODS[name]
     args = "".join(f'<arg type="{t}" direction="in"/>' for t in inhibit_args)
-    xml = (f'<node><interface name="{name}">'
+    xml = (f'<node><interface name="{interface}">'
            f'<method name="Inhibit">{args}<arg type="u" direction="out"/></method>'
            f'<method name="{uninhibit}"><arg type="u" direction="in"/></method>'
            '</interface></node>')
     holders = {}
-    next_cookie = [1]
+    next_cookie = [int(sys.argv[2]) if len(sys.argv) > 2 else 1]
 
     def say(text):
         print(text, flush=True)

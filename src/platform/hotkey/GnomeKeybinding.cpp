@@ -90,25 +90,30 @@ std::optional<QString> GnomeKeybinding::bind(std::uint64_t flags, std::uint16_t 
         {"command", QStringLiteral("'%1' --toggle-panel").arg(program_)},
         {"binding", accelerator}};
     // Each start binds again: only a change is written (and logged).
+    linuxhost::SettingChanges changes;
     for (const auto& [key, value] : values) {
         if (entry_->string(QLatin1String(key)) != value) {
-            entry_->setString(QLatin1String(key), value);
+            changes.emplace_back(QLatin1String(key), value);
         }
     }
+    if (!changes.empty() && !entry_->write(changes)) {
+        const QString why = localized("GNOME's settings did not take the shortcut.");
+        setProblem(why);
+        return why;
+    }
     listEntry(true);
-    GioSettings::sync();
     setProblem({});
     return std::nullopt;
 }
 
 void GnomeKeybinding::unbind() {
     const QString path = QLatin1String(entryPath);
-    if (list_->strings(QStringLiteral("custom-keybindings")).contains(path)) {
+    if (list_->strings(QStringLiteral("custom-keybindings"))
+            .value_or(QStringList())
+            .contains(path)) {
         listEntry(false);
-        for (const char* key : {"binding", "command", "name"}) {
-            entry_->reset(QLatin1String(key));
-        }
-        GioSettings::sync();
+        entry_->reset(
+            {QStringLiteral("binding"), QStringLiteral("command"), QStringLiteral("name")});
     }
     setProblem({});
 }
@@ -129,13 +134,15 @@ QString GnomeKeybinding::holderOf(const QString& accelerator) const {
         }
     }
     // The other custom keybindings, each at its own path.
-    for (const QString& path : list_->strings(QStringLiteral("custom-keybindings"))) {
+    for (const QString& path :
+         list_->strings(QStringLiteral("custom-keybindings")).value_or(QStringList())) {
         if (path == QLatin1String(entryPath)) {
             continue;
         }
         const auto other = GioSettings::open(QLatin1String(entrySchema), path);
-        if (other && normalAccelerator(other->string(QStringLiteral("binding"))) == wanted) {
-            return other->string(QStringLiteral("name"));
+        if (other && normalAccelerator(
+                         other->string(QStringLiteral("binding")).value_or(QString())) == wanted) {
+            return other->string(QStringLiteral("name")).value_or(QString());
         }
     }
     return {};
@@ -143,7 +150,8 @@ QString GnomeKeybinding::holderOf(const QString& accelerator) const {
 
 void GnomeKeybinding::listEntry(bool present) {
     const QString path = QLatin1String(entryPath);
-    QStringList paths = list_->strings(QStringLiteral("custom-keybindings"));
+    QStringList paths =
+        list_->strings(QStringLiteral("custom-keybindings")).value_or(QStringList());
     if (paths.contains(path) == present) {
         return;
     }
@@ -152,7 +160,7 @@ void GnomeKeybinding::listEntry(bool present) {
     } else {
         paths.removeAll(path);
     }
-    list_->setStrings(QStringLiteral("custom-keybindings"), paths);
+    list_->write({{QStringLiteral("custom-keybindings"), paths}});
 }
 
 }  // namespace swivlo

@@ -8,30 +8,31 @@ namespace swivlo::linuxhost {
 
 namespace {
 
-// The desktops whose shell and apps follow org.gnome.desktop.interface color-scheme. KDE and
-// XFCE keep their own colour settings, so the key would only restyle some GTK apps there.
-bool followsColorScheme(const QString& desktop) {
-    static const QStringList followers = {QStringLiteral("GNOME"), QStringLiteral("Unity"),
-                                          QStringLiteral("Budgie"), QStringLiteral("Pantheon")};
-    for (const QString& name : desktop.split(u':', Qt::SkipEmptyParts)) {
-        if (followers.contains(name, Qt::CaseInsensitive)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Dash to Dock, Ubuntu Dock and the desktop icons are GNOME Shell extensions: their settings do
-// nothing under another desktop, even where they are installed.
-bool isGnomeShell(const QString& desktop) {
-    return desktop.split(u':').contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
-}
-
 Support missing(const char* reason) {
     return {false, localized(reason)};
 }
 
 }  // namespace
+
+DesktopKind desktopKind(const QString& desktop) {
+    const QStringList names = desktop.toLower().split(u':', Qt::SkipEmptyParts);
+    // Budgie and the others name GNOME too ("Budgie:GNOME") but run no GNOME Shell.
+    for (const char* follower : {"unity", "budgie", "pantheon"}) {
+        if (names.contains(QLatin1String(follower))) {
+            return DesktopKind::gnomeSettings;
+        }
+    }
+    if (names.contains(QStringLiteral("gnome"))) {
+        return DesktopKind::gnomeShell;
+    }
+    if (names.contains(QStringLiteral("xfce"))) {
+        return DesktopKind::xfce;
+    }
+    if (names.contains(QStringLiteral("kde"))) {
+        return DesktopKind::kde;
+    }
+    return DesktopKind::other;
+}
 
 Inhibitor chooseInhibitor(const DesktopFacts& facts) {
     if (facts.gnomeSessionManager) {
@@ -47,28 +48,22 @@ Inhibitor chooseInhibitor(const DesktopFacts& facts) {
 }
 
 Support linuxSupport(Capability capability, const DesktopFacts& facts) {
+    const DesktopKind kind = desktopKind(facts.desktop);
     switch (capability) {
         case Capability::darkMode:
-            if (!facts.colorSchemeKey) {
-                return missing("No colour-scheme setting");
-            }
-            if (!followsColorScheme(facts.desktop)) {
-                return missing("The desktop keeps its own colours");
-            }
-            return {};
         case Capability::autoHideDock:
-            if (!isGnomeShell(facts.desktop)) {
-                return missing("Needs GNOME Shell");
-            }
-            return facts.dockSchema ? Support{} : missing("No Dash to Dock or Ubuntu Dock");
         case Capability::hideDesktop:
-            if (!isGnomeShell(facts.desktop)) {
+            if (kind == DesktopKind::other) {
+                return missing("No desktop that has it (XDG_CURRENT_DESKTOP)");
+            }
+            if (kind == DesktopKind::gnomeSettings && capability != Capability::darkMode) {
                 return missing("Needs GNOME Shell");
             }
-            return facts.desktopIcons ? Support{} : missing("Desktop Icons NG is not installed");
+            return missing("Not offered on this desktop");
         case Capability::keepAwake:
-            return chooseInhibitor(facts) != Inhibitor::none ? Support{}
-                                                             : missing("No idle inhibitor found");
+            return chooseInhibitor(facts) != Inhibitor::none || facts.powerManager
+                       ? Support{}
+                       : missing("No idle inhibitor found");
         case Capability::hideAllWindows:
             if (facts.wayland) {
                 return missing("Needs X11");
@@ -85,18 +80,25 @@ Support linuxOwnWindowsSupport(const DesktopFacts& facts) {
     return facts.wayland ? missing("Needs X11") : Support{};
 }
 
-QString inhibitorName(Inhibitor inhibitor) {
-    switch (inhibitor) {
+QString inhibitorName(const DesktopFacts& facts) {
+    QStringList names;
+    switch (chooseInhibitor(facts)) {
         case Inhibitor::gnomeSession:
-            return QStringLiteral("org.gnome.SessionManager");
+            names << QStringLiteral("org.gnome.SessionManager");
+            break;
         case Inhibitor::screenSaverService:
-            return QStringLiteral("org.freedesktop.ScreenSaver");
+            names << QStringLiteral("org.freedesktop.ScreenSaver");
+            break;
         case Inhibitor::xScreenSaver:
-            return QStringLiteral("XScreenSaverSuspend");
+            names << QStringLiteral("XScreenSaverSuspend");
+            break;
         case Inhibitor::none:
             break;
     }
-    return {};
+    if (facts.powerManager) {
+        names << QStringLiteral("org.freedesktop.PowerManagement");
+    }
+    return names.join(QStringLiteral(", "));
 }
 
 }  // namespace swivlo::linuxhost

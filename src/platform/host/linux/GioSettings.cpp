@@ -1,9 +1,14 @@
 // GLib's headers come first: Qt's `signals` keyword would clash with their field names.
+#define G_SETTINGS_ENABLE_BACKEND
 #include <gio/gio.h>
+#include <gio/gsettingsbackend.h>
 
 #include "platform/host/linux/GioSettings.h"
 
+#include <QCoreApplication>
+
 #include "platform/LogOutput.h"
+#include "platform/host/linux/SessionBus.h"
 
 namespace swivlo::linuxhost {
 
@@ -15,17 +20,41 @@ GSettingsSchema* lookUp(const QString& schemaId) {
                   : nullptr;
 }
 
-// One line per change, as the value now reads: "✅ Set org.gnome.desktop.interface
-// color-scheme 'prefer-dark'".
-void logChange(GSettings* settings, const char* key) {
-    gchar* schema = nullptr;
-    g_object_get(settings, "schema-id", &schema, nullptr);
-    GVariant* value = g_settings_get_value(settings, key);
+const char* typeOf(const SettingValue& value) {
+    return std::visit(
+        [](const auto& v) -> const char* {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, bool>) {
+                return "b";
+            } else if constexpr (std::is_same_v<T, QString>) {
+                return "s";
+            } else {
+                return "as";
+            }
+        },
+        value);
+}
+
+GVariant* toVariant(const SettingValue& value) {
+    if (const bool* b = std::get_if<bool>(&value)) {
+        return g_variant_new_boolean(*b);
+    }
+    if (const QString* s = std::get_if<QString>(&value)) {
+        return g_variant_new_string(s->toUtf8().constData());
+    }
+    GVariantBuilder builder;
+    g_variant_builder_init(&builder, G_VARIANT_TYPE_STRING_ARRAY);
+    for (const QString& entry : std::get<QStringList>(value)) {
+        g_variant_builder_add(&builder, "s", entry.toUtf8().constData());
+    }
+    return g_variant_builder_end(&builder);
+}
+
+std::string printed(GVariant* value) {
     gchar* text = g_variant_print(value, FALSE);
-    logLine(std::string("✅ Set ") + schema + " " + key + " " + text);
+    std::string result = text;
     g_free(text);
-    g_variant_unref(value);
-    g_free(schema);
+    return result;
 }
 
 }  // namespace
@@ -35,10 +64,10 @@ std::unique_ptr<GioSettings> GioSettings::open(const QString& schemaId, const QS
     if (!schema) {
         return nullptr;
     }
+    const QByteArray at = path.toUtf8();
     GSettings* settings =
-        g_settings_new_full(schema, nullptr, path.isEmpty() ? nullptr : path.toUtf8().constData());
-    g_settings_schema_unref(schema);
-    return std::unique_ptr<GioSettings>(new GioSettings(settings));
+        g_settings_new_full(schema, nullptr, path.isEmpty() ? nullptr : at.constData());
+    return std::unique_ptr<GioSettings>(new GioSettings(settings, schema, schemaId));
 }
 
 bool GioSettings::hasKey(const QString& schemaId, const QString& key) {
@@ -51,6 +80,21 @@ bool GioSettings::hasKey(const QString& schemaId, const QString& key) {
     return has;
 }
 
+QString GioSettings::backendProblem() {
+    static const QString memory = [] {
+        GSettingsBackend* backend = g_settings_backend_get_default();
+        const QString type = QString::fromUtf8(G_OBJECT_TYPE_NAME(backend));
+        g_object_unref(backend);
+        if (type == QStringLiteral("GMemorySettingsBackend") ||
+            type == QStringLiteral("GNullSettingsBackend")) {
+            return QStringLiteral("No settings service (GSettings keeps changes in memory)");
+        }
+        return QString();
+    }();
+    // dconf is reached over the session bus.
+    return memory.isEmpty() ? sessionbus::problem() : memory;
+}
+
 void GioSettings::sync() {
     g_settings_sync();
 }
@@ -60,55 +104,35 @@ GioSettings::~GioSettings() {
         g_signal_handler_disconnect(settings_, handlerId_);
     }
     g_object_unref(settings_);
+    g_settings_schema_unref(schema_);
 }
 
-QString GioSettings::string(const QString& key) const {
-    gchar* value = g_settings_get_string(settings_, key.toUtf8().constData());
-    const QString text = QString::fromUtf8(value);
-    g_free(value);
-    return text;
-}
-
-void GioSettings::setString(const QString& key, const QString& value) {
-    g_settings_set_string(settings_, key.toUtf8().constData(), value.toUtf8().constData());
-    logChange(settings_, key.toUtf8().constData());
-}
-
-bool GioSettings::boolean(const QString& key) const {
-    return g_settings_get_boolean(settings_, key.toUtf8().constData());
-}
-
-void GioSettings::setBoolean(const QString& key, bool value) {
-    g_settings_set_boolean(settings_, key.toUtf8().constData(), value);
-    logChange(settings_, key.toUtf8().constData());
-}
-
-QStringList GioSettings::strings(const QString& key) const {
-    gchar** values = g_settings_get_strv(settings_, key.toUtf8().constData());
-    QStringList list;
-    for (gchar** value = values; value && *value; ++value) {
-        list << QString::fromUtf8(*value);
+bool GioSettings::has(const QString& key, const char* type) const {
+    const QByteArray name = key.toUtf8();
+    if (!g_settings_schema_has_key(schema_, name.constData())) {
+        return false;
     }
-    g_strfreev(values);
-    return list;
+    GSettingsSchemaKey* schemaKey = g_settings_schema_get_key(schema_, name.constData());
+    const bool same =
+        g_variant_type_equal(g_settings_schema_key_get_value_type(schemaKey), G_VARIANT_TYPE(type));
+    g_settings_schema_key_unref(schemaKey);
+    return same;
 }
 
 QStringList GioSettings::keys() const {
-    GSettingsSchema* schema = nullptr;
-    g_object_get(settings_, "settings-schema", &schema, nullptr);
     QStringList list;
-    if (schema) {
-        gchar** names = g_settings_schema_list_keys(schema);
-        for (gchar** name = names; name && *name; ++name) {
-            list << QString::fromUtf8(*name);
-        }
-        g_strfreev(names);
-        g_settings_schema_unref(schema);
+    gchar** names = g_settings_schema_list_keys(schema_);
+    for (gchar** name = names; name && *name; ++name) {
+        list << QString::fromUtf8(*name);
     }
+    g_strfreev(names);
     return list;
 }
 
 QStringList GioSettings::textValues(const QString& key) const {
+    if (!g_settings_schema_has_key(schema_, key.toUtf8().constData())) {
+        return {};
+    }
     GVariant* value = g_settings_get_value(settings_, key.toUtf8().constData());
     QStringList list;
     if (g_variant_is_of_type(value, G_VARIANT_TYPE_STRING)) {
@@ -124,27 +148,115 @@ QStringList GioSettings::textValues(const QString& key) const {
     return list;
 }
 
-void GioSettings::setStrings(const QString& key, const QStringList& value) {
-    std::vector<QByteArray> bytes;
-    std::vector<const gchar*> pointers;
-    for (const QString& entry : value) {
-        bytes.push_back(entry.toUtf8());
+std::optional<QString> GioSettings::string(const QString& key) const {
+    if (!has(key, "s")) {
+        return std::nullopt;
     }
-    for (const QByteArray& entry : bytes) {
-        pointers.push_back(entry.constData());
-    }
-    pointers.push_back(nullptr);
-    g_settings_set_strv(settings_, key.toUtf8().constData(), pointers.data());
-    logChange(settings_, key.toUtf8().constData());
+    gchar* value = g_settings_get_string(settings_, key.toUtf8().constData());
+    const QString text = QString::fromUtf8(value);
+    g_free(value);
+    return text;
 }
 
-void GioSettings::reset(const QString& key) {
-    g_settings_reset(settings_, key.toUtf8().constData());
-    logChange(settings_, key.toUtf8().constData());
+std::optional<bool> GioSettings::boolean(const QString& key) const {
+    if (!has(key, "b")) {
+        return std::nullopt;
+    }
+    return g_settings_get_boolean(settings_, key.toUtf8().constData()) != FALSE;
+}
+
+std::optional<QStringList> GioSettings::strings(const QString& key) const {
+    if (!has(key, "as")) {
+        return std::nullopt;
+    }
+    gchar** values = g_settings_get_strv(settings_, key.toUtf8().constData());
+    QStringList list;
+    for (gchar** value = values; value && *value; ++value) {
+        list << QString::fromUtf8(*value);
+    }
+    g_strfreev(values);
+    return list;
+}
+
+bool GioSettings::write(const SettingChanges& changes) {
+    const std::string schema = schemaId_.toStdString();
+    for (const auto& [key, value] : changes) {
+        if (!has(key, typeOf(value))) {
+            logLine("❌ Could not set " + schema + " " + key.toStdString() +
+                    ": the schema has no such key of type " + typeOf(value));
+            return false;
+        }
+    }
+    // Delayed: the keys go to the backend in one change set at apply.
+    g_settings_delay(settings_);
+    bool written = true;
+    for (const auto& [key, value] : changes) {
+        written =
+            g_settings_set_value(settings_, key.toUtf8().constData(), toVariant(value)) && written;
+    }
+    written ? g_settings_apply(settings_) : g_settings_revert(settings_);
+    sync();
+    const std::string problem = written ? notTaken(changes) : std::string("a key is not writable");
+    if (!problem.empty()) {
+        logLine("❌ The desktop's settings did not take " + schema + " " + problem);
+        return false;
+    }
+    for (const auto& [key, value] : changes) {
+        GVariant* variant = g_variant_ref_sink(toVariant(value));
+        logLine("✅ Set " + schema + " " + key.toStdString() + " " + printed(variant));
+        g_variant_unref(variant);
+    }
+    return true;
+}
+
+std::string GioSettings::notTaken(const SettingChanges& changes) const {
+    for (const auto& [key, value] : changes) {
+        GVariant* wanted = g_variant_ref_sink(toVariant(value));
+        GVariant* found = g_settings_get_value(settings_, key.toUtf8().constData());
+        std::string problem;
+        if (!g_variant_equal(wanted, found)) {
+            problem = key.toStdString() + " " + printed(wanted) + " (reads " + printed(found) + ")";
+        }
+        g_variant_unref(found);
+        g_variant_unref(wanted);
+        if (!problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+bool GioSettings::reset(const QStringList& keys) {
+    g_settings_delay(settings_);
+    for (const QString& key : keys) {
+        if (g_settings_schema_has_key(schema_, key.toUtf8().constData())) {
+            g_settings_reset(settings_, key.toUtf8().constData());
+        }
+    }
+    g_settings_apply(settings_);
+    sync();
+    for (const QString& key : keys) {
+        const QByteArray name = key.toUtf8();
+        if (!g_settings_schema_has_key(schema_, name.constData())) {
+            continue;
+        }
+        GVariant* user = g_settings_get_user_value(settings_, name.constData());
+        if (user) {
+            g_variant_unref(user);
+            logLine("❌ The desktop's settings did not take back " + schemaId_.toStdString() + " " +
+                    key.toStdString());
+            return false;
+        }
+        GVariant* value = g_settings_get_value(settings_, name.constData());
+        logLine("✅ Set " + schemaId_.toStdString() + " " + key.toStdString() + " " +
+                printed(value));
+        g_variant_unref(value);
+    }
+    return true;
 }
 
 void GioSettings::onChanged(std::function<void(const QString& key)> handler) {
-    handler_ = std::move(handler);
+    handler_ = std::make_shared<std::function<void(const QString&)>>(std::move(handler));
     if (handlerId_ == 0) {
         handlerId_ =
             g_signal_connect(settings_, "changed", G_CALLBACK(&GioSettings::changed), this);
@@ -152,10 +264,18 @@ void GioSettings::onChanged(std::function<void(const QString& key)> handler) {
 }
 
 void GioSettings::changed(GSettings*, const char* key, void* self) {
-    auto* settings = static_cast<GioSettings*>(self);
-    if (settings->handler_) {
-        settings->handler_(QString::fromUtf8(key));
-    }
+    // Later, from the event loop: GIO emits this while a write is applied, and a handler that
+    // reads the settings there would wait for that write forever.
+    std::weak_ptr<std::function<void(const QString&)>> handler =
+        static_cast<GioSettings*>(self)->handler_;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [handler, key = QString::fromUtf8(key)] {
+            if (const auto live = handler.lock()) {
+                (*live)(key);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace swivlo::linuxhost

@@ -1,25 +1,20 @@
 #include "platform/host/linux/LinuxHost.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-
+#include "core/Localized.h"
 #include "platform/LogOutput.h"
 #include "platform/Session.h"
-#include "platform/host/linux/DesktopSettings.h"
+#include "platform/host/linux/FoundValues.h"
+#include "platform/host/linux/GioSettings.h"
 #include "platform/host/linux/KeepAwake.h"
+#include "platform/host/linux/SessionBus.h"
 #include "platform/host/linux/X11Desktop.h"
+#include "platform/host/linux/gnome/GnomeSwitches.h"
+#include "platform/host/linux/kde/KdeSwitches.h"
+#include "platform/host/linux/xfce/XfceSwitches.h"
 
 namespace swivlo::linuxhost {
 
 namespace {
-
-bool onSessionBus(const QString& name) {
-    if (!sessionBusExists()) {
-        return false;
-    }
-    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-    return bus && bus->isServiceRegistered(name).value();
-}
 
 // The capabilities in the order the start line names them, with their English names.
 const std::pair<Capability, const char*> named[] = {
@@ -34,29 +29,42 @@ const std::pair<Capability, const char*> named[] = {
 
 }  // namespace
 
+DesktopSwitches makeDesktopSwitches(DesktopKind kind, FoundValues& found) {
+    switch (kind) {
+        case DesktopKind::gnomeShell:
+            return gnome::makeSwitches(found, true);
+        case DesktopKind::gnomeSettings:
+            return gnome::makeSwitches(found, false);
+        case DesktopKind::xfce:
+            return xfce::makeSwitches(found);
+        case DesktopKind::kde:
+            return kde::makeSwitches(found);
+        case DesktopKind::other:
+            break;
+    }
+    return {};
+}
+
 LinuxHost::LinuxHost() : LinuxHost(std::make_unique<X11Desktop>()) {}
 
 LinuxHost::LinuxHost(std::unique_ptr<X11Desktop> x11)
-    : x11_(std::move(x11)),
-      colorScheme_(ColorSchemeSetting::open()),
-      dock_(DockSetting::open()),
-      desktopIcons_(DesktopIconsSetting::open()) {
+    : x11_(std::move(x11)), found_(std::make_unique<FoundValues>()) {
+    sessionbus::watch();
     facts_.desktop = Session::current().desktopNames;
     facts_.wayland = Session::current().isWayland();
-    facts_.colorSchemeKey = colorScheme_ != nullptr;
-    facts_.dockSchema = dock_ != nullptr;
-    facts_.desktopIcons = desktopIcons_ != nullptr;
     facts_.showingDesktopHint = x11_->supportsShowingDesktop();
-    facts_.gnomeSessionManager = onSessionBus(QStringLiteral("org.gnome.SessionManager"));
-    facts_.screenSaverService = onSessionBus(QStringLiteral("org.freedesktop.ScreenSaver"));
+    facts_.gnomeSessionManager = sessionbus::hasOwner(QStringLiteral("org.gnome.SessionManager"));
+    facts_.screenSaverService = sessionbus::hasOwner(QStringLiteral("org.freedesktop.ScreenSaver"));
+    facts_.powerManager = sessionbus::hasOwner(QStringLiteral("org.freedesktop.PowerManagement"));
     facts_.xScreenSaverExtension = x11_->hasScreenSaverExtension();
-    keepAwake_ = std::make_unique<KeepAwake>(chooseInhibitor(facts_), *x11_);
+    switches_ = makeDesktopSwitches(desktopKind(facts_.desktop), *found_);
+    keepAwake_ = std::make_unique<KeepAwake>(facts_, *x11_);
 }
 
 LinuxHost::~LinuxHost() = default;
 
 bool sessionBusExists() {
-    return Session::current().sessionBus;
+    return sessionbus::exists();
 }
 
 std::string LinuxHost::description() const {
@@ -70,8 +78,7 @@ std::string LinuxHost::description() const {
             continue;
         }
         if (capability == Capability::keepAwake) {
-            text +=
-                QStringLiteral(" (") + inhibitorName(chooseInhibitor(facts_)) + QStringLiteral(")");
+            text += QStringLiteral(" (") + inhibitorName(facts_) + QStringLiteral(")");
         }
         found << text;
     }
@@ -89,12 +96,30 @@ std::string LinuxHost::description() const {
 }
 
 void LinuxHost::onAppearanceChanged(std::function<void()> handler) {
-    if (colorScheme_) {
-        colorScheme_->onChanged(std::move(handler));
+    const QString key = QStringLiteral("color-scheme");
+    if (!appearance_) {
+        appearance_ = GioSettings::open(QStringLiteral("org.gnome.desktop.interface"));
+    }
+    if (appearance_ && appearance_->has(key, "s")) {
+        appearance_->onChanged([handler = std::move(handler), key](const QString& changed) {
+            if (changed == key) {
+                handler();
+            }
+        });
     }
 }
 
 Support LinuxHost::supports(Capability capability) const {
+    if (const auto it = switches_.find(capability); it != switches_.end()) {
+        return it->second->support();
+    }
+    if (capability == Capability::keepAwake) {
+        if (const QString problem = sessionbus::problem();
+            !problem.isEmpty() && chooseInhibitor(facts_) != Inhibitor::xScreenSaver &&
+            sessionbus::exists()) {
+            return {false, problem};
+        }
+    }
     return linuxSupport(capability, facts_);
 }
 
@@ -108,47 +133,33 @@ SwitchStates LinuxHost::read(const std::vector<Capability>& capabilities) {
         if (!supports(capability).available) {
             continue;
         }
-        switch (capability) {
-            case Capability::darkMode:
-                states[capability] = colorScheme_->isDark();
-                break;
-            case Capability::autoHideDock:
-                states[capability] = dock_->hidesItself();
-                break;
-            case Capability::hideDesktop:
-                states[capability] = desktopIcons_->isHidden();
-                break;
-            case Capability::keepAwake:
-                states[capability] = keepAwake_->isHeld();
-                break;
-            default:
-                break;
+        if (const auto it = switches_.find(capability); it != switches_.end()) {
+            if (const auto on = it->second->isOn()) {
+                states[capability] = *on;
+            }
+        } else if (capability == Capability::keepAwake) {
+            states[capability] = keepAwake_->isHeld();
         }
     }
     return states;
 }
 
 Change LinuxHost::set(Capability capability, bool on) {
-    if (!supports(capability).available) {
-        return Change::refused;
+    if (const Support support = supports(capability); !support.available) {
+        logLine("❌ " + support.reason.toStdString());
+        return Change::failed;
     }
-    switch (capability) {
-        case Capability::darkMode:
-            colorScheme_->setDark(on);
-            break;
-        case Capability::autoHideDock:
-            dock_->setHidesItself(on);
-            break;
-        case Capability::hideDesktop:
-            desktopIcons_->setHidden(on);
-            break;
-        case Capability::keepAwake:
-            on ? keepAwake_->hold() : keepAwake_->release();
-            return keepAwake_->isHeld() == on ? Change::done : Change::refused;
-        default:
-            return Change::refused;
+    if (const auto it = switches_.find(capability); it != switches_.end()) {
+        return it->second->set(on) ? Change::done : Change::failed;
     }
-    return Change::done;
+    if (capability == Capability::keepAwake) {
+        if (on) {
+            return keepAwake_->hold() ? Change::done : Change::failed;
+        }
+        keepAwake_->release();
+        return Change::done;
+    }
+    return Change::failed;
 }
 
 void LinuxHost::perform(Capability action) {
@@ -162,7 +173,9 @@ void LinuxHost::release() {
         keepAwake_->release();
     }
     // Writes still on their way to the settings service must not be lost at quit.
-    GioSettings::sync();
+    if (sessionbus::problem().isEmpty()) {
+        GioSettings::sync();
+    }
 }
 
 }  // namespace swivlo::linuxhost

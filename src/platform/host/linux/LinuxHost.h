@@ -1,24 +1,30 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "platform/SystemHost.h"
 #include "platform/host/linux/DesktopFacts.h"
+#include "platform/host/linux/DesktopSwitch.h"
 
 namespace swivlo::linuxhost {
 
-class ColorSchemeSetting;
-class DesktopIconsSetting;
-class DockSetting;
+class FoundValues;
+class GioSettings;
 class KeepAwake;
 class X11Desktop;
 
-// The Linux desktop host: the switches change the desktop the user sits at. Each capability is
-// detected once, at start; what the desktop lacks is unavailable with the reason.
+using DesktopSwitches = std::map<Capability, std::unique_ptr<DesktopSwitch>>;
+
+// The switches of the desktop `kind`: GNOME's, XFCE's, KDE Plasma's, or none.
+DesktopSwitches makeDesktopSwitches(DesktopKind kind, FoundValues& found);
+
+// The Linux desktop host: the switches change the desktop the user sits at. Which desktop it
+// is, is decided once, at start; each switch then says whether it can work now, and why not.
 class LinuxHost : public SystemHost {
 public:
-    // Looks at the desktop: schemas, extensions, the session bus, the X server (through `x11`
+    // Looks at the desktop: the session bus and its services, the X server (through `x11`
     // when a connection is already open).
     LinuxHost();
     explicit LinuxHost(std::unique_ptr<X11Desktop> x11);
@@ -39,11 +45,11 @@ public:
 
 private:
     std::unique_ptr<X11Desktop> x11_;
-    std::unique_ptr<ColorSchemeSetting> colorScheme_;
-    std::unique_ptr<DockSetting> dock_;
-    std::unique_ptr<DesktopIconsSetting> desktopIcons_;
-    std::unique_ptr<KeepAwake> keepAwake_;
+    std::unique_ptr<FoundValues> found_;
     DesktopFacts facts_;
+    DesktopSwitches switches_;
+    std::unique_ptr<KeepAwake> keepAwake_;
+    std::unique_ptr<GioSettings> appearance_;
 };
 
 // Whether a session bus is there to connect to. Connecting without one would make the D-Bus

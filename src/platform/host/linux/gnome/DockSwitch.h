@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/host/linux/DesktopSwitch.h"
+#include "platform/host/linux/GioSettings.h"
+
+namespace swivlo::linuxhost {
+class FoundValues;
+}
+
+namespace swivlo::linuxhost::gnome {
+
+// Auto Hide Dock: Dash to Dock's (and Ubuntu Dock's) dock-fixed, autohide and intellihide, set
+// so the dock hides also on an empty desktop. Off gives back the values found before, also
+// after a restart; with none kept, the dock's own defaults.
+class DockSwitch : public DesktopSwitch {
+public:
+    explicit DockSwitch(FoundValues& found);
+    Support support() const override;
+    std::optional<bool> isOn() override;
+    bool set(bool on) override;
+
+private:
+    std::unique_ptr<GioSettings> settings_;
+    FoundValues& found_;
+};
+
+}  // namespace swivlo::linuxhost::gnome
