@@ -8,6 +8,8 @@
 #include "platform/host/linux/DesktopSettings.h"
 #include "platform/host/linux/KeepAwake.h"
 #include "platform/host/linux/X11Desktop.h"
+#include "platform/host/linux/kde/KdeSwitches.h"
+#include "platform/host/linux/xfce/XfceSwitches.h"
 
 namespace swivlo::linuxhost {
 
@@ -55,6 +57,12 @@ LinuxHost::LinuxHost(std::unique_ptr<X11Desktop> x11)
     facts_.screenSaverService = onSessionBus(QStringLiteral("org.freedesktop.ScreenSaver"));
     facts_.xScreenSaverExtension = x11_->hasScreenSaverExtension();
     keepAwake_ = std::make_unique<KeepAwake>(chooseInhibitor(facts_), *x11_);
+    const QStringList desktops = facts_.desktop.split(u':');
+    if (desktops.contains(QStringLiteral("XFCE"), Qt::CaseInsensitive)) {
+        switches_ = xfce::makeSwitches(found_);
+    } else if (desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive)) {
+        switches_ = kde::makeSwitches(found_);
+    }
 }
 
 LinuxHost::~LinuxHost() = default;
@@ -101,6 +109,9 @@ void LinuxHost::onAppearanceChanged(std::function<void()> handler) {
 }
 
 Support LinuxHost::supports(Capability capability) const {
+    if (const auto own = switches_.find(capability); own != switches_.end()) {
+        return own->second->support();
+    }
     return linuxSupport(capability, facts_);
 }
 
@@ -112,6 +123,12 @@ SwitchStates LinuxHost::read(const std::vector<Capability>& capabilities) {
     SwitchStates states;
     for (const Capability capability : capabilities) {
         if (!supports(capability).available) {
+            continue;
+        }
+        if (const auto own = switches_.find(capability); own != switches_.end()) {
+            if (const auto on = own->second->isOn()) {
+                states[capability] = *on;
+            }
             continue;
         }
         switch (capability) {
@@ -137,6 +154,9 @@ SwitchStates LinuxHost::read(const std::vector<Capability>& capabilities) {
 Change LinuxHost::set(Capability capability, bool on) {
     if (!supports(capability).available) {
         return Change::refused;
+    }
+    if (const auto own = switches_.find(capability); own != switches_.end()) {
+        return own->second->set(on) ? Change::done : Change::refused;
     }
     switch (capability) {
         case Capability::darkMode:

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "platform/SystemHost.h"
 #include "platform/host/linux/DesktopFacts.h"
+#include "platform/host/linux/DesktopSwitch.h"
+#include "platform/host/linux/FoundValues.h"
 
 namespace swivlo::linuxhost {
 
@@ -44,6 +47,9 @@ private:
     std::unique_ptr<DesktopIconsSetting> desktopIcons_;
     std::unique_ptr<KeepAwake> keepAwake_;
     DesktopFacts facts_;
+    // XFCE's and Plasma's own switches, which answer before the GNOME settings above.
+    FoundValues found_;
+    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches_;
 };
 
 // Whether a session bus is there to connect to. Connecting without one would make the D-Bus
