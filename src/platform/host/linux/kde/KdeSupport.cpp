@@ -49,6 +49,9 @@ bool isDarkScheme(const QString& scheme, std::optional<double> windowLightness) 
 }
 
 QString darkScheme(const QString& scheme, const std::function<bool(const QString&)>& exists) {
+    if (scheme.endsWith(dark) && exists(scheme)) {
+        return scheme;
+    }
     const QString base = scheme.endsWith(light) ? scheme.chopped(light.size()) : scheme;
     return firstExisting({base + dark}, exists, QStringLiteral("BreezeDark"));
 }

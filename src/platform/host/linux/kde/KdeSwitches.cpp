@@ -69,8 +69,11 @@ QString literal(const QJsonValue& value) {
 
 // ---- Dark Mode: the colour scheme in kdeglobals ----
 
+// Plasma's own default, which kdeglobals leaves unnamed.
+const QString defaultScheme = QStringLiteral("BreezeLight");
+
 struct ColorScheme {
-    QString name;
+    QString name = defaultScheme;
     std::optional<double> windowLightness;
 };
 
@@ -93,7 +96,7 @@ ColorScheme readColorScheme() {
             group = line;
         } else if (group == QStringLiteral("[General]") &&
                    line.startsWith(QStringLiteral("ColorScheme="))) {
-            scheme.name = line.section(u'=', 1);
+            scheme.name = line.section(u'=', 1).isEmpty() ? defaultScheme : line.section(u'=', 1);
         } else if (group == QStringLiteral("[Colors:Window]") &&
                    line.startsWith(QStringLiteral("BackgroundNormal="))) {
             const QStringList rgb = line.section(u'=', 1).split(u',');
@@ -173,8 +176,7 @@ public:
 
     bool set(bool on) override {
         const ColorScheme scheme = readColorScheme();
-        // Plasma's own default when kdeglobals names none.
-        const QString current = scheme.name.isEmpty() ? QStringLiteral("BreezeLight") : scheme.name;
+        const QString& current = scheme.name;
         const bool dark = isDarkScheme(scheme.name, scheme.windowLightness);
         if (on) {
             if (dark) {
