@@ -264,7 +264,8 @@ TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
     c.setFound(desktop);
     ASSERT_TRUE(eventually([&] { return c.values(desktop) == c.found; }, 10000))
         << c.values(desktop).toStdString();
-    ASSERT_FALSE(c.showsOn(desktop));
+    // "Intelligently" hides the dock while a window covers it: the last test's may still close.
+    ASSERT_TRUE(eventually([&] { return !c.showsOn(desktop); }, 10000));
 
     Swivlo swivlo(desktop);
     ASSERT_TRUE(swivlo.start()) << swivlo.output().toStdString();
