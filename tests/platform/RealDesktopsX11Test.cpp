@@ -53,6 +53,7 @@ struct ProgramRun {
 class Swivlo {
 public:
     explicit Swivlo(const RealDesktop& desktop) { desktop.host(app_); }
+    explicit Swivlo(const QProcessEnvironment& overrides) { app_.overrides = overrides; }
     ~Swivlo() { stop(); }
 
     ProgramRun command(const QStringList& arguments) {
@@ -342,6 +343,44 @@ INSTANTIATE_TEST_SUITE_P(
                        !plasmaPanelShown(d);
             }}),
     [](const auto& info) { return info.param.name; });
+
+// A desktop named but its components not running: each switch says what is missing.
+TEST(DesktopComponentsMissing, EachSwitchNamesWhatIsMissing) {
+    struct Case {
+        const char* desktop;
+        const char* switchId;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"XFCE", "dark_mode", "Needs xfsettingsd"},
+        {"XFCE", "hide_desktop", "Needs xfdesktop"},
+        {"XFCE", "auto_hide_dock", "No panel of XFCE's is running"},
+        {"KDE", "dark_mode", "Needs plasmashell"},
+        {"KDE", "hide_desktop", "Needs plasmashell"},
+        {"KDE", "auto_hide_dock", "Needs plasmashell"},
+    };
+    QProcess bus;
+    bus.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+    ASSERT_TRUE(bus.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    for (const char* desktop : {"XFCE", "KDE"}) {
+        QProcessEnvironment overrides;
+        overrides.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        overrides.insert("XDG_CURRENT_DESKTOP", desktop);
+        overrides.insert("SWIVLO_HOST", "linux");
+        Swivlo swivlo(overrides);
+        ASSERT_TRUE(swivlo.start()) << swivlo.output().toStdString();
+        for (const Case& c : cases) {
+            if (QString::fromLatin1(c.desktop) == desktop) {
+                const QJsonObject listed = swivlo.listed(c.switchId);
+                EXPECT_FALSE(listed["available"].toBool()) << c.switchId;
+                EXPECT_EQ(listed["reason"], c.reason) << desktop;
+            }
+        }
+    }
+    bus.kill();
+    bus.waitForFinished();
+}
 
 }  // namespace
 }  // namespace swivlo
