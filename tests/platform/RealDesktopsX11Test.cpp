@@ -16,6 +16,7 @@
 // X11 headers last: they define macros that clash with Qt names.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace swivlo {
 namespace {
@@ -161,6 +162,28 @@ QString servedTheme(const RealDesktop& desktop) {
     return theme;
 }
 
+// Whether the desktop's top left, where both desktops put their icons, shows one colour only:
+// the plain backdrop the tests set, and no icon on it.
+bool noIconsDrawn(const RealDesktop& desktop) {
+    Display* display = XOpenDisplay(desktop.display().toUtf8().constData());
+    if (!display) {
+        return false;
+    }
+    XImage* image =
+        XGetImage(display, DefaultRootWindow(display), 0, 40, 120, 360, AllPlanes, ZPixmap);
+    bool plain = image != nullptr;
+    for (int y = 0; plain && y < image->height; ++y) {
+        for (int x = 0; plain && x < image->width; ++x) {
+            plain = XGetPixel(image, x, y) == XGetPixel(image, 0, 0);
+        }
+    }
+    if (image) {
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return plain;
+}
+
 // The desktop's top-level windows of `program` with their geometry and map state.
 struct ShownWindow {
     QRect rect;
@@ -241,6 +264,8 @@ const QString xsettings = QStringLiteral("xsettings");
 const QString xfwm4 = QStringLiteral("xfwm4");
 const QString xfceDesktop = QStringLiteral("xfce4-desktop");
 const QString xfcePanel = QStringLiteral("xfce4-panel");
+const QString plainBackdrop =
+    QStringLiteral("/backdrop/screen0/monitorscreen/workspace0/image-style");
 const QString dockHiding = QStringLiteral("/panels/panel-2/autohide-behavior");
 
 // One switch on one desktop: the user's own values, set with the desktop's tools; what the
@@ -306,16 +331,20 @@ INSTANTIATE_TEST_SUITE_P(
                         return servedTheme(d) == "Adwaita-dark" &&
                                d.xfconf(xfwm4, "/general/theme") == "Greybird-dark";
                     }},
-        RestoreCase{
-            "XfceHideDesktop", Kind::xfce, "hide_desktop",
-            [](const RealDesktop& d) {
-                d.setXfconf(xfceDesktop, "/desktop-icons/style", "int", "1");
-            },
-            [](const RealDesktop& d) { return d.xfconf(xfceDesktop, "/desktop-icons/style"); }, "1",
-            [](const RealDesktop& d) {
-                return d.xfconf(xfceDesktop, "/desktop-icons/style") == "0" &&
-                       d.onBus("org.xfce.xfdesktop");
-            }},
+        RestoreCase{"XfceHideDesktop", Kind::xfce, "hide_desktop",
+                    [](const RealDesktop& d) {
+                        d.setXfconf(xfceDesktop, plainBackdrop, "int", "0");
+                        d.setXfconf(xfceDesktop, "/desktop-icons/style", "int", "2");
+                    },
+                    [](const RealDesktop& d) {
+                        return d.xfconf(xfceDesktop, "/desktop-icons/style") +
+                               (noIconsDrawn(d) ? " plain" : " icons");
+                    },
+                    "2 icons",
+                    [](const RealDesktop& d) {
+                        return d.xfconf(xfceDesktop, "/desktop-icons/style") == "0" &&
+                               noIconsDrawn(d);
+                    }},
         RestoreCase{"XfceAutoHideDock", Kind::xfce, "auto_hide_dock",
                     [](const RealDesktop& d) { d.setXfconf(xfcePanel, dockHiding, "uint", "1"); },
                     [](const RealDesktop& d) { return d.xfconf(xfcePanel, dockHiding); }, "1",
@@ -328,11 +357,16 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{
             "KdeHideDesktop", Kind::kde, "hide_desktop",
             [](const RealDesktop& d) {
-                d.plasmaScript(R"(var d = desktops()[0]; d.currentConfigGroup = ["General"];)"
+                d.plasmaScript(R"(var d = desktops()[0]; d.wallpaperPlugin = "org.kde.color";)"
+                               R"(d.currentConfigGroup = ["General"];)"
                                R"(d.writeConfig("filterMode", 1);)"
                                R"(d.writeConfig("filterPattern", "*.txt"); d.reloadConfig();)");
             },
-            folderFilter, "1 *.txt", [](const RealDesktop& d) { return folderFilter(d) == "2 *"; }},
+            [](const RealDesktop& d) {
+                return folderFilter(d) + (noIconsDrawn(d) ? " plain" : " icons");
+            },
+            "1 *.txt icons",
+            [](const RealDesktop& d) { return folderFilter(d) == "2 *" && noIconsDrawn(d); }},
         RestoreCase{
             "KdeAutoHideDock", Kind::kde, "auto_hide_dock",
             [](const RealDesktop& d) { d.plasmaScript(R"(panels()[0].hiding = "windowscover";)"); },
