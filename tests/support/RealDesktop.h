@@ -57,7 +57,7 @@ public:
     ~RealDesktop() {
         // The bus's activated services (xfconfd, kactivitymanagerd) first, then ours, the bus
         // and the X server last.
-        for (const qint64 pid : childrenOf(bus_.processId())) {
+        for (const qint64 pid : childrenOf(bus_.processId(), {})) {
             ::kill(static_cast<pid_t>(pid), SIGTERM);
         }
         for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
@@ -205,24 +205,6 @@ private:
             waitFor({"org.kde.KWin", "org.kde.plasmashell"}, 60000) &&
             (eventually([&] { return plasmaScript("print(panels().length)") == "1"; }, 60000) ||
              fail("plasmashell laid out no panel"));
-    }
-
-    // Every process `parent` started.
-    static QList<qint64> childrenOf(qint64 parent) {
-        QList<qint64> pids;
-        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-            if (entry.toLongLong() <= 0 || !stat.open(QIODevice::ReadOnly)) {
-                continue;
-            }
-            // "pid (comm) state ppid ...": the name may hold spaces, the last ')' ends it.
-            const QString text = QString::fromUtf8(stat.readAll());
-            const QStringList rest = text.mid(text.lastIndexOf(u')') + 2).split(u' ');
-            if (rest.size() > 1 && rest[1].toLongLong() == parent) {
-                pids.append(entry.toLongLong());
-            }
-        }
-        return pids;
     }
 
     static void stop(QProcess& process) {
