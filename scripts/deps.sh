@@ -18,7 +18,8 @@ swivlo_packages=(
 swivlo_desktop_packages=(
     gnome-shell gnome-session gnome-settings-daemon gnome-shell-extension-dashtodock
     gnome-shell-extension-desktop-icons-ng gnome-shell-extension-appindicator libgl1-mesa-dri
-    xfconf xfce4-settings xfwm4 xfce4-panel xfdesktop4 xfce4-power-manager
+    xfconf xfce4-settings xfwm4 xfce4-panel xfdesktop4 xfce4-power-manager greybird-gtk-theme
+    gnome-themes-extra-data
     kwin-x11 plasma-workspace plasma-desktop kded5 libkf5globalaccel-bin powerdevil upower
     sway waybar weston qt6-wayland grim
     python3-dbus python3-gi gir1.2-glib-2.0

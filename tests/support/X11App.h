@@ -222,7 +222,7 @@ public:
     QProcess process;
 };
 
-// The processes whose parent is `parent` and whose command name is `name`.
+// The processes whose parent is `parent` and whose command name is `name` (any when empty).
 inline QList<qint64> childrenOf(qint64 parent, const QString& name) {
     QList<qint64> pids;
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
@@ -238,7 +238,8 @@ inline QList<qint64> childrenOf(qint64 parent, const QString& name) {
         const auto close = text.lastIndexOf(u')');
         const QStringList rest = text.mid(close + 2).split(u' ');
         if (open > 0 && close > open && rest.size() > 1 &&
-            text.mid(open + 1, close - open - 1) == name && rest[1].toLongLong() == parent) {
+            (name.isEmpty() || text.mid(open + 1, close - open - 1) == name) &&
+            rest[1].toLongLong() == parent) {
             pids.append(pid);
         }
     }

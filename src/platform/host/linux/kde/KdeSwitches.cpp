@@ -1,9 +1,377 @@
 #include "platform/host/linux/kde/KdeSwitches.h"
 
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "platform/LogOutput.h"
+#include "platform/host/linux/kde/KdeSupport.h"
+#include "platform/host/linux/kde/PlasmaShell.h"
+
 namespace swivlo::linuxhost::kde {
 
-std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues&) {
-    return {};
+namespace {
+
+constexpr int toolTimeoutMs = 15000;
+
+// ---- Dark Mode: the colour scheme in kdeglobals ----
+
+// Plasma's own default, which kdeglobals leaves unnamed.
+const QString defaultScheme = QStringLiteral("BreezeLight");
+
+struct ColorScheme {
+    QString name = defaultScheme;
+    std::optional<double> windowLightness;
+};
+
+QString configHome() {
+    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return home.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : home;
+}
+
+// KDE's own config format: [Group] headers and key=value lines.
+ColorScheme readColorScheme() {
+    ColorScheme scheme;
+    QFile file(configHome() + QStringLiteral("/kdeglobals"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return scheme;
+    }
+    QString group;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            group = line;
+        } else if (group == QStringLiteral("[General]") &&
+                   line.startsWith(QStringLiteral("ColorScheme="))) {
+            scheme.name = line.section(u'=', 1).isEmpty() ? defaultScheme : line.section(u'=', 1);
+        } else if (group == QStringLiteral("[Colors:Window]") &&
+                   line.startsWith(QStringLiteral("BackgroundNormal="))) {
+            const QStringList rgb = line.section(u'=', 1).split(u',');
+            if (rgb.size() >= 3) {
+                scheme.windowLightness =
+                    QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()).lightnessF();
+            }
+        }
+    }
+    return scheme;
+}
+
+bool schemeExists(const QString& name) {
+    return !QStandardPaths::locate(
+                QStandardPaths::GenericDataLocation,
+                QStringLiteral("color-schemes/") + name + QStringLiteral(".colors"))
+                .isEmpty();
+}
+
+const QString applyTool = QStringLiteral("plasma-apply-colorscheme");
+
+// The supported way to change the scheme of a running Plasma session; it says "done" even when
+// it did nothing, so kdeglobals tells whether it worked.
+bool applyScheme(const QString& name) {
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(applyTool, {name});
+    const bool finished = tool.waitForFinished(toolTimeoutMs);
+    if (!finished) {
+        tool.kill();
+        tool.waitForFinished(1000);
+    }
+    const QString output = QString::fromUtf8(tool.readAll()).trimmed();
+    if (!finished || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0 ||
+        readColorScheme().name != name) {
+        logLine("❌ " + applyTool.toStdString() + " " + name.toStdString() + " failed" +
+                (finished ? ": " + output.toStdString() : std::string(": no answer in time")));
+        return false;
+    }
+    return true;
+}
+
+class KdeSwitch : public DesktopSwitch {
+public:
+    KdeSwitch(FoundValues& found, QString key) : found_(found), key_(std::move(key)) {}
+
+protected:
+    // A record left from a change the user has since undone elsewhere is stale: the values
+    // found now replace it.
+    bool rememberBeforeOn(const QJsonObject& values) {
+        found_.forget(key_);
+        return found_.remember(key_, values);
+    }
+    std::optional<QJsonObject> found() const { return found_.find(key_); }
+    void forget() { found_.forget(key_); }
+
+private:
+    FoundValues& found_;
+    QString key_;
+};
+
+class DarkModeSwitch : public KdeSwitch {
+public:
+    using KdeSwitch::KdeSwitch;
+
+    Support support() const override {
+        KdeFacts facts;
+        facts.plasmaShell = plasmaShellRuns();
+        facts.colorSchemeTool = !QStandardPaths::findExecutable(applyTool).isEmpty();
+        return kdeSupport(Capability::darkMode, facts);
+    }
+
+    std::optional<bool> isOn() override {
+        const ColorScheme scheme = readColorScheme();
+        return isDarkScheme(scheme.name, scheme.windowLightness);
+    }
+
+    bool set(bool on) override {
+        const ColorScheme scheme = readColorScheme();
+        const QString& current = scheme.name;
+        const bool dark = isDarkScheme(scheme.name, scheme.windowLightness);
+        if (on) {
+            if (dark) {
+                return true;
+            }
+            return rememberBeforeOn({{"scheme", current}}) &&
+                   applyScheme(darkScheme(current, schemeExists));
+        }
+        const auto before = found();
+        if (!before && !dark) {
+            return true;
+        }
+        const QString restored = before ? (*before)[QStringLiteral("scheme")].toString()
+                                        : lightScheme(current, schemeExists);
+        const bool done = applyScheme(restored);
+        if (done) {
+            forget();
+        }
+        return done;
+    }
+};
+
+// ---- Hide Desktop: the Folder View desktops' filter ----
+
+// Folder View hides every file matching the pattern and the types in mode 2.
+const QString folderFilter = QStringLiteral(R"(
+var folders = desktops().filter(function (d) { return d.type == "org.kde.plasma.folder"; });
+function filterOf(d) {
+    d.currentConfigGroup = ["General"];
+    return {id: d.id, mode: d.readConfig("filterMode", 0) + "",
+            pattern: d.readConfig("filterPattern", "*") + "",
+            types: d.readConfig("filterMimeTypes", "all/all") + ""};
+}
+function setFilter(d, f) {
+    d.currentConfigGroup = ["General"];
+    d.writeConfig("filterMode", parseInt(f.mode || "0"));
+    d.writeConfig("filterPattern", f.pattern || "*");
+    d.writeConfig("filterMimeTypes", (f.types || "all/all").split(","));
+    d.reloadConfig();
+}
+)");
+
+bool hidesAll(const QJsonObject& filter) {
+    const QString types = filter[QStringLiteral("types")].toString();
+    return filter[QStringLiteral("mode")].toString() == QStringLiteral("2") &&
+           filter[QStringLiteral("pattern")].toString() == QStringLiteral("*") &&
+           (types.isEmpty() || types == QStringLiteral("all/all"));
+}
+
+std::optional<QJsonArray> folderFilters() {
+    const auto filters = evaluateJson(
+        folderFilter + QStringLiteral("print(JSON.stringify(folders.map(filterOf)));"));
+    if (!filters || !filters->isArray()) {
+        return std::nullopt;
+    }
+    return filters->toArray();
+}
+
+class HideDesktopSwitch : public KdeSwitch {
+public:
+    using KdeSwitch::KdeSwitch;
+
+    Support support() const override {
+        KdeFacts facts;
+        facts.plasmaShell = plasmaShellRuns();
+        facts.folderDesktop =
+            facts.plasmaShell && !folderFilters().value_or(QJsonArray()).isEmpty();
+        return kdeSupport(Capability::hideDesktop, facts);
+    }
+
+    std::optional<bool> isOn() override {
+        const auto filters = folderFilters();
+        if (!filters || filters->isEmpty()) {
+            return std::nullopt;
+        }
+        for (const QJsonValue& filter : *filters) {
+            if (!hidesAll(filter.toObject())) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool set(bool on) override {
+        const auto filters = folderFilters();
+        if (!filters) {
+            return false;
+        }
+        QJsonArray wanted;
+        if (on) {
+            if (isOn() == true) {
+                return true;
+            }
+            if (!rememberBeforeOn({{"filters", *filters}})) {
+                return false;
+            }
+            for (const QJsonValue& filter : *filters) {
+                wanted.append(QJsonObject{{"id", filter[QStringLiteral("id")]},
+                                          {"mode", "2"},
+                                          {"pattern", "*"},
+                                          {"types", "all/all"}});
+            }
+        } else {
+            const auto before = found();
+            for (const QJsonValue& filter : *filters) {
+                QJsonObject restored{{"id", filter[QStringLiteral("id")]}, {"mode", "0"}};
+                for (const QJsonValue& kept :
+                     before ? (*before)[QStringLiteral("filters")].toArray() : QJsonArray()) {
+                    if (kept[QStringLiteral("id")] == filter[QStringLiteral("id")]) {
+                        restored = kept.toObject();
+                    }
+                }
+                wanted.append(restored);
+            }
+        }
+        const auto now =
+            evaluateJson(folderFilter +
+                         QStringLiteral("var wanted = %1;"
+                                        "folders.forEach(function (d) { wanted.forEach("
+                                        "function (f) { if (f.id == d.id) setFilter(d, f); }); });"
+                                        "print(JSON.stringify(folders.map(filterOf)));")
+                             .arg(literal(wanted)));
+        const bool done =
+            now && now->isArray() &&
+            std::all_of(now->toArray().begin(), now->toArray().end(),
+                        [on](const QJsonValue& f) { return hidesAll(f.toObject()) == on; });
+        if (!done) {
+            logLine("❌ The Folder View desktop kept its filter: " +
+                    (now ? literal(*now).toStdString() : std::string("no answer")));
+            return false;
+        }
+        if (!on) {
+            forget();
+        }
+        return true;
+    }
+};
+
+// ---- Auto Hide Dock: the dock panel's hiding ----
+
+const QString panelList = QStringLiteral(R"(
+print(JSON.stringify(panels().map(function (p) {
+    return {id: p.id, location: p.location, hiding: p.hiding,
+            widgets: p.widgets().map(function (w) { return w.type; })};
+})));
+)");
+
+struct Panels {
+    std::vector<PlasmaPanel> panels;
+    QMap<int, QString> hiding;
+};
+
+std::optional<Panels> readPanels() {
+    const auto list = evaluateJson(panelList);
+    if (!list || !list->isArray()) {
+        return std::nullopt;
+    }
+    Panels found;
+    for (const QJsonValue& entry : list->toArray()) {
+        PlasmaPanel panel{
+            entry[QStringLiteral("id")].toInt(), entry[QStringLiteral("location")].toString(), {}};
+        for (const QJsonValue& widget : entry[QStringLiteral("widgets")].toArray()) {
+            panel.widgets << widget.toString();
+        }
+        found.hiding.insert(panel.id, entry[QStringLiteral("hiding")].toString());
+        found.panels.push_back(panel);
+    }
+    return found;
+}
+
+const QString autoHide = QStringLiteral("autohide");
+
+class AutoHideDockSwitch : public KdeSwitch {
+public:
+    using KdeSwitch::KdeSwitch;
+
+    Support support() const override {
+        KdeFacts facts;
+        facts.plasmaShell = plasmaShellRuns();
+        facts.panel = facts.plasmaShell && chooseDock(readPanels().value_or(Panels{}).panels);
+        return kdeSupport(Capability::autoHideDock, facts);
+    }
+
+    std::optional<bool> isOn() override {
+        const auto found = readPanels();
+        const auto dock = found ? chooseDock(found->panels) : std::nullopt;
+        if (!dock) {
+            return std::nullopt;
+        }
+        return found->hiding.value(*dock) == autoHide;
+    }
+
+    bool set(bool on) override {
+        const auto panels = readPanels();
+        const auto dock = panels ? chooseDock(panels->panels) : std::nullopt;
+        if (!dock) {
+            return false;
+        }
+        const QString hiding = panels->hiding.value(*dock);
+        int panel = *dock;
+        QString wanted = autoHide;
+        if (on) {
+            if (hiding == autoHide) {
+                return true;
+            }
+            if (!rememberBeforeOn({{"panel", panel}, {"hiding", hiding}})) {
+                return false;
+            }
+        } else {
+            const auto before = found();
+            panel = before ? (*before)[QStringLiteral("panel")].toInt(panel) : panel;
+            wanted =
+                before ? (*before)[QStringLiteral("hiding")].toString() : QStringLiteral("none");
+        }
+        const auto now =
+            evaluateJson(QStringLiteral("var answer = null; panels().forEach(function (p) {"
+                                        " if (p.id == %1) { p.hiding = %2; answer = p.hiding; } });"
+                                        "print(JSON.stringify(answer));")
+                             .arg(panel)
+                             .arg(literal(wanted)));
+        if (!now || now->toString() != wanted) {
+            logLine("❌ The Plasma panel kept its hiding: " +
+                    (now ? literal(*now).toStdString() : std::string("no answer")));
+            return false;
+        }
+        if (!on) {
+            forget();
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found) {
+    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
+    switches[Capability::darkMode] =
+        std::make_unique<DarkModeSwitch>(found, QStringLiteral("kde.darkMode"));
+    switches[Capability::hideDesktop] =
+        std::make_unique<HideDesktopSwitch>(found, QStringLiteral("kde.hideDesktop"));
+    switches[Capability::autoHideDock] =
+        std::make_unique<AutoHideDockSwitch>(found, QStringLiteral("kde.autoHideDock"));
+    return switches;
 }
 
 }  // namespace swivlo::linuxhost::kde

@@ -1,9 +1,298 @@
 #include "platform/host/linux/xfce/XfceSwitches.h"
 
+#include <QDir>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+#include "platform/LogOutput.h"
+#include "platform/host/linux/xfce/XfceSupport.h"
+#include "platform/host/linux/xfce/Xfconf.h"
+
 namespace swivlo::linuxhost::xfce {
 
-std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues&) {
-    return {};
+namespace {
+
+const QString xsettings = QStringLiteral("xsettings");
+const QString themeName = QStringLiteral("/Net/ThemeName");
+const QString xfwm4 = QStringLiteral("xfwm4");
+const QString xfwm4Theme = QStringLiteral("/general/theme");
+const QString desktopChannel = QStringLiteral("xfce4-desktop");
+const QString iconStyle = QStringLiteral("/desktop-icons/style");
+const QString panelChannel = QStringLiteral("xfce4-panel");
+
+// xfdesktop's icon styles and the panel's hiding modes.
+constexpr int noIcons = 0;
+constexpr int fileIcons = 2;
+constexpr unsigned neverHide = 0;
+constexpr unsigned alwaysHide = 2;
+
+// Where GTK and xfwm4 look for themes, the user's own first.
+QStringList themeFolders() {
+    QStringList folders = {QDir::homePath() + QStringLiteral("/.themes")};
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty()) {
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty()) {
+        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    }
+    for (const QString& dir : (dataHome + u':' + dataDirs).split(u':', Qt::SkipEmptyParts)) {
+        folders << dir + QStringLiteral("/themes");
+    }
+    return folders;
+}
+
+bool themeHas(const QString& name, const QStringList& parts) {
+    if (name.isEmpty() || name.contains(u'/')) {
+        return false;
+    }
+    for (const QString& folder : themeFolders()) {
+        for (const QString& part : parts) {
+            if (QDir(folder + u'/' + name + u'/' + part).exists()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// GTK 3 carries Adwaita inside itself; other themes are folders.
+bool gtkThemeExists(const QString& name) {
+    return name == QStringLiteral("Adwaita") ||
+           themeHas(name, {QStringLiteral("gtk-3.0"), QStringLiteral("gtk-2.0")});
+}
+
+bool xfwm4ThemeExists(const QString& name) {
+    return themeHas(name, {QStringLiteral("xfwm4")});
+}
+
+const QString adwaitaDark = QStringLiteral("Adwaita-dark");
+const QString adwaita = QStringLiteral("Adwaita");
+
+QString stringAt(const QString& channel, const QString& property) {
+    return Xfconf::get(channel, property).value_or(QVariant()).toString();
+}
+
+// Sets and reads back: xfconfd reports what its clients now see.
+bool setAndCheck(const QString& channel, const QString& property, const QVariant& value) {
+    if (!Xfconf::set(channel, property, value)) {
+        return false;
+    }
+    const auto now = Xfconf::get(channel, property);
+    if (!now || now->toString() != value.toString()) {
+        logLine("❌ xfconf kept " + channel.toStdString() + " " + property.toStdString() + " at " +
+                now.value_or(QVariant()).toString().toStdString());
+        return false;
+    }
+    return true;
+}
+
+// The base of the switches: the found values' key and the common "remember before change".
+class XfceSwitch : public DesktopSwitch {
+public:
+    XfceSwitch(FoundValues& found, QString key) : found_(found), key_(std::move(key)) {}
+
+protected:
+    // What the user had, kept before the first change. A record left from a change the user
+    // has since undone elsewhere is stale: the values found now replace it.
+    bool rememberBeforeOn(const QJsonObject& values) {
+        found_.forget(key_);
+        return found_.remember(key_, values);
+    }
+    std::optional<QJsonObject> found() const { return found_.find(key_); }
+    void forget() { found_.forget(key_); }
+
+private:
+    FoundValues& found_;
+    QString key_;
+};
+
+class DarkModeSwitch : public XfceSwitch {
+public:
+    using XfceSwitch::XfceSwitch;
+
+    Support support() const override {
+        XfceFacts facts;
+        facts.xfconf = Xfconf::available();
+        facts.settingsDaemon = runsOnSessionBus(QStringLiteral("org.xfce.SettingsDaemon"));
+        facts.darkTheme =
+            facts.xfconf &&
+            !darkTwin(stringAt(xsettings, themeName), gtkThemeExists, adwaitaDark).isEmpty();
+        return xfceSupport(Capability::darkMode, facts);
+    }
+
+    std::optional<bool> isOn() override {
+        const auto theme = Xfconf::get(xsettings, themeName);
+        if (!theme) {
+            return std::nullopt;
+        }
+        return isDarkTheme(theme->toString());
+    }
+
+    bool set(bool on) override {
+        const QString theme = stringAt(xsettings, themeName);
+        const QString frame = stringAt(xfwm4, xfwm4Theme);
+        QString newTheme;
+        QString newFrame;
+        if (on) {
+            if (isDarkTheme(theme)) {
+                return true;
+            }
+            newTheme = darkTwin(theme, gtkThemeExists, adwaitaDark);
+            newFrame = darkTwin(frame, xfwm4ThemeExists);
+            if (newTheme.isEmpty() ||
+                !rememberBeforeOn({{"theme", theme}, {"windowTheme", frame}})) {
+                return false;
+            }
+        } else if (const auto before = found()) {
+            newTheme = (*before)[QStringLiteral("theme")].toString();
+            newFrame = (*before)[QStringLiteral("windowTheme")].toString();
+        } else {
+            newTheme = lightTwin(theme, gtkThemeExists, adwaita);
+            newFrame = lightTwin(frame, xfwm4ThemeExists);
+        }
+        const bool done =
+            !newTheme.isEmpty() && setAndCheck(xsettings, themeName, newTheme) &&
+            (newFrame.isEmpty() || newFrame == frame || setAndCheck(xfwm4, xfwm4Theme, newFrame));
+        if (done && !on) {
+            forget();
+        }
+        return done;
+    }
+};
+
+class HideDesktopSwitch : public XfceSwitch {
+public:
+    using XfceSwitch::XfceSwitch;
+
+    Support support() const override {
+        XfceFacts facts;
+        facts.xfconf = Xfconf::available();
+        facts.desktop = runsOnSessionBus(QStringLiteral("org.xfce.xfdesktop"));
+        return xfceSupport(Capability::hideDesktop, facts);
+    }
+
+    std::optional<bool> isOn() override {
+        if (!Xfconf::available()) {
+            return std::nullopt;
+        }
+        // Unset means xfdesktop's default, file icons.
+        return Xfconf::get(desktopChannel, iconStyle).value_or(fileIcons).toInt() == noIcons;
+    }
+
+    bool set(bool on) override {
+        const auto style = Xfconf::get(desktopChannel, iconStyle);
+        if (on) {
+            if (style && style->toInt() == noIcons) {
+                return true;
+            }
+            const QJsonValue kept = style ? QJsonValue(style->toInt()) : QJsonValue();
+            return rememberBeforeOn({{"style", kept}}) &&
+                   setAndCheck(desktopChannel, iconStyle, qint32(noIcons));
+        }
+        const auto before = found();
+        bool done = false;
+        if (before && (*before)[QStringLiteral("style")].isNull()) {
+            done = Xfconf::reset(desktopChannel, iconStyle) &&
+                   !Xfconf::get(desktopChannel, iconStyle).has_value();
+        } else {
+            const int restored = before ? (*before)[QStringLiteral("style")].toInt() : fileIcons;
+            done = setAndCheck(desktopChannel, iconStyle, qint32(restored));
+        }
+        if (done) {
+            forget();
+        }
+        return done;
+    }
+};
+
+// The panels xfce4-panel runs, with their plugins' names.
+std::vector<PanelFacts> panels() {
+    const QMap<QString, QVariant> plugins = Xfconf::all(panelChannel, QStringLiteral("/plugins"));
+    std::vector<PanelFacts> found;
+    for (const QVariant& id :
+         Xfconf::get(panelChannel, QStringLiteral("/panels")).value_or(QVariantList()).toList()) {
+        PanelFacts panel{id.toInt(), {}};
+        const QString ids = QStringLiteral("/panels/panel-%1/plugin-ids").arg(panel.id);
+        for (const QVariant& plugin :
+             Xfconf::get(panelChannel, ids).value_or(QVariantList()).toList()) {
+            panel.plugins << plugins.value(QStringLiteral("/plugins/plugin-%1").arg(plugin.toInt()))
+                                 .toString();
+        }
+        found.push_back(panel);
+    }
+    return found;
+}
+
+QString hidingOf(int panel) {
+    return QStringLiteral("/panels/panel-%1/autohide-behavior").arg(panel);
+}
+
+class AutoHideDockSwitch : public XfceSwitch {
+public:
+    using XfceSwitch::XfceSwitch;
+
+    Support support() const override {
+        XfceFacts facts;
+        facts.xfconf = Xfconf::available();
+        facts.panel = runsOnSessionBus(QStringLiteral("org.xfce.Panel"));
+        facts.dockPanel = facts.xfconf && chooseDock(panels()).has_value();
+        return xfceSupport(Capability::autoHideDock, facts);
+    }
+
+    std::optional<bool> isOn() override {
+        const auto dock = chooseDock(panels());
+        if (!dock) {
+            return std::nullopt;
+        }
+        // "Intelligently" leaves the dock on screen until a window covers it: not hidden.
+        return Xfconf::get(panelChannel, hidingOf(*dock)).value_or(neverHide).toUInt() ==
+               alwaysHide;
+    }
+
+    bool set(bool on) override {
+        const auto dock = chooseDock(panels());
+        if (!dock) {
+            return false;
+        }
+        const auto hiding = Xfconf::get(panelChannel, hidingOf(*dock));
+        if (on) {
+            if (hiding && hiding->toUInt() == alwaysHide) {
+                return true;
+            }
+            const QJsonValue kept = hiding ? QJsonValue(int(hiding->toUInt())) : QJsonValue();
+            return rememberBeforeOn({{"panel", *dock}, {"hiding", kept}}) &&
+                   setAndCheck(panelChannel, hidingOf(*dock), quint32(alwaysHide));
+        }
+        const auto before = found();
+        const int panel = before ? (*before)[QStringLiteral("panel")].toInt(*dock) : *dock;
+        bool done = false;
+        if (before && (*before)[QStringLiteral("hiding")].isNull()) {
+            done = Xfconf::reset(panelChannel, hidingOf(panel));
+        } else {
+            const unsigned restored =
+                before ? unsigned((*before)[QStringLiteral("hiding")].toInt()) : neverHide;
+            done = setAndCheck(panelChannel, hidingOf(panel), quint32(restored));
+        }
+        if (done) {
+            forget();
+        }
+        return done;
+    }
+};
+
+}  // namespace
+
+std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found) {
+    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
+    switches[Capability::darkMode] =
+        std::make_unique<DarkModeSwitch>(found, QStringLiteral("xfce.darkMode"));
+    switches[Capability::hideDesktop] =
+        std::make_unique<HideDesktopSwitch>(found, QStringLiteral("xfce.hideDesktop"));
+    switches[Capability::autoHideDock] =
+        std::make_unique<AutoHideDockSwitch>(found, QStringLiteral("xfce.autoHideDock"));
+    return switches;
 }
 
 }  // namespace swivlo::linuxhost::xfce

@@ -1,0 +1,163 @@
+// What XFCE and KDE Plasma can switch, decided from what runs: which switch is offered and why
+// not, which theme or colour scheme Dark Mode goes to, and which panel is the dock.
+#include <gtest/gtest.h>
+
+#include "platform/host/linux/kde/KdeSupport.h"
+#include "platform/host/linux/xfce/XfceSupport.h"
+
+namespace swivlo {
+namespace {
+
+struct SupportCase {
+    Capability capability;
+    const char* reason;  // empty: offered
+};
+
+TEST(XfceSupport, OffersWhatTheRunningComponentsCanShow) {
+    using linuxhost::xfce::XfceFacts;
+    const XfceFacts all{true, true, true, true, true, true};
+    struct Case {
+        XfceFacts facts;
+        SupportCase expected;
+    };
+    XfceFacts noXfconf = all;
+    noXfconf.xfconf = false;
+    XfceFacts noSettingsDaemon = all;
+    noSettingsDaemon.settingsDaemon = false;
+    XfceFacts noDarkTheme = all;
+    noDarkTheme.darkTheme = false;
+    XfceFacts noDesktop = all;
+    noDesktop.desktop = false;
+    XfceFacts noPanel = all;
+    noPanel.panel = false;
+    XfceFacts onlyTrayPanel = all;
+    onlyTrayPanel.dockPanel = false;
+    const Case cases[] = {
+        {all, {Capability::darkMode, ""}},
+        {all, {Capability::hideDesktop, ""}},
+        {all, {Capability::autoHideDock, ""}},
+        {noXfconf, {Capability::hideDesktop, "Needs xfconfd"}},
+        {noSettingsDaemon, {Capability::darkMode, "Needs xfsettingsd"}},
+        {noDarkTheme, {Capability::darkMode, "No dark GTK theme installed"}},
+        {noDesktop, {Capability::hideDesktop, "Needs xfdesktop"}},
+        {noDesktop, {Capability::autoHideDock, ""}},
+        {noPanel, {Capability::autoHideDock, "No panel of XFCE's is running"}},
+        {onlyTrayPanel, {Capability::autoHideDock, "No XFCE panel besides the one with the tray"}},
+        {all, {Capability::stageManager, "No Linux counterpart"}},
+    };
+    for (const Case& c : cases) {
+        const Support support = linuxhost::xfce::xfceSupport(c.expected.capability, c.facts);
+        EXPECT_EQ(support.available, *c.expected.reason == '\0') << c.expected.reason;
+        EXPECT_EQ(support.reason, QString::fromUtf8(c.expected.reason));
+    }
+}
+
+TEST(KdeSupport, OffersWhatPlasmaShows) {
+    using linuxhost::kde::KdeFacts;
+    struct Case {
+        KdeFacts facts;
+        SupportCase expected;
+    };
+    const KdeFacts all{true, true, true, true};
+    const Case cases[] = {
+        {all, {Capability::darkMode, ""}},
+        {all, {Capability::hideDesktop, ""}},
+        {all, {Capability::autoHideDock, ""}},
+        {{false, true, true, true}, {Capability::darkMode, "Needs plasmashell"}},
+        {{true, false, true, true}, {Capability::darkMode, "Needs plasma-apply-colorscheme"}},
+        {{true, true, false, true}, {Capability::hideDesktop, "The desktop shows no Folder View"}},
+        {{true, true, true, false}, {Capability::autoHideDock, "No Plasma panel"}},
+    };
+    for (const Case& c : cases) {
+        const Support support = linuxhost::kde::kdeSupport(c.expected.capability, c.facts);
+        EXPECT_EQ(support.available, *c.expected.reason == '\0') << c.expected.reason;
+        EXPECT_EQ(support.reason, QString::fromUtf8(c.expected.reason));
+    }
+}
+
+// Themes and schemes as Debian installs them.
+bool installed(const QString& name) {
+    static const QStringList names = {
+        "Adwaita",     "Adwaita-dark", "Greybird",      "Greybird-dark", "Arc",     "Arc-Dark",
+        "BreezeLight", "BreezeDark",   "BreezeClassic", "Nord",          "NordDark"};
+    return names.contains(name);
+}
+
+TEST(XfceThemes, SwitchOnlyToAThemeThatExists) {
+    using namespace linuxhost::xfce;
+    struct Case {
+        const char* theme;
+        const char* dark;
+        const char* light;
+    };
+    const Case cases[] = {
+        {"Greybird", "Greybird-dark", "Greybird"},
+        {"Greybird-dark", "Greybird-dark", "Greybird"},
+        {"Arc", "Arc-Dark", "Arc"},
+        {"Arc-Dark", "Arc-Dark", "Arc"},
+        // No twin: GTK's own dark theme, and back to GTK's own.
+        {"Xfce", "Adwaita-dark", "Xfce"},
+        {"Custom-dark", "Custom-dark", "Adwaita"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(darkTwin(c.theme, installed, "Adwaita-dark"), c.dark) << c.theme;
+        EXPECT_EQ(lightTwin(c.theme, installed, "Adwaita"), c.light) << c.theme;
+    }
+    // A window manager theme has no fallback: xfwm4 keeps its own when there is no twin.
+    EXPECT_EQ(darkTwin("Default", installed), "");
+}
+
+TEST(XfceDock, IsThePanelWithoutTheTray) {
+    using linuxhost::xfce::chooseDock;
+    using linuxhost::xfce::PanelFacts;
+    const PanelFacts menuBar{1, {"applicationsmenu", "tasklist", "systray", "clock"}};
+    const PanelFacts launchers{2, {"showdesktop", "launcher", "launcher", "directorymenu"}};
+    const PanelFacts pager{3, {"pager"}};
+    const PanelFacts statusNotifier{4, {"launcher", "statusnotifier"}};
+    EXPECT_EQ(chooseDock({menuBar, launchers}), 2) << "Debian's layout";
+    EXPECT_EQ(chooseDock({menuBar, pager, launchers}), 2) << "launchers make the dock";
+    EXPECT_EQ(chooseDock({pager, menuBar}), 3);
+    EXPECT_EQ(chooseDock({menuBar}), std::nullopt) << "the menu bar is no dock";
+    EXPECT_EQ(chooseDock({statusNotifier}), std::nullopt);
+    EXPECT_EQ(chooseDock({}), std::nullopt);
+}
+
+TEST(KdeColorSchemes, DarkTwinOrBreeze) {
+    using namespace linuxhost::kde;
+    struct Case {
+        const char* scheme;
+        const char* dark;
+        const char* light;
+    };
+    const Case cases[] = {
+        {"BreezeLight", "BreezeDark", "BreezeLight"},
+        {"BreezeDark", "BreezeDark", "BreezeLight"},
+        {"Nord", "NordDark", "BreezeLight"},
+        {"NordDark", "NordDark", "Nord"},
+        {"BreezeClassic", "BreezeDark", "BreezeLight"},
+        {"Solarized", "BreezeDark", "BreezeLight"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(darkScheme(c.scheme, installed), c.dark) << c.scheme;
+        EXPECT_EQ(lightScheme(c.scheme, installed), c.light) << c.scheme;
+    }
+    EXPECT_TRUE(isDarkScheme("BreezeDark", std::nullopt));
+    EXPECT_FALSE(isDarkScheme("BreezeDark", 0.9)) << "the colours kdeglobals holds decide";
+    EXPECT_TRUE(isDarkScheme("Custom", 0.2));
+    EXPECT_FALSE(isDarkScheme("", std::nullopt));
+}
+
+TEST(KdeDock, IsThePanelWithTheTaskManager) {
+    using linuxhost::kde::chooseDock;
+    using linuxhost::kde::PlasmaPanel;
+    const PlasmaPanel top{7, "top", {"org.kde.plasma.kickoff", "org.kde.plasma.systemtray"}};
+    const PlasmaPanel tasks{9, "left", {"org.kde.plasma.icontasks"}};
+    const PlasmaPanel bottom{3, "bottom", {"org.kde.plasma.pager"}};
+    EXPECT_EQ(chooseDock({top, tasks, bottom}), 9);
+    EXPECT_EQ(chooseDock({top, bottom}), 3);
+    EXPECT_EQ(chooseDock({top}), 7);
+    EXPECT_EQ(chooseDock({}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace swivlo

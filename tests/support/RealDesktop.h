@@ -1,0 +1,232 @@
+#pragma once
+
+// A real desktop's components on an X server and session bus of their own, started once and
+// kept for the whole test binary: XFCE 4.18 (xfconfd, xfsettingsd, xfwm4, xfce4-panel,
+// xfdesktop) or KDE Plasma 5.27 (kwin_x11, plasmashell).
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <memory>
+#include <vector>
+
+#include "X11App.h"
+
+namespace swivlo::testing::x11 {
+
+class RealDesktop {
+public:
+    enum class Kind { xfce, kde };
+
+    explicit RealDesktop(Kind kind) : kind_(kind) {
+        for (const char* folder : {"config", "data", "cache", "runtime", "Desktop", "bus"}) {
+            QDir(home_.path()).mkpath(QString::fromLatin1(folder));
+        }
+        QFile::setPermissions(home_.filePath("runtime"), QFileDevice::ReadOwner |
+                                                             QFileDevice::WriteOwner |
+                                                             QFileDevice::ExeOwner);
+        // Something for the desktop to show as icons.
+        QFile note(home_.filePath("Desktop/note.txt"));
+        if (note.open(QIODevice::WriteOnly)) {
+            note.write("a file on the desktop\n");
+        }
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env_.remove(QStringLiteral("SESSION_MANAGER"));
+        const QString h = home_.path();
+        env_.insert("HOME", h);
+        env_.insert("XDG_CONFIG_HOME", h + "/config");
+        env_.insert("XDG_DATA_HOME", h + "/data");
+        env_.insert("XDG_CACHE_HOME", h + "/cache");
+        env_.insert("XDG_RUNTIME_DIR", h + "/runtime");
+        env_.insert("XDG_SESSION_TYPE", "x11");
+        env_.insert("NO_AT_BRIDGE", "1");
+        if (kind == Kind::xfce) {
+            env_.insert("XDG_CURRENT_DESKTOP", "XFCE");
+        } else {
+            env_.insert("XDG_CURRENT_DESKTOP", "KDE");
+            env_.insert("KDE_FULL_SESSION", "true");
+            env_.insert("KDE_SESSION_VERSION", "5");
+            env_.insert("QT_QPA_PLATFORM", "xcb");
+        }
+        if (startServer() && startBus()) {
+            kind == Kind::xfce ? startXfce() : startKde();
+        }
+    }
+    ~RealDesktop() {
+        // The bus's activated services (xfconfd, kactivitymanagerd) first, then ours, the bus
+        // and the X server last.
+        for (const qint64 pid : childrenOf(bus_.processId(), {})) {
+            ::kill(static_cast<pid_t>(pid), SIGTERM);
+        }
+        for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
+            stop(**it);
+        }
+        stop(bus_);
+        stop(server_);
+    }
+    RealDesktop(const RealDesktop&) = delete;
+    RealDesktop& operator=(const RealDesktop&) = delete;
+
+    bool isValid() const { return ready_; }
+    const QString& failure() const { return failure_; }
+    const QString& display() const { return display_; }
+    QString home() const { return home_.path(); }
+    const QProcessEnvironment& environment() const { return env_; }
+
+    // Points a Swivlo process at this desktop; its state and runtime folders stay its own.
+    void host(SwivloProcess& app) const {
+        for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP",
+                                 "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_SESSION_TYPE"}) {
+            app.overrides.insert(name, env_.value(name));
+        }
+        app.overrides.insert("SWIVLO_HOST", "linux");
+    }
+
+    // A desktop program's trimmed standard output.
+    QString run(const QString& program, const QStringList& arguments) const {
+        QProcess process;
+        process.setProcessEnvironment(env_);
+        process.start(program, arguments);
+        process.waitForFinished(20000);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+    bool onBus(const QString& name) const {
+        return run("dbus-send", {"--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                                 "org.freedesktop.DBus.NameHasOwner", "string:" + name})
+            .contains("boolean true");
+    }
+    // What plasmashell's script printed.
+    QString plasmaScript(const QString& script) const {
+        const QString reply =
+            run("gdbus", {"call", "--session", "-d", "org.kde.plasmashell", "-o", "/PlasmaShell",
+                          "-m", "org.kde.PlasmaShell.evaluateScript", script});
+        // "('printed',)"
+        return reply.mid(2, reply.size() - 5);
+    }
+    QString xfconf(const QString& channel, const QString& property) const {
+        return run("xfconf-query", {"-c", channel, "-p", property});
+    }
+    void setXfconf(const QString& channel, const QString& property, const QString& type,
+                   const QString& value) const {
+        run("xfconf-query", {"-c", channel, "-p", property, "-n", "-t", type, "-s", value});
+    }
+
+private:
+    bool fail(const QString& why) {
+        failure_ = why;
+        return false;
+    }
+
+    bool startServer() {
+        int n = qEnvironmentVariable("DISPLAY").mid(1).toInt() + 1;
+        while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+               QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
+            ++n;
+        }
+        display_ = QStringLiteral(":%1").arg(n);
+        env_.insert("DISPLAY", display_);
+        server_.start("Xvfb", {display_, "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+        if (!eventually([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)); },
+                        10000)) {
+            return fail("Xvfb did not start on " + display_);
+        }
+        return true;
+    }
+
+    // XFCE's bus activates only xfconfd: the file manager and portals its programs would
+    // otherwise wake cost a minute of CPU and show nothing here.
+    bool startBus() {
+        QString services;
+        if (kind_ == Kind::xfce) {
+            QFile::link("/usr/share/dbus-1/services/org.xfce.Xfconf.service",
+                        home_.filePath("bus/org.xfce.Xfconf.service"));
+            services = "<servicedir>" + home_.filePath("bus") + "</servicedir>";
+        } else {
+            services = "<standard_session_servicedirs/>";
+        }
+        QFile config(home_.filePath("bus.conf"));
+        if (!config.open(QIODevice::WriteOnly)) {
+            return fail("no bus configuration");
+        }
+        config.write(("<busconfig><type>session</type><keep_umask/><listen>unix:dir=" +
+                      home_.filePath("runtime") + "</listen><auth>EXTERNAL</auth>" + services +
+                      "<policy context=\"default\"><allow send_destination=\"*\" "
+                      "eavesdrop=\"true\"/><allow eavesdrop=\"true\"/><allow own=\"*\"/>"
+                      "</policy></busconfig>\n")
+                         .toUtf8());
+        config.close();
+        bus_.setProcessEnvironment(env_);
+        bus_.start("dbus-daemon", {"--config-file=" + config.fileName(), "--nofork", "--nopidfile",
+                                   "--print-address=1"});
+        if (!bus_.waitForReadyRead(10000)) {
+            return fail("no session bus");
+        }
+        env_.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus_.readLine()).trimmed());
+        return true;
+    }
+
+    QProcess& launch(const QString& program, const QStringList& arguments) {
+        components_.push_back(std::make_unique<QProcess>());
+        QProcess& process = *components_.back();
+        process.setProcessEnvironment(env_);
+        process.setStandardOutputFile(home_.filePath(QFileInfo(program).fileName() + ".log"));
+        process.setStandardErrorFile(home_.filePath(QFileInfo(program).fileName() + ".log"));
+        process.start(program, arguments);
+        return process;
+    }
+
+    bool waitFor(const QStringList& names, int timeoutMs) {
+        for (const QString& name : names) {
+            if (!eventually([&] { return onBus(name); }, timeoutMs)) {
+                return fail(name + " did not appear on the session bus");
+            }
+        }
+        return true;
+    }
+
+    void startXfce() {
+        launch("xfsettingsd", {"--no-daemon", "--disable-wm-check"});
+        launch("xfwm4", {"--compositor=off"});
+        launch("xfce4-panel", {});
+        launch("xfdesktop", {});
+        ready_ = waitFor(
+            {"org.xfce.Xfconf", "org.xfce.SettingsDaemon", "org.xfce.Panel", "org.xfce.xfdesktop"},
+            60000);
+    }
+
+    void startKde() {
+        env_.insert("KWIN_COMPOSE", "N");
+        launch("kwin_x11", {});
+        launch("plasmashell", {"--no-respawn"});
+        // The shell answers before it has laid out its panel.
+        ready_ =
+            waitFor({"org.kde.KWin", "org.kde.plasmashell"}, 60000) &&
+            (eventually([&] { return plasmaScript("print(panels().length)") == "1"; }, 60000) ||
+             fail("plasmashell laid out no panel"));
+    }
+
+    static void stop(QProcess& process) {
+        if (process.state() == QProcess::NotRunning) {
+            return;
+        }
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    Kind kind_;
+    QTemporaryDir home_;
+    QProcessEnvironment env_;
+    QString display_;
+    QProcess server_;
+    QProcess bus_;
+    std::vector<std::unique_ptr<QProcess>> components_;
+    bool ready_ = false;
+    QString failure_;
+};
+
+}  // namespace swivlo::testing::x11
