@@ -88,8 +88,11 @@ int main(int argc, char** argv) {
             return 1;
     }
 
+    swivlo::desktop::preferXwayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
+    // The app id desktops match to the launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.swivlo.Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);
     Q_INIT_RESOURCE(images);
 
@@ -113,24 +116,23 @@ int main(int argc, char** argv) {
     delegate.applicationDidFinishLaunching();
 
     // The command line reaches this Swivlo through the same actions as the panel and the menu.
-    swivlo::ControlCommands commands(
-        swivlo::SceneManager::shared(),
-        {[&delegate] {
-             if (!delegate.statusItem() || !delegate.statusItem()->hasButton()) {
-                 return false;
-             }
-             if (!delegate.popover()->isShown()) {
-                 delegate.showPopover();
-             }
-             return true;
-         },
-         appWindows().showSettings, appWindows().startScreenCleaner,
-         [&delegate] {
-             // A closed panel reads the host afresh when it next opens.
-             if (panelContent && delegate.popover()->isShown()) {
-                 panelContent->content().loadSwitchStates();
-             }
-         }});
+    swivlo::ControlCommands commands(swivlo::SceneManager::shared(),
+                                     {[&delegate] {
+                                          // Also without a tray: the panel then opens at the top
+                                          // right of the screen.
+                                          if (!delegate.popover()->isShown()) {
+                                              delegate.showPopover();
+                                          }
+                                          return true;
+                                      },
+                                      appWindows().showSettings, appWindows().startScreenCleaner,
+                                      [&delegate] {
+                                          // A closed panel reads the host afresh when it next
+                                          // opens.
+                                          if (panelContent && delegate.popover()->isShown()) {
+                                              panelContent->content().loadSwitchStates();
+                                          }
+                                      }});
     swivlo::desktop::ControlServer control(
         [&commands](const swivlo::desktop::ControlServer::Received& received) {
             return received.refusal.isEmpty() ? commands.handle(received.line)
