@@ -36,7 +36,9 @@ XEmbedTrayIcon::XEmbedTrayIcon(QObject* parent) : TrayIcon(parent) {
 
 void XEmbedTrayIcon::setIcon(const QIcon& icon) {
     icon_.setIcon(icon);
-    icon_.show();
+    if (!icon.isNull()) {
+        icon_.show();
+    }
 }
 
 void XEmbedTrayIcon::setMenu(const std::vector<StatusMenuItem>& items) {
