@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <iostream>
 #include <utility>
 
 #include "X11App.h"
@@ -203,8 +202,6 @@ TEST_F(XfceTrayX11Test, WithoutATraySaysSoOpensAtTheTopRightAndALateTrayGetsTheI
 TEST_F(XfceTrayX11Test, EveryWayOfOpeningPlacesThePanelUnderTheIcon) {
     const auto icon = startAppInTheTray();
     ASSERT_TRUE(icon) << app.process.readAll().toStdString();
-    std::cout << "icon at " << icon->x() << "," << icon->y() << " " << icon->width() << "x"
-              << icon->height() << std::endl;
     const int below = XfceSession::available().top();
 
     // Before any click: the top right corner under the tray's panel, wherever the pointer is.
