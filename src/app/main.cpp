@@ -115,11 +115,13 @@ int main(int argc, char** argv) {
     });
     delegate.applicationDidFinishLaunching();
 
-    // The command line reaches this Swivlo through the same actions as the panel and the menu.
+    // The command line reaches this Swivlo through the same actions as the panel and the menu;
+    // without a tray the panel opens at the top right of the screen.
     swivlo::ControlCommands commands(swivlo::SceneManager::shared(),
                                      {[&delegate] {
-                                          // Also without a tray: the panel then opens at the top
-                                          // right of the screen.
+                                          if (!delegate.statusItem()) {
+                                              return false;
+                                          }
                                           if (!delegate.popover()->isShown()) {
                                               delegate.showPopover();
                                           }
