@@ -48,8 +48,6 @@ public:
     void setIcon(const QIcon& icon) override;
     void setMenu(const std::vector<StatusMenuItem>& items) override;
     bool isVisible() const override { return registered_; }
-    // Asks the watcher to show the item (again, after a watcher came back).
-    void registerWithWatcher();
 
     // What the host asks for.
     void activate(int x, int y);
@@ -60,6 +58,9 @@ signals:
     void newIcon();
 
 private:
+    // Asks the watcher to show the item. A watcher that comes back gets a new item instead.
+    void registerWithWatcher();
+
     QDBusConnection bus_;
     QString service_;
     DBusMenu* menu_;
