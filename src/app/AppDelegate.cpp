@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
 #include "core/Localized.h"
 #include "core/Notifications.h"
@@ -30,21 +31,20 @@ AppDelegate::~AppDelegate() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
+    // Set up also without a tray: the item shows up when a tray comes.
     statusItem_ = statusBar().statusItemWithLength(StatusBar::variableLength);
-    if (statusItem_->hasButton()) {
-        statusItem_->setImage("menu-switch");
-        statusItem_->setAction([self = QPointer(this)] {
-            if (self) {
-                self->togglePopover();
-            }
-        });
-        statusItem_->setDoubleClickAction([self = QPointer(this)] {
-            if (self) {
-                self->handleDoubleClick();
-            }
-        });
-        statusItem_->setMenu(statusMenu());
-    }
+    statusItem_->setImage("menu-switch");
+    statusItem_->setAction([self = QPointer(this)] {
+        if (self) {
+            self->handleItemClick();
+        }
+    });
+    statusItem_->setDoubleClickAction([self = QPointer(this)] {
+        if (self) {
+            self->handleDoubleClick();
+        }
+    });
+    statusItem_->setMenu(statusMenu());
 
     // Its content is made when it first shows (and afresh for every showing).
     popover_ = popovers().makePopover();
@@ -96,7 +96,14 @@ void AppDelegate::applicationWillTerminate() {
 
 std::vector<StatusMenuItem> AppDelegate::statusMenu() {
     auto text = [](const char* key) { return localized(key).toStdString(); };
-    std::vector<StatusMenuItem> items{{text("Settings…"), openSettings_, {}}};
+    std::vector<StatusMenuItem> items{{text("Show Panel"),
+                                       [self = QPointer(this)] {
+                                           if (self && !self->popover_->isShown()) {
+                                               self->showPopover();
+                                           }
+                                       },
+                                       {}},
+                                      {text("Settings…"), openSettings_, {}}};
     items.insert(items.end(), moreMenuItems_.begin(), moreMenuItems_.end());
     // Quitting here is quitting from the panel's footer: the application ends.
     items.push_back({text("Quit"), [] { application().terminate(); }, {}});
@@ -111,14 +118,22 @@ std::unique_ptr<PanelController> AppDelegate::makePanelController() {
 }
 
 void AppDelegate::showPopover() {
-    if (!statusItem_ || !statusItem_->hasButton()) {
+    if (!statusItem_) {
         return;
     }
     popover_->setContentViewController(makePanelController());
     panelUsed_ = false;
     application().activateIgnoringOtherApps();
-    popover_->showRelativeTo(*statusItem_);
+    popover_->showAt(statusItem_->anchor());
     eventMonitor_->start();
+}
+
+void AppDelegate::handleItemClick() {
+    const auto closedAt = std::exchange(closedByOutsideClickAt_, std::nullopt);
+    if (!popover_->isShown() && closedAt && mainQueue().now() - *closedAt < sameClickSeconds) {
+        return;
+    }
+    togglePopover();
 }
 
 void AppDelegate::togglePopover() {
@@ -152,6 +167,7 @@ void AppDelegate::handleRequestClosePopover() {
 void AppDelegate::handleOutsideClick() {
     if (popover_->isShown()) {
         closePopover();
+        closedByOutsideClickAt_ = mainQueue().now();
     }
 }
 

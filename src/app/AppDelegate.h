@@ -25,6 +25,10 @@ public:
 
     static constexpr double panelWidth = 300;
     static constexpr double suspensionSeconds = 2.5;
+    // A tray that tells its item of a click on release (StatusNotifierItem hosts) lets the press
+    // reach the outside-click monitor first: a click on the item this soon after such a close
+    // is the same click, and leaves the panel closed.
+    static constexpr double sameClickSeconds = 0.6;
     // A click in another application closes a transient panel: the one watch for it.
     static constexpr EventMask outsideClickMask = eventMask(EventType::LeftMouseDown) |
                                                   eventMask(EventType::RightMouseDown) |
@@ -39,7 +43,10 @@ public:
     void applicationWillTerminate();
 
     void togglePopover();
+    // Opens the panel at the item's anchor, with or without a tray to show the item.
     void showPopover();
+    // A click on the item: opens the panel, or closes the open one.
+    void handleItemClick();
     std::unique_ptr<PanelController> makePanelController();
     void handleRequestClosePopover();
     void handleSuspendEventMonitor();
@@ -58,7 +65,8 @@ public:
     bool hasHotkey() const { return hotkeyBound_; }
 
 private:
-    // The item's menu: "Settings…", the shell's other items, and "Quit".
+    // The item's menu: "Show Panel" first (trays that open the menu on a left click reach the
+    // panel through it), "Settings…", the shell's other items, and "Quit".
     std::vector<StatusMenuItem> statusMenu();
     void closePopover();
     void handleOutsideClick();
@@ -68,6 +76,8 @@ private:
     std::unique_ptr<EventMonitor> eventMonitor_;
     bool hotkeyBound_ = false;
     QMetaObject::Connection hotkeyConnection_;
+    // When an outside click last closed the panel, on the main queue's clock.
+    std::optional<double> closedByOutsideClickAt_;
     QMetaObject::Connection preferencesConnection_;
     // Something was changed from the panel since it last opened: a press after that is a
     // click of its own, however soon it follows the one that opened the panel.

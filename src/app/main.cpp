@@ -105,9 +105,12 @@ int main(int argc, char** argv) {
         swivlo::logLine("❌ Swivlo cannot start: " + *missing);
         return 1;
     }
+    swivlo::desktop::preferXwayland();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Swivlo"));
+    // The app id desktops match to the launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.swivlo.Swivlo"));
     QApplication::setQuitOnLastWindowClosed(false);
     Q_INIT_RESOURCE(images);
 
@@ -133,32 +136,33 @@ int main(int argc, char** argv) {
     });
     delegate.applicationDidFinishLaunching();
 
-    // The command line reaches this Swivlo through the same actions as the panel and the menu.
-    swivlo::ControlCommands commands(
-        swivlo::SceneManager::shared(),
-        {[&delegate] {
-             if (!delegate.statusItem() || !delegate.statusItem()->hasButton()) {
-                 return false;
-             }
-             if (!delegate.popover()->isShown()) {
-                 delegate.showPopover();
-             }
-             return true;
-         },
-         appWindows().showSettings, appWindows().startScreenCleaner,
-         [&delegate] {
-             // A closed panel reads the host afresh when it next opens.
-             if (panelContent && delegate.popover()->isShown()) {
-                 panelContent->content().loadSwitchStates();
-             }
-         },
-         [&delegate]() -> std::optional<bool> {
-             if (!delegate.statusItem() || !delegate.statusItem()->hasButton()) {
-                 return std::nullopt;
-             }
-             delegate.togglePopover();
-             return delegate.popover()->isShown();
-         }});
+    // The command line reaches this Swivlo through the same actions as the panel and the menu;
+    // without a tray the panel opens at the top right of the screen.
+    swivlo::ControlCommands commands(swivlo::SceneManager::shared(),
+                                     {[&delegate] {
+                                          if (!delegate.statusItem()) {
+                                              return false;
+                                          }
+                                          if (!delegate.popover()->isShown()) {
+                                              delegate.showPopover();
+                                          }
+                                          return true;
+                                      },
+                                      appWindows().showSettings, appWindows().startScreenCleaner,
+                                      [&delegate] {
+                                          // A closed panel reads the host afresh when it next
+                                          // opens.
+                                          if (panelContent && delegate.popover()->isShown()) {
+                                              panelContent->content().loadSwitchStates();
+                                          }
+                                      },
+                                      [&delegate]() -> std::optional<bool> {
+                                          if (!delegate.statusItem()) {
+                                              return std::nullopt;
+                                          }
+                                          delegate.togglePopover();
+                                          return delegate.popover()->isShown();
+                                      }});
     swivlo::desktop::ControlServer control(
         [&commands](const swivlo::desktop::ControlServer::Received& received) {
             return received.refusal.isEmpty() ? commands.handle(received.line)

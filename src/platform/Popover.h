@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSizeF>
 #include <memory>
 
@@ -8,8 +9,6 @@
 class QWidget;
 
 namespace swivlo {
-
-class StatusItem;
 
 // What the panel hosts: its content, measured at a given width.
 class PanelController {
@@ -31,8 +30,8 @@ public:
     virtual void setContentViewController(std::unique_ptr<PanelController> controller) = 0;
     virtual void setContentSize(QSizeF size) = 0;
     virtual QSizeF contentSize() const = 0;
-    // Opens below the item's button.
-    virtual void showRelativeTo(const StatusItem& item) = 0;
+    // Opens below `anchor` (a status item's anchor), or above it when there is no room below.
+    virtual void showAt(QRect anchor) = 0;
     virtual void performClose() = 0;
     virtual bool isShown() const = 0;
 };

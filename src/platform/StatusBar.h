@@ -24,7 +24,8 @@ struct StatusMenuItem {
 class StatusItem {
 public:
     virtual ~StatusItem() = default;
-    // False when the host gave an item with nothing to click.
+    // True while a tray shows the item. Without one it still exists, and shows up when a tray
+    // comes.
     virtual bool hasButton() const = 0;
     // Sets the image resource of that name; an unknown name leaves the button without one.
     virtual void setImage(const std::string& name) = 0;
@@ -35,8 +36,11 @@ public:
     virtual void setDoubleClickAction(std::function<void()> action) { (void)action; }
     // The menu a secondary click opens, replacing the one set before.
     virtual void setMenu(std::vector<StatusMenuItem> items) = 0;
-    // The button's bounds on screen; empty when the host does not tell.
-    virtual QRect buttonScreenRect() const = 0;
+    // Where the panel opens, in screen coordinates: where the item was last clicked; before any
+    // click the item's bounds when the host tells them, else the corner of the screen next to
+    // the tray's panel (the top right of the screen's free area when there is no tray). Empty
+    // without any screen.
+    virtual QRect anchor() const = 0;
 };
 
 class StatusBar {

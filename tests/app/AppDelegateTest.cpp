@@ -63,17 +63,76 @@ protected:
     testing::FakePopover* popover = nullptr;
 };
 
-TEST_F(AppDelegateTest, ItemWithoutButtonGetsNoImageAndThePanelNeverShows) {
+TEST_F(AppDelegateTest, WithoutATrayTheItemIsReadyForOneAndThePanelStillOpens) {
     platform.statusBar.giveButton = false;
-    launch();
-    EXPECT_FALSE(platform.log.contains("statusItem.setImage menu-switch"));
-    EXPECT_FALSE(platform.log.contains("statusItem.setMenu"));
-    delegate.togglePopover();
     storeShortcut(true, keyS, controlOption);
+    launch();
+    EXPECT_TRUE(platform.log.contains("statusItem.setImage menu-switch"));
+    EXPECT_TRUE(platform.log.contains("statusItem.setMenu"));
     hotkey.press();
-    EXPECT_FALSE(popover->isShown());
-    EXPECT_FALSE(platform.log.contains("app.activate"));
+    EXPECT_TRUE(popover->isShown());
+    EXPECT_EQ(popover->anchor(), item->anchor());
 }
+
+// Every way of opening puts the panel at the item's anchor (where it was last clicked, or the
+// tray's corner), never wherever the pointer is.
+TEST_F(AppDelegateTest, EveryWayOfOpeningOpensAtTheItemsAnchor) {
+    storeShortcut(true, keyS, controlOption);
+    launch();
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"click", [this] { item->click(); }},
+        {"shortcut", [this] { hotkey.press(); }},
+        {"command line", [this] { delegate.showPopover(); }},
+        {"menu", [this] { item->chooseMenuItem("Show Panel"); }}};
+    int n = 0;
+    for (const auto& [name, open] : ways) {
+        item->setAnchor({100 * ++n, 0, 1, 27});
+        open();
+        EXPECT_TRUE(popover->isShown()) << name;
+        EXPECT_EQ(popover->anchor(), item->anchor()) << name;
+        delegate.handleRequestClosePopover();
+    }
+}
+
+TEST_F(AppDelegateTest, TheMenusFirstEntryOpensThePanelAndLeavesAnOpenOneOpen) {
+    launch();
+    ASSERT_FALSE(item->menuTitles().empty());
+    EXPECT_EQ(item->menuTitles().front(), "Show Panel");
+    ASSERT_TRUE(item->chooseMenuItem("Show Panel"));
+    EXPECT_TRUE(popover->isShown());
+    item->chooseMenuItem("Show Panel");
+    EXPECT_TRUE(popover->isShown());
+}
+
+struct SameClickCase {
+    const char* name;
+    double secondsAfterOutsideClick;  // from the press closing the panel to the item's click
+    bool opens;
+};
+
+class SameClickTest : public AppDelegateTest,
+                      public ::testing::WithParamInterface<SameClickCase> {};
+
+// A tray that reports a click on release lets its press close the panel as an outside click.
+TEST_P(SameClickTest, ClickOnTheItemRightAfterItsPressClosedThePanelLeavesItClosed) {
+    launch();
+    item->click();
+    ASSERT_TRUE(popover->isShown());
+    platform.monitors.sendGlobal(leftClick);
+    ASSERT_FALSE(popover->isShown());
+    platform.mainQueue.advance(GetParam().secondsAfterOutsideClick);
+    item->click();
+    EXPECT_EQ(popover->isShown(), GetParam().opens);
+    // The next click is a click of its own.
+    delegate.handleRequestClosePopover();
+    item->click();
+    EXPECT_TRUE(popover->isShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SameClickTest,
+                         ::testing::Values(SameClickCase{"SameClick", 0.1, false},
+                                           SameClickCase{"LaterClick", 1.0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AppDelegateTest, RequestClosePopoverClosesOnlyAShownPanel) {
     launch();

@@ -218,8 +218,8 @@ TEST_F(CommandLineX11Test, TrayMenuKeepsAwakeForAChosenTime) {
             return eventually([] { return swivloWindow(60, 260).has_value(); }, 2000);
         },
         12000));
-    // Settings…, then "Keep Awake for", into it: its first entry, 30 minutes.
-    xdotool({"key", "Down", "Down", "Right", "Return"});
+    // Show Panel, Settings…, then "Keep Awake for", into it: its first entry, 30 minutes.
+    xdotool({"key", "Down", "Down", "Down", "Right", "Return"});
     ASSERT_TRUE(eventually([&] { return listed("keep_awake")["state"] == "on"; }));
     const int left = listed("keep_awake")["secondsLeft"].toInt();
     EXPECT_LE(left, 1800);

@@ -80,8 +80,9 @@ TEST_F(TrayX11Test, TrayIconMenuOpensSettingsAndQuits) {
             12000);
     };
 
+    // Show Panel, then Settings….
     ASSERT_TRUE(openMenu());
-    xdotool({"key", "Down", "Return"});
+    xdotool({"key", "Down", "Down", "Return"});
     EXPECT_TRUE(eventually([] { return windowShown(QStringLiteral("Settings")); }));
 
     ASSERT_TRUE(openMenu());

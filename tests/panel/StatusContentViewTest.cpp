@@ -64,8 +64,7 @@ TEST_F(StatusContentViewTest, RefusedScriptPresentsTheAlertOverThePanel) {
 
 struct Placement {
     const char* name;
-    QRect item;  // empty: the tray gives no place, the cursor stands in
-    QPoint cursor;
+    QRect item;  // empty: nothing says where, the top right corner stands in
     int height;
     QRect expected;
 };
@@ -75,22 +74,21 @@ class PanelPlacement : public ::testing::TestWithParam<Placement> {};
 // A 1366x768 screen; items 24 high at the top or the bottom edge; a 300-wide panel 4 points away.
 TEST_P(PanelPlacement, StaysOnTheScreenBesideTheItem) {
     const Placement& p = GetParam();
-    EXPECT_EQ(desktop::PanelPopover::placement(p.item, p.cursor, QSize(300, p.height),
-                                               QRect(0, 0, 1366, 768)),
-              p.expected);
+    EXPECT_EQ(
+        desktop::PanelPopover::placement(p.item, QSize(300, p.height), QRect(0, 0, 1366, 768)),
+        p.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PanelPlacement,
     ::testing::Values(
-        Placement{"FitsBelow", {1300, 0, 24, 24}, {}, 402, {1066, 28, 300, 402}},
-        Placement{"TallerThanTheRoomBelow", {1300, 0, 24, 24}, {}, 800, {1066, 28, 300, 740}},
-        Placement{"AboveABottomItem", {600, 744, 24, 24}, {}, 402, {461, 338, 300, 402}},
-        Placement{"TallerThanTheRoomAbove", {600, 744, 24, 24}, {}, 800, {461, 0, 300, 740}},
-        Placement{"ClampedAtTheLeftEdge", {0, 0, 24, 24}, {}, 402, {0, 28, 300, 402}},
-        Placement{"ClampedAtTheRightEdge", {1342, 744, 24, 24}, {}, 402, {1066, 338, 300, 402}},
-        Placement{"CursorWithoutAnItem", {}, {700, 300}, 402, {550, 305, 300, 402}},
-        Placement{"CursorNearTheBottomRight", {}, {1360, 760}, 402, {1066, 354, 300, 402}}),
+        Placement{"FitsBelow", {1300, 0, 24, 24}, 402, {1066, 28, 300, 402}},
+        Placement{"TallerThanTheRoomBelow", {1300, 0, 24, 24}, 800, {1066, 28, 300, 740}},
+        Placement{"AboveABottomItem", {600, 744, 24, 24}, 402, {461, 338, 300, 402}},
+        Placement{"TallerThanTheRoomAbove", {600, 744, 24, 24}, 800, {461, 0, 300, 740}},
+        Placement{"ClampedAtTheLeftEdge", {0, 0, 24, 24}, 402, {0, 28, 300, 402}},
+        Placement{"ClampedAtTheRightEdge", {1342, 744, 24, 24}, 402, {1066, 338, 300, 402}},
+        Placement{"NothingSaysWhereTopRight", {}, 402, {1066, 5, 300, 402}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

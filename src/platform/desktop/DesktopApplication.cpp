@@ -87,4 +87,10 @@ void ignoreBrokenPipes() {
     sigaction(SIGPIPE, &action, nullptr);
 }
 
+void preferXwayland() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
 }  // namespace swivlo::desktop

@@ -6,11 +6,11 @@
 #include "platform/desktop/PanelPopover.h"
 #include "platform/desktop/QtScreens.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
-#include "platform/desktop/TrayStatusBar.h"
 #include "platform/desktop/X11EventMonitors.h"
 #include "platform/desktop/X11KeyboardTap.h"
 #include "platform/desktop/X11WindowStacking.h"
 #include "platform/desktop/XdgAutostartLoginItems.h"
+#include "platform/tray/TrayStatusBar.h"
 
 namespace swivlo::desktop {
 
@@ -25,7 +25,7 @@ public:
 
     DesktopMainQueue mainQueue;
     SettingsPreferencesStore preferences;
-    TrayStatusBar statusBar;
+    tray::TrayStatusBar statusBar;
     PanelPopoverFactory popovers;
     X11EventMonitors monitors;
     DesktopApplication application;

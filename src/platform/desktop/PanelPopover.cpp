@@ -1,6 +1,5 @@
 #include "platform/desktop/PanelPopover.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,8 +8,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cmath>
-
-#include "platform/StatusBar.h"
 
 namespace swivlo::desktop {
 
@@ -87,9 +84,8 @@ void PanelPopover::setContentSize(QSizeF size) {
 void PanelPopover::updateFrame() {
     const QSize wanted(static_cast<int>(std::lround(contentSize_.width())),
                        static_cast<int>(std::lround(contentSize_.height())));
-    const QRect frame = anchor_
-                            ? placement(anchor_->item, anchor_->cursor, wanted, anchor_->available)
-                            : QRect(pos(), wanted);
+    const QRect frame =
+        anchor_ ? placement(anchor_->item, wanted, anchor_->available) : QRect(pos(), wanted);
     setFixedSize(frame.size());
     // Only the width is fixed: the content asks for a new height through its size hint.
     if (content_) {
@@ -111,9 +107,9 @@ bool PanelPopover::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-QRect PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect available) {
+QRect PanelPopover::placement(QRect anchor, QSize size, QRect available) {
     if (anchor.isEmpty()) {
-        anchor = QRect(cursor, QSize(1, 1));
+        anchor = QRect(available.topRight(), QSize(1, 1));
     }
     const int below = anchor.bottom() + 1 + gapBelowItem;
     const int roomBelow = available.bottom() + 1 - below;
@@ -131,14 +127,13 @@ QRect PanelPopover::placement(QRect anchor, QPoint cursor, QSize size, QRect ava
     return {QPoint(x, y), QSize(size.width(), height)};
 }
 
-void PanelPopover::showRelativeTo(const StatusItem& item) {
-    const QRect anchor = item.buttonScreenRect();
-    const QPoint cursor = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(anchor.isEmpty() ? cursor : anchor.center());
+void PanelPopover::showAt(QRect anchor) {
+    // Never the pointer: it may be anywhere, and on Wayland an X11 client reads it stale.
+    QScreen* screen = anchor.isEmpty() ? nullptr : QGuiApplication::screenAt(anchor.center());
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
-    anchor_ = Anchor{anchor, cursor, screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800)};
+    anchor_ = Anchor{anchor, screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800)};
     updateFrame();
     show();
     raise();

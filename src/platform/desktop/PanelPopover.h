@@ -39,14 +39,14 @@ public:
     void setContentViewController(std::unique_ptr<PanelController> controller) override;
     void setContentSize(QSizeF size) override;
     QSizeF contentSize() const override { return contentSize_; }
-    void showRelativeTo(const StatusItem& item) override;
+    void showAt(QRect anchor) override;
     void performClose() override;
     bool isShown() const override { return isVisible(); }
 
-    // Where a panel of `size` goes for an item at `anchor` (empty: at `cursor`) inside
-    // `available`: below the item, else above it when there is room there, else on the roomier
-    // side, no taller than the room on that side.
-    static QRect placement(QRect anchor, QPoint cursor, QSize size, QRect available);
+    // Where a panel of `size` goes for an `anchor` (empty: the top right corner) inside
+    // `available`: below it, else above it when there is room there, else on the roomier side,
+    // no taller than the room on that side.
+    static QRect placement(QRect anchor, QSize size, QRect available);
 
 protected:
     bool event(QEvent* event) override;
@@ -58,7 +58,6 @@ private:
 
     struct Anchor {
         QRect item;
-        QPoint cursor;
         QRect available;
     };
 

@@ -75,7 +75,8 @@ void FakePopover::setContentSize(QSizeF size) {
                 std::to_string(std::lround(size.height())));
 }
 
-void FakePopover::showRelativeTo(const StatusItem&) {
+void FakePopover::showAt(QRect anchor) {
+    anchor_ = anchor;
     shown_ = true;
     log_.record("popover.show");
 }

@@ -21,7 +21,8 @@ public:
         doubleClickAction_ = std::move(action);
     }
     void setMenu(std::vector<StatusMenuItem> items) override;
-    QRect buttonScreenRect() const override { return {1000, 0, 24, 24}; }
+    QRect anchor() const override { return anchor_; }
+    void setAnchor(QRect anchor) { anchor_ = anchor; }
 
     // What a click on the button does.
     void click();
@@ -42,6 +43,7 @@ private:
     std::function<void()> action_;
     std::function<void()> doubleClickAction_;
     std::vector<StatusMenuItem> menu_;
+    QRect anchor_{1000, 0, 24, 24};
 };
 
 class FakeStatusBar : public StatusBar {
@@ -75,17 +77,20 @@ public:
     void setContentViewController(std::unique_ptr<PanelController> controller) override;
     void setContentSize(QSizeF size) override;
     QSizeF contentSize() const override { return size_; }
-    void showRelativeTo(const StatusItem& item) override;
+    void showAt(QRect anchor) override;
     void performClose() override;
     bool isShown() const override { return shown_; }
 
     PanelController* content() const { return content_.get(); }
+    // Where it last opened.
+    QRect anchor() const { return anchor_; }
 
 private:
     CallLog& log_;
     Behavior behavior_ = Behavior::Transient;
     std::unique_ptr<PanelController> content_;
     QSizeF size_;
+    QRect anchor_;
     bool shown_ = false;
 };
 
