@@ -2,8 +2,8 @@
 
 #include "app/AppDelegate.h"
 #include "core/Notifications.h"
+#include "fakes/TestPlatform.h"
 #include "platform/Preferences.h"
-#include "platform/testing/TestPlatform.h"
 
 namespace swivlo {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "SimulatedHostFixture.h"
 #include "app/ControlCommands.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "switches/KeepAwakeTimer.h"
 #include "switches/SystemTools.h"

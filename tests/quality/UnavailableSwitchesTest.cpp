@@ -7,9 +7,9 @@
 #include <QJsonObject>
 
 #include "app/ControlCommands.h"
+#include "fakes/RecordingLog.h"
+#include "fakes/TestPlatform.h"
 #include "panel/StatusContent.h"
-#include "platform/testing/RecordingLog.h"
-#include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/SwitchRow.h"

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "fakes/TestPlatform.h"
 #include "platform/Preferences.h"
 #include "platform/desktop/XdgAutostartLoginItems.h"
-#include "platform/testing/TestPlatform.h"
 #include "settings/LaunchAtLogin.h"
 
 namespace swivlo::desktop {

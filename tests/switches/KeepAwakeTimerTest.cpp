@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "SimulatedHostFixture.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "switches/KeepAwakeTimer.h"
 #include "switches/SystemTools.h"
 

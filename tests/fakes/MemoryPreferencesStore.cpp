@@ -1,4 +1,4 @@
-#include "platform/testing/MemoryPreferencesStore.h"
+#include "fakes/MemoryPreferencesStore.h"
 
 namespace swivlo::testing {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "fakes/CallLog.h"
 #include "platform/PreferencesStore.h"
-#include "platform/testing/CallLog.h"
 
 namespace swivlo::testing {
 
