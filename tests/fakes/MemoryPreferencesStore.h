@@ -22,6 +22,8 @@ public:
     std::string directory;
 
     void clear() { values_.clear(); }
+    // While set, every write fails for this reason and changes nothing.
+    std::optional<std::string> refuseWrites;
     int writeCount() const { return writes_; }
 
 protected:

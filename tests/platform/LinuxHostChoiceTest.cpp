@@ -25,6 +25,8 @@ TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
         // A session bus alone, or a desktop without one, is no desktop session.
         {{false, true, false, false}, std::nullopt, HostKind::simulated},
         {{false, false, true, true}, std::nullopt, HostKind::simulated},
+        // A window manager of its own, no desktop name: still a desktop session.
+        {{false, true, false, true}, std::nullopt, HostKind::linuxDesktop},
         {mac, HostKind::simulated, HostKind::simulated},
         {gnome, HostKind::macos, HostKind::macos},
     };
@@ -34,6 +36,8 @@ TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
             << c.facts.ewmhWindowManager;
     }
     EXPECT_EQ(hostNamed("linux"), HostKind::linuxDesktop);
+    EXPECT_EQ(hostNamed("macos"), HostKind::macos);
+    EXPECT_EQ(hostNamed("simulated"), HostKind::simulated);
     EXPECT_EQ(hostNamed("Linux"), std::nullopt);
 }
 
@@ -96,6 +100,19 @@ TEST(LinuxCapabilities, FollowWhatTheDesktopHas) {
          "ynnyynn", true, Inhibitor::gnomeSession},
         {"older GNOME without color-scheme", [](DesktopFacts& f) { f.colorSchemeKey = false; },
          "nyyyynn", true, Inhibitor::gnomeSession},
+        // GNOME runs a screen saver service too: its session manager's inhibitor is the one
+        // that also keeps it from suspending.
+        {"GNOME with a screen saver service", [](DesktopFacts& f) { f.screenSaverService = true; },
+         "yyyyynn", true, Inhibitor::gnomeSession},
+        {"GNOME without a dock", [](DesktopFacts& f) { f.dockSchema = false; }, "ynyyynn", true,
+         Inhibitor::gnomeSession},
+        {"XFCE with the GNOME extensions' files installed",
+         [](DesktopFacts& f) {
+             f.desktop = "XFCE";
+             f.gnomeSessionManager = false;
+             f.screenSaverService = true;
+         },
+         "nnnyynn", true, Inhibitor::screenSaverService},
     };
     for (const Case& c : cases) {
         DesktopFacts facts = gnomeOnX11();

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDrag>
 #include <QFrame>
+#include <QLayout>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 
 #include "SettingsFixture.h"
 #include "core/PreferencesKeys.h"
@@ -9,7 +15,9 @@
 #include "settings/GeneralSettingsView.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/PanelItemsList.h"
+#include "settings/SwitchRow.h"
 #include "shortcut/HotkeyTextField.h"
+#include "switches/PanelItems.h"
 #include "ui/SwitchControl.h"
 
 namespace swivlo {
@@ -192,17 +200,83 @@ TEST_F(SettingsTest, ACaptureInTheFieldIsStoredAndShown) {
     EXPECT_EQ(field->text(), QStringLiteral("⌃⌘K"));
 }
 
-TEST_F(SettingsTest, TheListIsReadWhenTheTabComesOnScreenAndADropReorders) {
+// A row dragged in the General tab's list with the mouse, dropped at `dropY` of that list.
+struct DragCase {
+    const char* name;
+    int row;
+    int dropY;
+    std::vector<std::string> expected;  // the rows afterwards, top to bottom
+};
+
+class PanelItemsDragTest : public SettingsTest, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(PanelItemsDragTest, DropsTheRowInTheGapNearestThePointer) {
     GeneralSettingsView view;
     view.resize(500, 900);
     view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     settings::PanelItemsList* list = view.panelItemsList();
-    EXPECT_EQ(list->height(), 8 * settings::PanelItemsList::rowHeight);
-    // The drop point picks the gap nearest to it.
-    EXPECT_EQ(list->destinationFor(0), 0);
-    EXPECT_EQ(list->destinationFor(3 * 32 + 20), 4);
-    EXPECT_EQ(list->destinationFor(10000), 8);
+    QWindow* window = view.windowHandle();
+    constexpr int rowHeight = settings::PanelItemsList::rowHeight;
+    const QPoint press = list->mapTo(&view, QPoint(200, GetParam().row * rowHeight + 16));
+    const QPoint drop = list->mapTo(&view, QPoint(200, GetParam().dropY));
+    QTest::mousePress(window, Qt::LeftButton, {}, press);
+    // The drag runs its own loop from the first move on. The offscreen platform delivers no drag
+    // events of its own, so the list gets them from here, and the release ends the drag.
+    QTimer::singleShot(0, list, [&] {
+        const QDrag* drag = list->findChild<QDrag*>();
+        ASSERT_NE(drag, nullptr) << "the move started no drag";
+        const QPoint at(200, GetParam().dropY);
+        QDragEnterEvent enter(at, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        QObject* target = list;  // straight to the list, as the platform's drag would send
+        target->event(&enter);
+        QDragMoveEvent move(at, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        target->event(&move);
+        QDropEvent dropped(at, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        target->event(&dropped);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, drop);
+    });
+    QTest::mouseMove(window, press + QPoint(0, QApplication::startDragDistance() + 1));
+
+    std::vector<std::pair<int, std::string>> rows;
+    for (auto* row : list->findChildren<settings::SwitchRow*>(Qt::FindDirectChildrenOnly)) {
+        rows.emplace_back(list->layout()->indexOf(row), row->objectName().toStdString());
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::string> shown;
+    for (const auto& row : rows) {
+        shown.push_back(row.second);
+    }
+    EXPECT_EQ(shown, GetParam().expected);
+    EXPECT_EQ(stored(K::panelItemsOrder), PanelItems::joinIds(GetParam().expected));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, PanelItemsDragTest,
+    ::testing::Values(
+        DragCase{"DownIntoTheLowerHalfOfARow",
+                 0,
+                 2 * 32 + 20,
+                 {"hide_widgets", "auto_hide_dock", "hide_desktop", "stage_manager",
+                  "hide_all_windows", "dark_mode", "keep_awake", "screen_cleaner"}},
+        DragCase{"UpIntoTheUpperHalfOfARow",
+                 5,
+                 32 + 6,
+                 {"hide_desktop", "dark_mode", "hide_widgets", "auto_hide_dock", "stage_manager",
+                  "hide_all_windows", "keep_awake", "screen_cleaner"}},
+        DragCase{"LastToTheTop",
+                 7,
+                 2,
+                 {"screen_cleaner", "hide_desktop", "hide_widgets", "auto_hide_dock",
+                  "stage_manager", "hide_all_windows", "dark_mode", "keep_awake"}},
+        DragCase{"ToTheBottom",
+                 1,
+                 8 * 32 - 2,
+                 {"hide_desktop", "auto_hide_dock", "stage_manager", "hide_all_windows",
+                  "dark_mode", "keep_awake", "screen_cleaner", "hide_widgets"}},
+        DragCase{"OntoItsOwnLowerHalf", 3, 3 * 32 + 20, builtInOrder},
+        DragCase{"OntoItsOwnUpperHalf", 2, 2 * 32 + 4, builtInOrder}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsTest, LaunchAtLoginRegistersAndRemovesTheLoginItem) {
     setLaunchAtLogin(true);
