@@ -135,8 +135,8 @@ using SaveFailureLog = testing::SettingsTest;
 TEST_F(SaveFailureLog, EachRunOfSaveFailuresIsLoggedOnce) {
     auto& store = platform.preferences;
     const std::pair<std::optional<std::string>, int> saves[] = {
-        {"the disk is full", 1}, {"the disk is full", 1}, {"the folder is gone", 2},
-        {std::nullopt, 2},       {"the disk is full", 3},
+        {"the disk is full", 1}, {"the disk is full", 1},   {"the folder is gone", 2},
+        {std::nullopt, 2},       {"the folder is gone", 3},
     };
     for (const auto& [failure, logged] : saves) {
         store.refuseWrites = failure;

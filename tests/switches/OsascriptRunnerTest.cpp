@@ -76,6 +76,7 @@ TEST_F(StandInTool, PassesTheSourceAsOneArgumentAndReadsTheResult) {
 TEST_F(StandInTool, AFailureBecomesAnErrorDictionary) {
     auto runner = runnerFor(
         "print -u2 'osascript: warning: the scripting addition was not loaded'; "
+        "print -u2 'osascript: warning: it is out of date'; "
         "print -u2 '0:63: execution error: Not authorized to send Apple events to System "
         "Events. (-1743)'; exit 1");
     const auto outcome = runner.execute("x");
