@@ -134,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoTarget", R"({"v":1,"command":"on"})", false, "no target"},
         Case{"ExtraMember", R"({"v":1,"command":"list","target":"x"})", false, "unexpected member"},
         Case{"NegativeTime", R"({"v":1,"command":"on","target":"keep_awake","for":-5})", false,
-             "not a duration"}),
+             "not a duration"},
+        Case{"NoTime", R"({"v":1,"command":"on","target":"keep_awake","for":0})", false,
+             "not a duration"},
+        Case{"OffNotABoolean", R"({"v":1,"command":"scene","target":"Focus","off":1})", false,
+             "unexpected member"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

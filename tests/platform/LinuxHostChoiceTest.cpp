@@ -106,6 +106,8 @@ TEST(LinuxCapabilities, FollowWhatTheDesktopHas) {
          "yyyyynn", true, Inhibitor::gnomeSession},
         {"GNOME without a dock", [](DesktopFacts& f) { f.dockSchema = false; }, "ynyyynn", true,
          Inhibitor::gnomeSession},
+        {"GNOME without the desktop icons", [](DesktopFacts& f) { f.desktopIcons = false; },
+         "yynyynn", true, Inhibitor::gnomeSession},
         {"XFCE with the GNOME extensions' files installed",
          [](DesktopFacts& f) {
              f.desktop = "XFCE";

@@ -129,6 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
                     false,
                     {}},
         EditedEntry{"NoDesktopEntryGroup", "Exec=/opt/swivlo/bin/swivlo\n", false, {}},
+        // The program quoted, with a letter escaped as quoting allows: the same program.
+        EditedEntry{"AnEscapedLetterInAQuotedPath",
+                    "[Desktop Entry]\nExec=\"/opt/swivlo/bin/sw\\\\ivlo\"\n",
+                    true,
+                    {}},
         EditedEntry{"CommentsAndAnotherGroupsKeys",
                     "# mine\n[Desktop Action quiet]\nHidden=true\n\n[Desktop Entry]\n"
                     "# Hidden=true\nExec=/opt/swivlo/bin/swivlo\n",
