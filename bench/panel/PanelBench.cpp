@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include "BenchSupport.h"
+#include "fakes/TestPlatform.h"
 #include "panel/StatusContentView.h"
 #include "platform/host/MacHost.h"
 #include "platform/host/OsascriptRunner.h"
@@ -16,7 +17,6 @@
 #include "platform/host/SimulatedHost.h"
 #include "platform/host/SystemGlobalDomain.h"
 #include "platform/host/linux/LinuxHost.h"
-#include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "switches/SystemTools.h"
 

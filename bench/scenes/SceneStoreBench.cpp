@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <nlohmann/json.hpp>
 
-#include "platform/testing/MemoryPreferencesStore.h"
+#include "fakes/MemoryPreferencesStore.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneManager.h"
 

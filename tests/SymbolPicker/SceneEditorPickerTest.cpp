@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "SymbolPicker/SymbolPicker.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "settings/EditorButtons.h"
 #include "settings/SceneEditorView.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SymbolPicker/Symbol.h"
-#include "platform/testing/RecordingLog.h"
+#include "fakes/RecordingLog.h"
 
 namespace swivlo {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "SymbolPicker/Symbols.h"
-#include "platform/testing/RecordingLog.h"
+#include "fakes/RecordingLog.h"
 
 namespace swivlo {
 namespace {

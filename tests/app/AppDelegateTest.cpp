@@ -2,9 +2,9 @@
 
 #include "app/AppDelegate.h"
 #include "core/Notifications.h"
+#include "fakes/TestPlatform.h"
 #include "platform/Preferences.h"
 #include "platform/hotkey/GlobalHotkey.h"
-#include "platform/testing/TestPlatform.h"
 
 namespace swivlo {
 namespace {

@@ -10,35 +10,102 @@
 namespace swivlo {
 namespace {
 
+// What the command line asks for. A refusal names what was wrong; a control request says what
+// the running Swivlo is asked ("scene Work off": command, target, and off for a scene).
 struct ParseCase {
     const char* name;
     QStringList arguments;
     CommandLine::Request request;
+    const char* expected = "";  // the error's words, or the control request
 };
 
 class CommandLineParseTest : public ::testing::TestWithParam<ParseCase> {};
+
+QString described(const CommandLine& commandLine) {
+    using control::Command;
+    if (commandLine.request() == CommandLine::Request::Invalid) {
+        return commandLine.errorText();
+    }
+    if (commandLine.request() != CommandLine::Request::Control) {
+        return {};
+    }
+    const control::Request& request = commandLine.controlRequest();
+    const char* const names[] = {"list", "toggle", "on", "off", "scene", "open-panel", "settings"};
+    QString text = QString::fromLatin1(names[static_cast<int>(request.command)]);
+    if (!request.target.isEmpty()) {
+        text += u' ' + request.target;
+    }
+    if (request.off) {
+        text += QStringLiteral(" off");
+    }
+    if (commandLine.json()) {
+        text += QStringLiteral(" as json");
+    }
+    return text;
+}
 
 TEST_P(CommandLineParseTest, ReadsWhatTheArgumentsAskFor) {
     QStringList arguments{QStringLiteral("/usr/bin/swivlo")};
     arguments << GetParam().arguments;
     const CommandLine commandLine(arguments);
     EXPECT_EQ(commandLine.request(), GetParam().request) << commandLine.errorText().toStdString();
+    const QString text = described(commandLine);
+    EXPECT_TRUE(GetParam().request == CommandLine::Request::Invalid
+                    ? text.contains(QString::fromUtf8(GetParam().expected))
+                    : text == QString::fromUtf8(GetParam().expected))
+        << text.toStdString();
 }
 
 using Request = CommandLine::Request;
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineParseTest,
-    ::testing::Values(ParseCase{"Nothing", {}, Request::Start},
-                      ParseCase{"ShortHelp", {"-h"}, Request::Help},
-                      ParseCase{"HelpWinsOverVersion", {"--version", "--help"}, Request::Help},
-                      // The toolkit's own options are left to it, with their values.
-                      ParseCase{"ToolkitOptions",
-                                {"-style", "Fusion", "-platform=xcb", "-reverse"},
-                                Request::Start},
-                      ParseCase{"ListAsJson", {"--list", "--json"}, Request::Control},
-                      // A bare --off after (or before) --scene turns the scene off.
-                      ParseCase{"SceneOff", {"--scene", "Work", "--off"}, Request::Control},
-                      ParseCase{"Host", {"--host=linux"}, Request::Start}),
+    ::testing::Values(
+        ParseCase{"Nothing", {}, Request::Start}, ParseCase{"ShortHelp", {"-h"}, Request::Help},
+        ParseCase{"HelpWinsOverVersion", {"--version", "--help"}, Request::Help},
+        // The toolkit's own options are left to it, with their values.
+        ParseCase{
+            "ToolkitOptions", {"-style", "Fusion", "-platform=xcb", "-reverse"}, Request::Start},
+        ParseCase{"UnknownOption", {"--verison"}, Request::Invalid, "verison"},
+        ParseCase{"MissingValue", {"-style"}, Request::Invalid, "style"},
+        ParseCase{"StrayArgument", {"settings"}, Request::Invalid, "Unexpected argument"},
+        ParseCase{"Host", {"--host=linux"}, Request::Start},
+        ParseCase{"UnknownHost", {"--host", "windows"}, Request::Invalid, "Unknown host"},
+        ParseCase{"ListAsJson", {"--list", "--json"}, Request::Control, "list as json"},
+        ParseCase{"OneDash", {"-toggle", "dark_mode"}, Request::Control, "toggle dark_mode"},
+        ParseCase{"OpenPanel", {"--open-panel"}, Request::Control, "open-panel"},
+        // A bare --off after or before --scene turns the scene off.
+        ParseCase{"SceneOff", {"--scene", "Work", "--off"}, Request::Control, "scene Work off"},
+        ParseCase{
+            "OffBeforeScene", {"--off", "--scene", "Work"}, Request::Control, "scene Work off"},
+        ParseCase{"SwitchOff", {"--off", "dark_mode"}, Request::Control, "off dark_mode"},
+        ParseCase{"BareOff", {"--off"}, Request::Invalid, "--off needs a switch id"},
+        ParseCase{"BareOffWithAnotherCommand",
+                  {"--on", "dark_mode", "--off"},
+                  Request::Invalid,
+                  "--off needs a switch id"},
+        ParseCase{"SceneAndSwitchOff",
+                  {"--scene", "Work", "--off", "dark_mode"},
+                  Request::Invalid,
+                  "One command at a time"},
+        ParseCase{"TwoCommands",
+                  {"--toggle", "a", "--on", "b"},
+                  Request::Invalid,
+                  "One command at a time"},
+        ParseCase{"JsonAlone", {"--json"}, Request::Invalid, "--json goes with another option."},
+        ParseCase{"JsonWithAnotherCommand",
+                  {"--toggle", "dark_mode", "--json"},
+                  Request::Invalid,
+                  "--json goes with --list."},
+        ParseCase{"ForAlone", {"--for", "5m"}, Request::Invalid, "--for goes with another option."},
+        ParseCase{"ForWithOff",
+                  {"--off", "keep_awake", "--for", "5m"},
+                  Request::Invalid,
+                  "--for goes with --on."},
+        ParseCase{"ForWithToggle",
+                  {"--toggle", "keep_awake", "--for", "5m"},
+                  Request::Invalid,
+                  "--for goes with --on."},
+        ParseCase{"BlankSceneName", {"--scene", " "}, Request::Invalid, "An empty id"}),
     [](const auto& info) { return info.param.name; });
 
 struct DurationCase {

@@ -6,7 +6,7 @@
 
 #include "SimulatedHostFixture.h"
 #include "app/ControlCommands.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "switches/KeepAwakeTimer.h"
 #include "switches/SystemTools.h"
@@ -23,7 +23,7 @@ struct Case {
     // Dark Mode and Keep Awake as read afterwards.
     bool darkMode = false;
     bool keepAwake = false;
-    std::function<void(testing::SimulatedHostFixture&)> prepare = {};
+    std::function<void(testing::SimulatedHostFixture&, SceneManager&)> prepare = {};
 };
 
 class ControlCommandsTest : public ::testing::TestWithParam<Case> {
@@ -67,7 +67,7 @@ TEST_P(ControlCommandsTest, AnswersAndChangesOnlyWhatWasAsked) {
     Scene focus{QUuid::createUuid(), "Focus", "moon.fill", "purple", false, {{"darkMode", true}}};
     scenes.addOrUpdateScene(focus);
     if (c.prepare) {
-        c.prepare(host);
+        c.prepare(host, scenes);
     }
     host.clearHistory();
     QByteArray line(c.request);
@@ -91,7 +91,7 @@ TEST_P(ControlCommandsTest, AnswersAndChangesOnlyWhatWasAsked) {
     EXPECT_EQ(told, malformed ? 0 : 1) << "an open panel is told after a switch or scene command";
 }
 
-void withoutPermission(testing::SimulatedHostFixture& host) {
+void withoutPermission(testing::SimulatedHostFixture& host, SceneManager&) {
     host.host.setAutomationPermitted(false);
 }
 
@@ -100,6 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"On", R"({"v":1,"command":"on","target":"dark_mode"})", true, "Dark Mode is on.",
              true},
+        Case{"Toggle", R"({"v":1,"command":"toggle","target":"dark_mode"})", true,
+             "Dark Mode is on.", true},
+        Case{"ForATimeOnAnotherSwitch", R"({"v":1,"command":"on","target":"dark_mode","for":60})",
+             false, "cannot be turned on for a time"},
         Case{"Off", R"({"v":1,"command":"off","target":"keep_awake"})", true, "is off"},
         Case{"Action", R"({"v":1,"command":"toggle","target":"hide_all_windows"})", true,
              "Hide All Windows: done."},
@@ -115,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The host said done, but nothing keeps the computer awake: not reported as done.
         Case{"DidNotTake", R"({"v":1,"command":"on","target":"keep_awake"})", false,
              "did not turn on", false, false,
-             [](testing::SimulatedHostFixture& host) { host.host.caffeinateAvailable = false; }}),
+             [](testing::SimulatedHostFixture& host, SceneManager&) {
+                 host.host.caffeinateAvailable = false;
+             }}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,6 +132,18 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ById", R"({"v":1,"command":"scene","target":"FOCUS_ID"})", true, "is on", true},
         Case{"OffWhileOff", R"({"v":1,"command":"scene","target":"Focus","off":true})", true,
              "nothing changed"},
+        Case{"OffWhileOn", R"({"v":1,"command":"scene","target":"Focus","off":true})", true,
+             "Scene \"Focus\" is off.", false, false,
+             [](testing::SimulatedHostFixture&, SceneManager& scenes) {
+                 scenes.activateScene(scenes.scenes().front());
+             }},
+        // Which of the two was meant cannot be told: neither is turned on.
+        Case{"TwoOfOneName", R"({"v":1,"command":"scene","target":"Focus"})", false,
+             "2 scenes are named \"Focus\"", false, false,
+             [](testing::SimulatedHostFixture&, SceneManager& scenes) {
+                 scenes.addOrUpdateScene(
+                     {QUuid::createUuid(), "Focus", "tv", "blue", false, {{"keepAwake", true}}});
+             }},
         Case{"Unknown", R"({"v":1,"command":"scene","target":"focus"})", false, "no scene"}),
     [](const auto& info) { return info.param.name; });
 
@@ -138,7 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoTarget", R"({"v":1,"command":"on"})", false, "no target"},
         Case{"ExtraMember", R"({"v":1,"command":"list","target":"x"})", false, "unexpected member"},
         Case{"NegativeTime", R"({"v":1,"command":"on","target":"keep_awake","for":-5})", false,
-             "not a duration"}),
+             "not a duration"},
+        Case{"NoTime", R"({"v":1,"command":"on","target":"keep_awake","for":0})", false,
+             "not a duration"},
+        Case{"OffNotABoolean", R"({"v":1,"command":"scene","target":"Focus","off":1})", false,
+             "unexpected member"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "app/AppDelegate.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "platform/tray/DBusMenu.h"
 #include "platform/tray/TrayStatusBar.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cleaner/KeyboardInputBlocker.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 
 namespace swivlo {
 namespace {

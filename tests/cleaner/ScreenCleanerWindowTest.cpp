@@ -8,9 +8,9 @@
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
 #include "core/Notifications.h"
+#include "fakes/RecordingLog.h"
+#include "fakes/TestPlatform.h"
 #include "platform/NotificationCenter.h"
-#include "platform/testing/RecordingLog.h"
-#include "platform/testing/TestPlatform.h"
 #include "ui/SymbolProvider.h"
 
 namespace swivlo {

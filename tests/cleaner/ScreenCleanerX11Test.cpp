@@ -18,11 +18,11 @@
 #include "X11Stack.h"
 #include "cleaner/ScreenCleanerView.h"
 #include "cleaner/ScreenCleanerWindow.h"
+#include "fakes/RecordingLog.h"
+#include "fakes/TestPlatform.h"
 #include "platform/desktop/QtScreens.h"
 #include "platform/desktop/X11KeyboardTap.h"
 #include "platform/desktop/X11WindowStacking.h"
-#include "platform/testing/RecordingLog.h"
-#include "platform/testing/TestPlatform.h"
 
 namespace swivlo {
 namespace {

@@ -4,11 +4,11 @@
 
 #include "SimulatedHostFixture.h"
 #include "core/PreferencesKeys.h"
+#include "fakes/TestPlatform.h"
 #include "panel/HoverableRowView.h"
 #include "panel/PermissionAlertView.h"
 #include "panel/StatusContentView.h"
 #include "platform/desktop/PanelPopover.h"
-#include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 
 namespace swivlo {

@@ -33,6 +33,8 @@ TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
         {{false, true, false, false, true}, std::nullopt, HostKind::linuxDesktop},
         {{false, false, false, false, true}, std::nullopt, HostKind::linuxDesktop},
         {{false, true, false, false, true}, HostKind::simulated, HostKind::simulated},
+        // A window manager of its own, no desktop name: still a desktop session.
+        {{false, true, false, true}, std::nullopt, HostKind::linuxDesktop},
         {mac, HostKind::simulated, HostKind::simulated},
         {gnome, HostKind::macos, HostKind::macos},
     };
@@ -42,6 +44,8 @@ TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
             << c.facts.ewmhWindowManager << c.facts.wayland;
     }
     EXPECT_EQ(hostNamed("linux"), HostKind::linuxDesktop);
+    EXPECT_EQ(hostNamed("macos"), HostKind::macos);
+    EXPECT_EQ(hostNamed("simulated"), HostKind::simulated);
     EXPECT_EQ(hostNamed("Linux"), std::nullopt);
 }
 

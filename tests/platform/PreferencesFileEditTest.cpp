@@ -56,5 +56,23 @@ INSTANTIATE_TEST_SUITE_P(
                           "FromNothing", "", "[General]\nlaunchAtLogin=true\n", {"launchAtLogin"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A boolean typed into the file by hand, in the forms people write one.
+TEST(HandTypedBoolean, ReadsAsTheValueItSpells) {
+    const std::pair<QByteArray, std::optional<bool>> cases[] = {
+        {"true", true}, {"Yes", true}, {"1", true},          {"FALSE", false},
+        {"no", false},  {"0", false},  {"on", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Swivlo.conf"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nautoClosePanel=" + text + "\n");
+        file.close();
+        const desktop::SettingsPreferencesStore store(path);
+        EXPECT_EQ(store.boolValue("autoClosePanel"), expected) << text.data();
+    }
+}
+
 }  // namespace
 }  // namespace swivlo

@@ -8,9 +8,9 @@
 
 #include "SimulatedHostFixture.h"
 #include "core/PreferencesKeys.h"
+#include "fakes/TestPlatform.h"
 #include "panel/StatusContent.h"
 #include "platform/host/HostTexts.h"
-#include "platform/testing/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneFeature.h"
 #include "scenes/SceneManager.h"

@@ -7,9 +7,10 @@
 #include <QJsonObject>
 
 #include "app/ControlCommands.h"
+#include "fakes/FakeHost.h"
+#include "fakes/RecordingLog.h"
+#include "fakes/TestPlatform.h"
 #include "panel/StatusContent.h"
-#include "platform/testing/RecordingLog.h"
-#include "platform/testing/TestPlatform.h"
 #include "scenes/SceneManager.h"
 #include "settings/GeneralSettingsView.h"
 #include "settings/SwitchRow.h"
@@ -21,38 +22,12 @@ namespace {
 
 const QString reason = QStringLiteral("Not on this desktop");
 
-// Can do everything but one capability; notes what it is asked to change.
-class PartialHost : public SystemHost {
-public:
-    explicit PartialHost(Capability missing) : missing_(missing) {
-        Service<SystemHost>::install(this);
-    }
-    ~PartialHost() override { Service<SystemHost>::install(nullptr); }
-    PartialHost(const PartialHost&) = delete;
-    PartialHost& operator=(const PartialHost&) = delete;
-
-    Support supports(Capability capability) const override {
-        return capability == missing_ ? Support{false, reason} : Support{};
-    }
-    SwitchStates read(const std::vector<Capability>&) override { return {}; }
-    Change set(Capability capability, bool) override {
-        changed.push_back(capability);
-        return Change::done;
-    }
-    void perform(Capability capability) override { changed.push_back(capability); }
-    void release() override {}
-
-    std::vector<Capability> changed;
-
-private:
-    Capability missing_;
-};
-
 class UnavailableSwitch : public ::testing::TestWithParam<const Switch*> {
 protected:
     testing::TestPlatform platform;
     testing::RecordingLog log;
-    PartialHost host{*GetParam()->capability};
+    testing::FakeHost host;
+    void SetUp() override { host.lacks(*GetParam()->capability, reason); }
 };
 
 TEST_P(UnavailableSwitch, IsLeftOutOfThePanelListedDisabledAndSkippedByScenes) {
@@ -88,7 +63,7 @@ TEST_P(UnavailableSwitch, IsLeftOutOfThePanelListedDisabledAndSkippedByScenes) {
         EXPECT_FALSE(reply["ok"].toBool());
         EXPECT_TRUE(reply["error"].toString().endsWith("is not available: " + reason));
     }
-    EXPECT_TRUE(host.changed.empty());
+    EXPECT_TRUE(host.changes.empty());
 
     Scene scene{QUuid::createUuid(), "Focus", "tv", "blue", false, {}};
     for (const Switch& entry : SwitchCatalogue::all()) {
@@ -97,7 +72,13 @@ TEST_P(UnavailableSwitch, IsLeftOutOfThePanelListedDisabledAndSkippedByScenes) {
         }
     }
     scenes.activateScene(scene);
-    EXPECT_EQ(std::count(host.changed.begin(), host.changed.end(), *missing.capability), 0);
+    for (const std::string& change : host.changes) {
+        EXPECT_EQ(change.rfind(testing::FakeHost::nameOf(*missing.capability), 0),
+                  std::string::npos)
+            << change;
+    }
+    EXPECT_EQ(host.changes.size(), missing.featureId.empty() ? 6u : 5u)
+        << "every other feature set";
     const std::vector<std::string> skipped = {
         "⚠️ Scene Focus: skipped " + std::string(missing.title) + ": " + reason.toStdString()};
     EXPECT_EQ(log.lines, missing.featureId.empty() ? std::vector<std::string>{} : skipped);

@@ -7,10 +7,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "fakes/RecordingLog.h"
+#include "fakes/TestPlatform.h"
 #include "platform/desktop/IniFileValue.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
-#include "platform/testing/RecordingLog.h"
-#include "platform/testing/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneManager.h"
 

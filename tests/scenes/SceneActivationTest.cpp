@@ -4,7 +4,7 @@
 
 #include "HostTimelines.h"
 #include "SimulatedHostFixture.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneManager.h"
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "scenes/SceneColor.h"
 
 namespace swivlo {
@@ -28,7 +27,9 @@ INSTANTIATE_TEST_SUITE_P(Values, SceneColorResolves,
                                            Resolved{"custom:GG0000", {}},
                                            Resolved{"custom:1E90FF0", {}},
                                            Resolved{"custom:+1E90F", {}}, Resolved{"1E90FF", {}},
-                                           Resolved{"#1E90FF ", {}}));
+                                           Resolved{"#1E90FF ", {}}, Resolved{"#1E90F", {}},
+                                           // Not read as #01E90F: the whole value or nothing.
+                                           Resolved{"#1E90FZ", {}}));
 
 struct Picked {
     QColor colour;

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/testing/RecordingLog.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/RecordingLog.h"
+#include "fakes/TestPlatform.h"
 #include "scenes/SceneCodec.h"
 #include "scenes/SceneManager.h"
 

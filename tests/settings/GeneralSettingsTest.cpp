@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDrag>
 #include <QFrame>
+#include <QLayout>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "SettingsFixture.h"
 #include "core/PreferencesKeys.h"
@@ -11,6 +16,7 @@
 #include "settings/LaunchAtLogin.h"
 #include "settings/PanelItemsList.h"
 #include "shortcut/HotkeyTextField.h"
+#include "switches/PanelItems.h"
 #include "ui/SwitchControl.h"
 
 namespace swivlo {
@@ -19,40 +25,9 @@ namespace {
 namespace K = PreferencesKey;
 using testing::SettingsTest;
 
-std::vector<std::string> ids(const std::vector<SwitchItem>& items) {
-    std::vector<std::string> out;
-    for (const auto& item : items) {
-        out.push_back(item.id);
-    }
-    return out;
-}
-
 const std::vector<std::string> builtInOrder = {
     "hide_desktop",     "hide_widgets", "auto_hide_dock", "stage_manager",
     "hide_all_windows", "dark_mode",    "keep_awake",     "screen_cleaner"};
-
-struct OrderCase {
-    const char* stored;
-    std::vector<std::string> expected;
-};
-
-class GeneralOrderTest : public SettingsTest, public ::testing::WithParamInterface<OrderCase> {};
-
-TEST_P(GeneralOrderTest, OrdersTheListFromTheStoredOrder) {
-    platform.preferences.setString(K::panelItemsOrder, GetParam().stored);
-    GeneralSettings general;
-    general.reload();
-    EXPECT_EQ(ids(general.orderedSwitches()), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Orders, GeneralOrderTest,
-                         ::testing::Values(OrderCase{",,,", builtInOrder},
-                                           OrderCase{"dark_mode,no_such_item,hide_desktop",
-                                                     {"dark_mode", "hide_desktop", "hide_widgets",
-                                                      "auto_hide_dock", "stage_manager",
-                                                      "hide_all_windows", "keep_awake",
-                                                      "screen_cleaner"}},
-                                           OrderCase{" dark_mode,KEEP_AWAKE", builtInOrder}));
 
 TEST_F(SettingsTest, TheFirstMoveWritesAllEightIdsAndDropsUnmatchedOnes) {
     platform.preferences.setString(K::panelItemsOrder, "dark_mode,no_such_item,hide_desktop");
@@ -63,39 +38,6 @@ TEST_F(SettingsTest, TheFirstMoveWritesAllEightIdsAndDropsUnmatchedOnes) {
               "screen_cleaner,dark_mode,hide_desktop,hide_widgets,auto_hide_dock,stage_manager,"
               "hide_all_windows,keep_awake");
 }
-
-struct MoveCase {
-    std::vector<int> sources;
-    int destination;
-    const char* expected;
-};
-
-class GeneralMoveTest : public SettingsTest, public ::testing::WithParamInterface<MoveCase> {};
-
-TEST_P(GeneralMoveTest, MovesWithListMoveSemantics) {
-    GeneralSettings general;
-    general.reload();
-    general.moveSwitches(GetParam().sources, GetParam().destination);
-    EXPECT_EQ(stored(K::panelItemsOrder), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Moves, GeneralMoveTest,
-    ::testing::Values(
-        // Down: the destination counts positions before the move.
-        MoveCase{{0},
-                 2,
-                 "hide_widgets,hide_desktop,auto_hide_dock,stage_manager,hide_all_windows,"
-                 "dark_mode,keep_awake,screen_cleaner"},
-        MoveCase{{1, 3},
-                 0,
-                 "hide_widgets,stage_manager,hide_desktop,auto_hide_dock,hide_all_windows,"
-                 "dark_mode,keep_awake,screen_cleaner"},
-        // Onto itself: the order is unchanged but still written whole.
-        MoveCase{{2},
-                 3,
-                 "hide_desktop,hide_widgets,auto_hide_dock,stage_manager,hide_all_windows,"
-                 "dark_mode,keep_awake,screen_cleaner"}));
 
 TEST_F(SettingsTest, HidingThenShowingTheLastHiddenItemWritesEmpty) {
     GeneralSettings general;
@@ -272,17 +214,78 @@ TEST_F(SettingsTest, ACaptureInTheFieldIsStoredAndShown) {
     EXPECT_EQ(field->text(), QStringLiteral("⌃⌘K"));
 }
 
-TEST_F(SettingsTest, TheListIsReadWhenTheTabComesOnScreenAndADropReorders) {
+// A row dragged in the General tab's list with the mouse, dropped at `dropY` of that list.
+struct DragCase {
+    const char* name;
+    int row;
+    int dropY;
+    std::vector<std::string> expected;  // the rows afterwards, top to bottom
+};
+
+class PanelItemsDragTest : public SettingsTest, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(PanelItemsDragTest, DropsTheRowInTheGapNearestThePointer) {
     GeneralSettingsView view;
     view.resize(500, 900);
     view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     settings::PanelItemsList* list = view.panelItemsList();
-    EXPECT_EQ(list->height(), 8 * settings::PanelItemsList::rowHeight);
-    // The drop point picks the gap nearest to it.
-    EXPECT_EQ(list->destinationFor(0), 0);
-    EXPECT_EQ(list->destinationFor(3 * 32 + 20), 4);
-    EXPECT_EQ(list->destinationFor(10000), 8);
+    QWindow* window = view.windowHandle();
+    constexpr int rowHeight = settings::PanelItemsList::rowHeight;
+    const QPoint press = list->mapTo(&view, QPoint(200, GetParam().row * rowHeight + 16));
+    const QPoint drop = list->mapTo(&view, QPoint(200, GetParam().dropY));
+    QTest::mousePress(window, Qt::LeftButton, {}, press);
+    // The drag runs its own loop from the first move on. The offscreen platform delivers no drag
+    // events of its own, so the list gets them from here, and the release ends the drag.
+    QTimer::singleShot(0, list, [&] {
+        const QDrag* drag = list->findChild<QDrag*>();
+        ASSERT_NE(drag, nullptr) << "the move started no drag";
+        const QPoint at(200, GetParam().dropY);
+        QDragEnterEvent enter(at, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        QObject* target = list;  // straight to the list, as the platform's drag would send
+        target->event(&enter);
+        QDragMoveEvent move(at, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        target->event(&move);
+        QDropEvent dropped(at, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        target->event(&dropped);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, drop);
+    });
+    QTest::mouseMove(window, press + QPoint(0, QApplication::startDragDistance() + 1));
+
+    std::vector<std::string> shown;
+    for (int i = 0; i < list->layout()->count(); ++i) {
+        shown.push_back(list->layout()->itemAt(i)->widget()->objectName().toStdString());
+    }
+    EXPECT_EQ(shown, GetParam().expected);
+    EXPECT_EQ(stored(K::panelItemsOrder), PanelItems::joinIds(GetParam().expected));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Drags, PanelItemsDragTest,
+    ::testing::Values(
+        DragCase{"DownIntoTheLowerHalfOfARow",
+                 0,
+                 2 * 32 + 20,
+                 {"hide_widgets", "auto_hide_dock", "hide_desktop", "stage_manager",
+                  "hide_all_windows", "dark_mode", "keep_awake", "screen_cleaner"}},
+        DragCase{"UpIntoTheUpperHalfOfARow",
+                 5,
+                 32 + 6,
+                 {"hide_desktop", "dark_mode", "hide_widgets", "auto_hide_dock", "stage_manager",
+                  "hide_all_windows", "keep_awake", "screen_cleaner"}},
+        DragCase{"LastToTheTop",
+                 7,
+                 2,
+                 {"screen_cleaner", "hide_desktop", "hide_widgets", "auto_hide_dock",
+                  "stage_manager", "hide_all_windows", "dark_mode", "keep_awake"}},
+        DragCase{"ToTheBottom",
+                 1,
+                 8 * 32 - 2,
+                 {"hide_desktop", "auto_hide_dock", "stage_manager", "hide_all_windows",
+                  "dark_mode", "keep_awake", "screen_cleaner", "hide_widgets"}},
+        DragCase{"OntoItsOwnLowerHalf", 3, 3 * 32 + 20, builtInOrder},
+        DragCase{"OntoItsOwnUpperHalf", 2, 2 * 32 + 4, builtInOrder}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsTest, LaunchAtLoginRegistersAndRemovesTheLoginItem) {
     setLaunchAtLogin(true);

@@ -12,6 +12,7 @@
 
 #include "ReadOnlyFile.h"
 #include "SettingsFixture.h"
+#include "core/PreferencesKeys.h"
 #include "platform/Preferences.h"
 #include "platform/desktop/SettingsPreferencesStore.h"
 #include "scenes/SceneManager.h"
@@ -126,6 +127,28 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedChange{"LoginItemRefused", Cause::loginItemRefused, "Launch at login",
                                     "the login items cannot be changed", 2}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A run of failures for one reason is one log line; after a save that worked, the next failure
+// is news again.
+using SaveFailureLog = testing::SettingsTest;
+
+TEST_F(SaveFailureLog, EachRunOfSaveFailuresIsLoggedOnce) {
+    auto& store = platform.preferences;
+    const std::pair<std::optional<std::string>, int> saves[] = {
+        {"the disk is full", 1}, {"the disk is full", 1},   {"the folder is gone", 2},
+        {std::nullopt, 2},       {"the folder is gone", 3},
+    };
+    for (const auto& [failure, logged] : saves) {
+        store.refuseWrites = failure;
+        EXPECT_EQ(store.setBool(PreferencesKey::autoClosePanel, false), !failure);
+        EXPECT_EQ(std::count_if(host.log.lines.begin(), host.log.lines.end(),
+                                [](const std::string& line) {
+                                    return line.starts_with("⚠️ Preferences not saved: ");
+                                }),
+                  logged)
+            << failure.value_or("saved");
+    }
+}
 
 }  // namespace
 }  // namespace swivlo

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SimulatedHostFixture.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 
 namespace swivlo::testing {
 

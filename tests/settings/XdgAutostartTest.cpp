@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "fakes/TestPlatform.h"
 #include "platform/Preferences.h"
 #include "platform/desktop/XdgAutostartLoginItems.h"
-#include "platform/testing/TestPlatform.h"
 #include "settings/LaunchAtLogin.h"
 
 namespace swivlo::desktop {
@@ -54,19 +54,31 @@ TEST(XdgAutostartTest, ExecQuotesPathsWithSpacesAndSpecialCharacters) {
     EXPECT_TRUE(text.contains("\nTryExec=/home/a b/100%/$x\"y\\\\z\n")) << text.data();
 }
 
+// Turning Launch at login on over an entry the user or their session switched off: it is on
+// afterwards, with the user's other keys and groups as they were.
 TEST(XdgAutostartTest, TurningOnAnEntryTheUserSwitchedOffKeepsTheirKeys) {
-    QTemporaryDir config;
-    XdgAutostartLoginItems items(config.path(), binary);
-    writeFile(items.entryPath(),
-              "[Desktop Entry]\nExec=\"/opt/swivlo/bin/swivlo\"\nHidden = true\n"
-              "X-GNOME-Autostart-Delay=10\n");
-    ASSERT_FALSE(items.isEnabled());
-    std::string whyNot;
-    ASSERT_TRUE(items.setEnabled(true, whyNot));
-    EXPECT_TRUE(items.isEnabled());
-    EXPECT_EQ(readFile(items.entryPath()),
-              "[Desktop Entry]\nExec=\"/opt/swivlo/bin/swivlo\"\nHidden = false\n"
-              "X-GNOME-Autostart-Delay=10\n");
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"[Desktop Entry]\nExec=\"/opt/swivlo/bin/swivlo\"\nHidden = true\n"
+         "X-GNOME-Autostart-Delay=10\n",
+         "[Desktop Entry]\nExec=\"/opt/swivlo/bin/swivlo\"\nHidden = false\n"
+         "X-GNOME-Autostart-Delay=10\n"},
+        // As GNOME's settings leave it.
+        {"[Desktop Entry]\nExec=/opt/swivlo/bin/swivlo\nX-GNOME-Autostart-enabled=false\n",
+         "[Desktop Entry]\nExec=/opt/swivlo/bin/swivlo\nX-GNOME-Autostart-enabled=true\n"},
+        // A key the entry lacks goes into its own group, not the one after it.
+        {"[Desktop Entry]\nName=Swivlo\n\n[Desktop Action quiet]\nExec=swivlo --quiet\n",
+         "[Desktop Entry]\nName=Swivlo\nExec=\"/opt/swivlo/bin/swivlo\"\n\n"
+         "[Desktop Action quiet]\nExec=swivlo --quiet\n"},
+    };
+    for (const auto& [before, after] : cases) {
+        QTemporaryDir config;
+        XdgAutostartLoginItems items(config.path(), binary);
+        writeFile(items.entryPath(), before);
+        std::string whyNot;
+        ASSERT_TRUE(items.setEnabled(true, whyNot)) << whyNot;
+        EXPECT_TRUE(items.isEnabled()) << before.data();
+        EXPECT_EQ(readFile(items.entryPath()), after);
+    }
 }
 
 TEST(XdgAutostartTest, AFolderThatIsAFileReportsWhy) {
@@ -120,9 +132,14 @@ INSTANTIATE_TEST_SUITE_P(
                     false,
                     {}},
         EditedEntry{"NoDesktopEntryGroup", "Exec=/opt/swivlo/bin/swivlo\n", false, {}},
+        // The program quoted, with a letter escaped as quoting allows: the same program.
+        EditedEntry{"AnEscapedLetterInAQuotedPath",
+                    "[Desktop Entry]\nExec=\"/opt/swivlo/bin/sw\\\\ivlo\"\n",
+                    true,
+                    {}},
         EditedEntry{"CommentsAndAnotherGroupsKeys",
-                    "# mine\n[Desktop Entry]\n# Hidden=true\nExec=/opt/swivlo/bin/swivlo\n\n"
-                    "[Desktop Action quiet]\nHidden=true\n",
+                    "# mine\n[Desktop Action quiet]\nHidden=true\n\n[Desktop Entry]\n"
+                    "# Hidden=true\nExec=/opt/swivlo/bin/swivlo\n",
                     true,
                     {}},
         EditedEntry{"AMovedBinaryWithArgumentsAndKeysOfTheirOwn",

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "fakes/RecordingLog.h"
 #include "platform/NotificationCenter.h"
 #include "platform/host/MacHost.h"
 #include "platform/host/SimulatedHost.h"
-#include "platform/testing/RecordingLog.h"
 
 namespace swivlo::testing {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "SimulatedHostFixture.h"
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 #include "switches/KeepAwakeTimer.h"
 #include "switches/SystemTools.h"
 
@@ -92,6 +92,18 @@ TEST_F(KeepAwakeTimerTest, TimeLeftIsShownRoundedUpAndFollowsTheClock) {
     EXPECT_EQ(shown, expected);
     platform.mainQueue.advance(minute);
     EXPECT_EQ(shown.back(), "") << "the end clears the caption";
+}
+
+TEST(KeepAwakeTimerText, SaysTheLargestWholeUnitsRoundedUp) {
+    const std::pair<double, const char*> cases[] = {
+        {0.2, "1 s left"},    {59, "59 s left"},        {59.5, "1 min left"},
+        {60, "1 min left"},   {3540, "59 min left"},    {3541, "1 h left"},
+        {3600, "1 h left"},   {3660, "1 h 1 min left"}, {5400, "1 h 30 min left"},
+        {86400, "24 h left"},
+    };
+    for (const auto& [seconds, text] : cases) {
+        EXPECT_EQ(KeepAwakeTimer::remainingText(seconds), QString::fromUtf8(text)) << seconds;
+    }
 }
 
 TEST_F(KeepAwakeTimerTest, AChildThatWouldNotStartGetsNoTimer) {

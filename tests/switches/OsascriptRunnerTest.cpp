@@ -72,8 +72,11 @@ TEST_F(StandInTool, PassesTheSourceAsOneArgumentAndReadsTheResult) {
     EXPECT_EQ(outcome.stringValue, std::optional<std::string>("19"));
 }
 
+// The tool may warn first; the error, and its number, is the last line.
 TEST_F(StandInTool, AFailureBecomesAnErrorDictionary) {
     auto runner = runnerFor(
+        "print -u2 'osascript: warning: the scripting addition was not loaded'; "
+        "print -u2 'osascript: warning: it is out of date'; "
         "print -u2 '0:63: execution error: Not authorized to send Apple events to System "
         "Events. (-1743)'; exit 1");
     const auto outcome = runner.execute("x");

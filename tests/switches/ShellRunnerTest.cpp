@@ -3,9 +3,9 @@
 
 #include <csignal>
 
+#include "fakes/RecordingLog.h"
 #include "platform/host/MacHost.h"
 #include "platform/host/PosixProcessRunner.h"
-#include "platform/testing/RecordingLog.h"
 
 namespace swivlo {
 namespace {

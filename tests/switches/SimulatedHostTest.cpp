@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "SimulatedHostFixture.h"
 #include "platform/host/DesktopHost.h"
 #include "platform/host/SimulatedHost.h"
 
@@ -213,6 +214,19 @@ TEST(SimulatedHostStatePath, FollowsXdgStateHome) {
               QDir::homePath() + "/.local/state/swivlo/simulated-host.json");
     if (!saved.isNull()) {
         qputenv("XDG_STATE_HOME", saved);
+    }
+}
+
+// Without automation permission a change made through a script does not happen, and the
+// switch hears so rather than "done".
+TEST(MacHost, ScriptedChangesWithoutPermissionAreRefused) {
+    for (const Capability capability : {Capability::autoHideDock, Capability::darkMode}) {
+        testing::SimulatedHostFixture host;
+        host.host.setAutomationPermitted(false);
+        EXPECT_EQ(host.mac.set(capability, true), Change::refused);
+        host.host.setAutomationPermitted(true);
+        EXPECT_FALSE(host.mac.read({capability})[capability]);
+        EXPECT_EQ(host.mac.set(capability, true), Change::done);
     }
 }
 

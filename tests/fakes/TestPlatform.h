@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/testing/CallLog.h"
-#include "platform/testing/FakeAppServices.h"
-#include "platform/testing/FakeKeyboardTap.h"
-#include "platform/testing/FakeLoginItems.h"
-#include "platform/testing/FakeScreens.h"
-#include "platform/testing/FakeWindowStacking.h"
-#include "platform/testing/ManualMainQueue.h"
-#include "platform/testing/MemoryPreferencesStore.h"
+#include "fakes/CallLog.h"
+#include "fakes/FakeAppServices.h"
+#include "fakes/FakeKeyboardTap.h"
+#include "fakes/FakeLoginItems.h"
+#include "fakes/FakeScreens.h"
+#include "fakes/FakeWindowStacking.h"
+#include "fakes/ManualMainQueue.h"
+#include "fakes/MemoryPreferencesStore.h"
 
 namespace swivlo::testing {
 

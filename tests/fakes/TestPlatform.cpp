@@ -1,4 +1,4 @@
-#include "platform/testing/TestPlatform.h"
+#include "fakes/TestPlatform.h"
 
 #include "platform/AppServices.h"
 

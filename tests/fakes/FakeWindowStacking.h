@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "fakes/CallLog.h"
 #include "platform/WindowStacking.h"
-#include "platform/testing/CallLog.h"
 
 namespace swivlo::testing {
 

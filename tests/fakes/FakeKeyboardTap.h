@@ -2,8 +2,8 @@
 
 #include <map>
 
+#include "fakes/CallLog.h"
 #include "platform/KeyboardTap.h"
-#include "platform/testing/CallLog.h"
 
 namespace swivlo::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/testing/ManualMainQueue.h"
+#include "fakes/ManualMainQueue.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "fakes/CallLog.h"
 #include "platform/PreferencesStore.h"
-#include "platform/testing/CallLog.h"
 
 namespace swivlo::testing {
 
@@ -22,6 +22,8 @@ public:
     std::string directory;
 
     void clear() { values_.clear(); }
+    // While set, every write fails for this reason and changes nothing.
+    std::optional<std::string> refuseWrites;
     int writeCount() const { return writes_; }
 
 protected:

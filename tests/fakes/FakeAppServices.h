@@ -3,11 +3,11 @@
 #include <map>
 #include <memory>
 
+#include "fakes/CallLog.h"
 #include "platform/Application.h"
 #include "platform/Events.h"
 #include "platform/Popover.h"
 #include "platform/StatusBar.h"
-#include "platform/testing/CallLog.h"
 
 namespace swivlo::testing {
 

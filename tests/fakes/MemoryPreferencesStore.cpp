@@ -1,4 +1,4 @@
-#include "platform/testing/MemoryPreferencesStore.h"
+#include "fakes/MemoryPreferencesStore.h"
 
 namespace swivlo::testing {
 
@@ -10,6 +10,9 @@ std::optional<QVariant> MemoryPreferencesStore::object(const std::string& key) c
 std::optional<std::string> MemoryPreferencesStore::write(const std::string& key,
                                                          const std::optional<QVariant>& value) {
     ++writes_;
+    if (refuseWrites) {
+        return refuseWrites;
+    }
     if (value) {
         values_[key] = *value;
         if (log_) {

@@ -1,4 +1,4 @@
-#include "platform/testing/FakeKeyboardTap.h"
+#include "fakes/FakeKeyboardTap.h"
 
 #include <vector>
 

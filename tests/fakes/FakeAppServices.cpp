@@ -1,4 +1,4 @@
-#include "platform/testing/FakeAppServices.h"
+#include "fakes/FakeAppServices.h"
 
 #include <algorithm>
 #include <cmath>
