@@ -67,8 +67,8 @@ TEST(XdgAutostartTest, TurningOnAnEntryTheUserSwitchedOffKeepsTheirKeys) {
          "[Desktop Entry]\nExec=/opt/swivlo/bin/swivlo\nX-GNOME-Autostart-enabled=true\n"},
         // A key the entry lacks goes into its own group, not the one after it.
         {"[Desktop Entry]\nName=Swivlo\n\n[Desktop Action quiet]\nExec=swivlo --quiet\n",
-         "[Desktop Entry]\nName=Swivlo\nExec=\"/opt/swivlo/bin/swivlo\"\n\n"
-         "[Desktop Action quiet]\nExec=swivlo --quiet\n"},
+         "[Desktop Entry]\nName=Swivlo\nExec=\"/opt/swivlo/bin/swivlo\"\n"
+         "TryExec=/opt/swivlo/bin/swivlo\n\n[Desktop Action quiet]\nExec=swivlo --quiet\n"},
     };
     for (const auto& [before, after] : cases) {
         QTemporaryDir config;
@@ -77,7 +77,7 @@ TEST(XdgAutostartTest, TurningOnAnEntryTheUserSwitchedOffKeepsTheirKeys) {
         std::string whyNot;
         ASSERT_TRUE(items.setEnabled(true, whyNot)) << whyNot;
         EXPECT_TRUE(items.isEnabled()) << before.data();
-        EXPECT_EQ(readFile(items.entryPath()), after);
+        EXPECT_EQ(readFile(items.entryPath()).toStdString(), after.toStdString());
     }
 }
 
