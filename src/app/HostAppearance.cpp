@@ -37,7 +37,8 @@ QPalette paletteFor(bool dark) {
     return palette;
 }
 
-// Set where the host offers no Dark Mode: the desktop's own preference instead.
+// Set where the host offers no Dark Mode, and on KDE and XFCE, whose own preference also tells
+// of changes made by their settings tools: the desktop's own preference instead.
 DesktopColorScheme* desktopScheme = nullptr;
 
 void applyAppearance() {
@@ -60,7 +61,9 @@ void applyAppearance() {
 void followHostAppearance() {
     // Fusion draws the same everywhere and takes our palette in full.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (!systemHost().supports(Capability::darkMode).available) {
+    const DesktopFamily desktop = Session::current().desktop;
+    if (!systemHost().supports(Capability::darkMode).available || desktop == DesktopFamily::kde ||
+        desktop == DesktopFamily::xfce) {
         // The application keeps it: it follows the desktop until the end.
         desktopScheme = DesktopColorScheme::open(Session::current()).release();
         if (desktopScheme) {
