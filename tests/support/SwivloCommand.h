@@ -16,17 +16,23 @@ struct ProgramRun {
     QString err;
 };
 
-inline ProgramRun swivloCommand(const SwivloProcess& app, const QStringList& arguments) {
+// Runs a program to its end; the exit code stays -1 when it did not end normally in time.
+inline ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                             const QProcessEnvironment& environment, int timeoutMs = 60000) {
     QProcess process;
-    process.setProcessEnvironment(app.environment());
-    process.start(app.program, arguments);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     ProgramRun result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit) {
         result.exitCode = process.exitCode();
     }
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+inline ProgramRun swivloCommand(const SwivloProcess& app, const QStringList& arguments) {
+    return runProgram(app.program, arguments, app.environment());
 }
 
 // The switch's entry in `--list --json`: id, available, reason, state.
