@@ -2,6 +2,8 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -30,5 +32,19 @@ private:
     FoundValues& found_;
     QString key_;
 };
+
+// A desktop's three remembering switches, each keeping its values under "<desktop>.<switch>".
+template <class DarkMode, class HideDesktop, class AutoHideDock>
+std::map<Capability, std::unique_ptr<DesktopSwitch>> makeRememberingSwitches(
+    FoundValues& found, const QString& desktop) {
+    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
+    switches[Capability::darkMode] =
+        std::make_unique<DarkMode>(found, desktop + QStringLiteral(".darkMode"));
+    switches[Capability::hideDesktop] =
+        std::make_unique<HideDesktop>(found, desktop + QStringLiteral(".hideDesktop"));
+    switches[Capability::autoHideDock] =
+        std::make_unique<AutoHideDock>(found, desktop + QStringLiteral(".autoHideDock"));
+    return switches;
+}
 
 }  // namespace swivlo::linuxhost

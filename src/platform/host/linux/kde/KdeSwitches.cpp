@@ -346,14 +346,8 @@ public:
 }  // namespace
 
 std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found) {
-    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
-    switches[Capability::darkMode] =
-        std::make_unique<DarkModeSwitch>(found, QStringLiteral("kde.darkMode"));
-    switches[Capability::hideDesktop] =
-        std::make_unique<HideDesktopSwitch>(found, QStringLiteral("kde.hideDesktop"));
-    switches[Capability::autoHideDock] =
-        std::make_unique<AutoHideDockSwitch>(found, QStringLiteral("kde.autoHideDock"));
-    return switches;
+    return makeRememberingSwitches<DarkModeSwitch, HideDesktopSwitch, AutoHideDockSwitch>(
+        found, QStringLiteral("kde"));
 }
 
 }  // namespace swivlo::linuxhost::kde

@@ -266,14 +266,8 @@ public:
 }  // namespace
 
 std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found) {
-    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
-    switches[Capability::darkMode] =
-        std::make_unique<DarkModeSwitch>(found, QStringLiteral("xfce.darkMode"));
-    switches[Capability::hideDesktop] =
-        std::make_unique<HideDesktopSwitch>(found, QStringLiteral("xfce.hideDesktop"));
-    switches[Capability::autoHideDock] =
-        std::make_unique<AutoHideDockSwitch>(found, QStringLiteral("xfce.autoHideDock"));
-    return switches;
+    return makeRememberingSwitches<DarkModeSwitch, HideDesktopSwitch, AutoHideDockSwitch>(
+        found, QStringLiteral("xfce"));
 }
 
 }  // namespace swivlo::linuxhost::xfce
