@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "SwivloCommand.h"
+#include "ProgramRun.h"
 #include "app/CommandLine.h"
 
 namespace swivlo {

@@ -12,7 +12,7 @@
 #include <QThread>
 #include <functional>
 
-#include "SwivloCommand.h"
+#include "ProgramRun.h"
 
 namespace {
 
