@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "ProgramRun.h"
 #include "app/CommandLine.h"
 
 namespace swivlo {
@@ -131,11 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, DurationTest,
                                            DurationCase{"-5m", {}}, DurationCase{"1h30m", {}},
                                            DurationCase{"", {}}, DurationCase{"99999999999h", {}}));
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using swivlo::testing::x11::ProgramRun;
+using swivlo::testing::x11::runProgram;
 
 // The built program with no display at all: anything that opened a window or placed a tray
 // icon would fail to start.
@@ -147,16 +145,7 @@ protected:
             env.remove(QString::fromLatin1(name));
         }
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(SWIVLO_BINARY), arguments);
-        ProgramRun result;
-        if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit) {
-            result.exitCode = process.exitCode();
-        }
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return runProgram(QStringLiteral(SWIVLO_BINARY), arguments, env, 10000);
     }
 
     QTemporaryDir runtime;

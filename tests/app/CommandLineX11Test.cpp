@@ -8,17 +8,11 @@
 #include <QJsonObject>
 #include <QLocalSocket>
 
-#include "X11App.h"
+#include "SwivloCommand.h"
 
 namespace {
 
 using namespace swivlo::testing::x11;
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // One scene, "Work", that turns Dark Mode on.
 const QByteArray workScene =
@@ -30,18 +24,7 @@ SwivloScenes="@ByteArray([{\"id\":\"5E9C2B8A-1F4D-4C3B-9A7E-2D6F8B1C0A93\",\"nam
 
 class CommandLineX11Test : public ::testing::Test {
 protected:
-    ProgramRun swivlo(const QStringList& arguments) {
-        QProcess process;
-        process.setProcessEnvironment(app.environment());
-        process.start(app.program, arguments);
-        ProgramRun result;
-        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-            result.exitCode = process.exitCode();
-        }
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
+    ProgramRun swivlo(const QStringList& arguments) { return swivloCommand(app, arguments); }
 
     // The switch's entry in `--list --json`.
     QJsonObject listed(const QString& id) {

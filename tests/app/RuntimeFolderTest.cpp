@@ -12,27 +12,16 @@
 #include <QThread>
 #include <functional>
 
+#include "ProgramRun.h"
+
 namespace {
 
 constexpr uid_t nobody = 65534;
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using swivlo::testing::x11::ProgramRun;
 
 ProgramRun runSwivlo(const QStringList& arguments, const QProcessEnvironment& env) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(SWIVLO_BINARY), arguments);
-    ProgramRun result;
-    if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-    }
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return swivlo::testing::x11::runProgram(QStringLiteral(SWIVLO_BINARY), arguments, env, 10000);
 }
 
 // No display: the program must answer before it would need one.

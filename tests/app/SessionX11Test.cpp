@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "DesktopSession.h"
+#include "SwivloCommand.h"
 
 namespace {
 
@@ -21,26 +22,6 @@ void release(void* display);
 
 const QByteArray controlOptionS =
     "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
-
-// Everything the app has written so far, read as it comes.
-class Output {
-public:
-    explicit Output(QProcess& process) : process_(process) {}
-    bool waitFor(const QString& text, int timeoutMs = 10000) {
-        return eventually(
-            [&] {
-                process_.waitForReadyRead(50);
-                seen_ += QString::fromUtf8(process_.readAll());
-                return seen_.contains(text);
-            },
-            timeoutMs);
-    }
-    const QString& text() const { return seen_; }
-
-private:
-    QProcess& process_;
-    QString seen_;
-};
 
 // Another X client: a window of the test's own, noting every key press it gets.
 class OtherClient : public QObject {
@@ -106,8 +87,8 @@ TEST(SessionX11Test, TheGrabKeepsTheKeysFromTheFocusedAppAndASecondPressClosesTh
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: a key grab on the X server")))
-        << out.text().toStdString();
+    ASSERT_TRUE(out.shows(QStringLiteral("Global shortcut: a key grab on the X server")))
+        << out.seen().toStdString();
     other.focus();
     xdotool({"key", "x"});
     ASSERT_TRUE(other.gotKey(Qt::Key_X)) << "the other window has the focus";
@@ -136,23 +117,20 @@ TEST(SessionX11Test, ACombinationAnotherClientHoldsIsReported) {
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.waitFor(QStringLiteral(
+    EXPECT_TRUE(out.shows(QStringLiteral(
         "⚠️ The global shortcut does not work: Another program holds this shortcut")))
-        << out.text().toStdString();
+        << out.seen().toStdString();
     release(holder);
 }
 
 // The command a GNOME custom keybinding runs, as GNOME runs it: in the app's environment.
 int runCommand(const SwivloProcess& app, const QStringList& arguments, QString* output = nullptr) {
-    QProcess command;
-    command.setProcessEnvironment(app.environment());
-    command.start(QStringLiteral(SWIVLO_BINARY), arguments);
-    command.waitForFinished(10000);
+    const ProgramRun run =
+        runProgram(QStringLiteral(SWIVLO_BINARY), arguments, app.environment(), 10000);
     if (output) {
-        *output =
-            QString::fromUtf8(command.readAllStandardOutput() + command.readAllStandardError());
+        *output = run.out + run.err;
     }
-    return command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1;
+    return run.exitCode;
 }
 
 TEST(SessionX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
@@ -162,8 +140,8 @@ TEST(SessionX11Test, OnGnomeTheShortcutIsACustomKeybindingThatTogglesThePanel) {
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
-        << out.text().toStdString();
+    ASSERT_TRUE(out.shows(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
+        << out.seen().toStdString();
     const QString list = QStringLiteral("org.gnome.settings-daemon.plugins.media-keys");
     const QString entry = QStringLiteral(
         "org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:"
@@ -204,10 +182,10 @@ TEST(SessionX11Test, OnGnomeACombinationGnomeAlreadyBindsIsReported) {
     ASSERT_TRUE(app.start());
     Output out(app.process);
     EXPECT_TRUE(
-        out.waitFor(QStringLiteral("⚠️ The global shortcut does not work: Another program "
-                                   "holds this shortcut: choose another one, or quit it. "
-                                   "(GNOME: Terminal)")))
-        << out.text().toStdString();
+        out.shows(QStringLiteral("⚠️ The global shortcut does not work: Another program "
+                                 "holds this shortcut: choose another one, or quit it. "
+                                 "(GNOME: Terminal)")))
+        << out.seen().toStdString();
     EXPECT_EQ(gnome.get("org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"),
               "['" + path + "']")
         << "the user's own keybinding stays as it was";
@@ -285,10 +263,10 @@ TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
     app.process.setProcessChannelMode(QProcess::MergedChannels);
     app.process.start(app.program, {});
     Output out(app.process);
-    ASSERT_TRUE(out.waitFor(QStringLiteral("✅ Swivlo is running"), 20000))
-        << out.text().toStdString();
-    ASSERT_TRUE(out.text().contains(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
-        << out.text().toStdString();
+    ASSERT_TRUE(out.shows(QStringLiteral("✅ Swivlo is running"), 20000))
+        << out.seen().toStdString();
+    ASSERT_TRUE(out.seen().contains(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
+        << out.seen().toStdString();
 
     // The settings daemon picks the new keybinding up in its own time: press until it does.
     EXPECT_TRUE(eventually(
@@ -350,8 +328,8 @@ TEST(SessionX11Test, OnKdeKglobalaccelHoldsTheShortcutAndReportsItsPresses) {
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    ASSERT_TRUE(out.waitFor(QStringLiteral("Global shortcut: KDE's kglobalaccel")))
-        << out.text().toStdString();
+    ASSERT_TRUE(out.shows(QStringLiteral("Global shortcut: KDE's kglobalaccel")))
+        << out.seen().toStdString();
     EXPECT_TRUE(kglobalaccel(kde, {"/kglobalaccel", "org.kde.KGlobalAccel.shortcut",
                                    "array:string:swivlo,toggle-panel,Swivlo,x"})
                     .contains(QStringLiteral("int32 ") + ctrlAltS));
@@ -380,9 +358,9 @@ TEST(SessionX11Test, OnKdeACombinationAnotherComponentHoldsIsReported) {
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.waitFor(QStringLiteral(
+    EXPECT_TRUE(out.shows(QStringLiteral(
         "⚠️ The global shortcut does not work: Another program holds this shortcut")))
-        << out.text().toStdString();
+        << out.seen().toStdString();
 }
 
 // sway and weston name no desktop; Qt reaches the screen through Xwayland here.
@@ -399,14 +377,14 @@ TEST(SessionX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShor
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    ASSERT_TRUE(out.waitFor(QStringLiteral("✅ Swivlo is running"))) << out.text().toStdString();
+    ASSERT_TRUE(out.shows(QStringLiteral("✅ Swivlo is running"))) << out.seen().toStdString();
     EXPECT_TRUE(
-        out.text().contains(QStringLiteral("Host: the Linux desktop host (no desktop name, "
+        out.seen().contains(QStringLiteral("Host: the Linux desktop host (no desktop name, "
                                            "Wayland)")))
-        << out.text().toStdString();
-    EXPECT_TRUE(out.text().contains(QStringLiteral(
+        << out.seen().toStdString();
+    EXPECT_TRUE(out.seen().contains(QStringLiteral(
         "Global shortcut: none: The shortcut cannot work in this session (Wayland)")))
-        << out.text().toStdString();
+        << out.seen().toStdString();
 
     QString said;
     EXPECT_EQ(runCommand(app, {"--toggle", "dark_mode"}, &said), 1) << said.toStdString();
@@ -433,12 +411,12 @@ TEST(SessionX11Test, OnXfceTheLookFollowsTheXsettingsTheme) {
         QStringLiteral("Greybird-dark"));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")))
-        << out.text().toStdString();
+    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")))
+        << out.seen().toStdString();
 
     onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird"});
-    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")))
-        << out.text().toStdString();
+    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")))
+        << out.seen().toStdString();
 }
 
 TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
@@ -455,12 +433,12 @@ TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
     ASSERT_TRUE(writeScheme("BreezeDark", "32,35,38"));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")))
-        << out.text().toStdString();
+    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")))
+        << out.seen().toStdString();
 
     ASSERT_TRUE(writeScheme("BreezeLight", "239,240,241"));
-    EXPECT_TRUE(out.waitFor(QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")))
-        << out.text().toStdString();
+    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")))
+        << out.seen().toStdString();
 }
 
 // X11 headers last: they define macros (KeyPress, None...) that clash with Qt names.

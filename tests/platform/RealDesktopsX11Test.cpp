@@ -11,7 +11,7 @@
 #include <map>
 
 #include "RealDesktop.h"
-#include "X11App.h"
+#include "SwivloCommand.h"
 
 // X11 headers last: they define macros that clash with Qt names.
 #include <X11/Xatom.h>
@@ -44,12 +44,6 @@ private:
 };
 [[maybe_unused]] const auto* const desktops = ::testing::AddGlobalTestEnvironment(new Desktops);
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 // Swivlo on a desktop, driven by its command line.
 class Swivlo {
 public:
@@ -57,18 +51,7 @@ public:
     explicit Swivlo(const QProcessEnvironment& overrides) { app_.overrides = overrides; }
     ~Swivlo() { stop(); }
 
-    ProgramRun command(const QStringList& arguments) {
-        QProcess process;
-        process.setProcessEnvironment(app_.environment());
-        process.start(app_.program, arguments);
-        ProgramRun result;
-        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-            result.exitCode = process.exitCode();
-        }
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
+    ProgramRun command(const QStringList& arguments) { return swivloCommand(app_, arguments); }
     // Starts it and waits until it answers; its panel and tray are not needed.
     bool start() {
         app_.process.setProcessEnvironment(app_.environment());
@@ -92,16 +75,7 @@ public:
         return QString::fromUtf8(app_.process.readAll());
     }
 
-    QJsonObject listed(const QString& id) {
-        const ProgramRun list = command({"--list", "--json"});
-        for (const QJsonValue& entry :
-             QJsonDocument::fromJson(list.out.toUtf8())["switches"].toArray()) {
-            if (entry["id"] == id) {
-                return entry.toObject();
-            }
-        }
-        return {};
-    }
+    QJsonObject listed(const QString& id) { return listedSwitch(app_, id); }
 
 private:
     SwivloProcess app_;

@@ -6,27 +6,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "ProgramRun.h"
 #include "X11App.h"
 
 namespace swivlo::testing::x11 {
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 inline ProgramRun swivloCommand(const SwivloProcess& app, const QStringList& arguments) {
-    QProcess process;
-    process.setProcessEnvironment(app.environment());
-    process.start(app.program, arguments);
-    ProgramRun result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        result.exitCode = process.exitCode();
-    }
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return runProgram(app.program, arguments, app.environment());
 }
 
 // The switch's entry in `--list --json`: id, available, reason, state.

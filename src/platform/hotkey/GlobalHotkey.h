@@ -36,6 +36,10 @@ signals:
 
 protected:
     void setProblem(const QString& problem);
+    // bind's answer when the combination cannot be had: the problem, also kept for the window.
+    std::optional<QString> refuse(const QString& why);
+    // The words for a combination another program already holds.
+    static QString heldElsewhere();
 
 private:
     QString problem_;

@@ -73,17 +73,11 @@ GnomeKeybinding::~GnomeKeybinding() = default;
 std::optional<QString> GnomeKeybinding::bind(std::uint64_t flags, std::uint16_t keyCode) {
     const QString accelerator = gnomeAccelerator(flags, keyCode);
     if (accelerator.isEmpty()) {
-        const QString why = localized("GNOME cannot bind this key: choose another shortcut.");
-        setProblem(why);
-        return why;
+        return refuse(localized("GNOME cannot bind this key: choose another shortcut."));
     }
     if (const QString holder = holderOf(accelerator); !holder.isEmpty()) {
         unbind();
-        const QString why =
-            localized("Another program holds this shortcut: choose another one, or quit it.") +
-            QStringLiteral(" (GNOME: %1)").arg(holder);
-        setProblem(why);
-        return why;
+        return refuse(heldElsewhere() + QStringLiteral(" (GNOME: %1)").arg(holder));
     }
     const std::pair<const char*, QString> values[] = {
         {"name", QStringLiteral("Swivlo: open or close the panel")},
@@ -97,9 +91,7 @@ std::optional<QString> GnomeKeybinding::bind(std::uint64_t flags, std::uint16_t 
         }
     }
     if (!changes.empty() && !entry_->write(changes)) {
-        const QString why = localized("GNOME's settings did not take the shortcut.");
-        setProblem(why);
-        return why;
+        return refuse(localized("GNOME's settings did not take the shortcut."));
     }
     listEntry(true);
     setProblem({});

@@ -79,19 +79,14 @@ void KdeGlobalAccel::setKeys(const QList<int>& keys, QList<int>* answer) {
 std::optional<QString> KdeGlobalAccel::bind(std::uint64_t flags, std::uint16_t keyCode) {
     const int combination = qtKeyCombination(flags, keyCode);
     if (combination == 0) {
-        const QString why = localized("KDE cannot bind this key: choose another shortcut.");
-        setProblem(why);
-        return why;
+        return refuse(localized("KDE cannot bind this key: choose another shortcut."));
     }
     call(QStringLiteral("doRegister"), {actionId_});
     QList<int> taken;
     setKeys({combination}, &taken);
     // kglobalaccel answers with the keys it gave the action: without ours, another has them.
     if (!taken.contains(combination)) {
-        const QString why =
-            localized("Another program holds this shortcut: choose another one, or quit it.");
-        setProblem(why);
-        return why;
+        return refuse(heldElsewhere());
     }
     setProblem({});
     return std::nullopt;

@@ -63,9 +63,7 @@ std::optional<QString> X11KeyGrab::bind(std::uint64_t flags, std::uint16_t keyCo
     unbind();
     const auto keycode = keys::x11KeycodeFor(keyCode);
     if (!keycode) {
-        const QString why = localized("This key cannot be taken from the X server.");
-        setProblem(why);
-        return why;
+        return refuse(localized("This key cannot be taken from the X server."));
     }
     keycode_ = *keycode;
     modifiers_ = keys::x11ModifiersFor(flags);
@@ -80,10 +78,7 @@ std::optional<QString> X11KeyGrab::bind(std::uint64_t flags, std::uint16_t keyCo
         // Some variants may have been taken before the refusal: give them back.
         grab(false);
         keycode_ = 0;
-        const QString why =
-            localized("Another program holds this shortcut: choose another one, or quit it.");
-        setProblem(why);
-        return why;
+        return refuse(heldElsewhere());
     }
     setProblem({});
     return std::nullopt;

@@ -47,8 +47,8 @@ bool dockRunning() {
 }  // namespace
 
 DockSwitch::DockSwitch(FoundValues& found)
-    : settings_(GioSettings::open(QStringLiteral("org.gnome.shell.extensions.dash-to-dock"))),
-      found_(found) {}
+    : RememberingSwitch(found, foundKey),
+      settings_(GioSettings::open(QStringLiteral("org.gnome.shell.extensions.dash-to-dock"))) {}
 
 Support DockSwitch::support() const {
     if (!settings_) {
@@ -91,25 +91,24 @@ bool DockSwitch::set(bool on) {
             return true;
         }
         // Kept before the change, so a kill right after it still leaves a way back.
-        found_.forget(foundKey);
-        if (!found_.remember(foundKey, {{dockFixed, *settings_->boolean(dockFixed)},
-                                        {autohide, *settings_->boolean(autohide)},
-                                        {intellihide, *settings_->boolean(intellihide)}})) {
+        if (!rememberBeforeOn({{dockFixed, *settings_->boolean(dockFixed)},
+                               {autohide, *settings_->boolean(autohide)},
+                               {intellihide, *settings_->boolean(intellihide)}})) {
             return false;
         }
         return settings_->write({{dockFixed, false}, {autohide, true}, {intellihide, false}});
     }
-    if (const auto found = found_.find(foundKey)) {
+    if (const auto before = found()) {
         SettingChanges back;
         for (const QString& key : keys) {
-            back.emplace_back(key, found->value(key).toBool());
+            back.emplace_back(key, before->value(key).toBool());
         }
-        if (!dockHidesItself(found->value(dockFixed).toBool(), found->value(autohide).toBool(),
-                             found->value(intellihide).toBool())) {
+        if (!dockHidesItself(before->value(dockFixed).toBool(), before->value(autohide).toBool(),
+                             before->value(intellihide).toBool())) {
             if (!settings_->write(back)) {
                 return false;
             }
-            found_.forget(foundKey);
+            forget();
             return true;
         }
     }

@@ -2,19 +2,15 @@
 
 #include <memory>
 
-#include "platform/host/linux/DesktopSwitch.h"
 #include "platform/host/linux/GioSettings.h"
-
-namespace swivlo::linuxhost {
-class FoundValues;
-}
+#include "platform/host/linux/RememberingSwitch.h"
 
 namespace swivlo::linuxhost::gnome {
 
 // Auto Hide Dock: Dash to Dock's (and Ubuntu Dock's) dock-fixed, autohide and intellihide, set
 // so the dock hides also on an empty desktop. Off gives back the values found before, also
 // after a restart; with none kept, the dock's own defaults.
-class DockSwitch : public DesktopSwitch {
+class DockSwitch : public RememberingSwitch {
 public:
     explicit DockSwitch(FoundValues& found);
     Support support() const override;
@@ -23,7 +19,6 @@ public:
 
 private:
     std::unique_ptr<GioSettings> settings_;
-    FoundValues& found_;
 };
 
 }  // namespace swivlo::linuxhost::gnome

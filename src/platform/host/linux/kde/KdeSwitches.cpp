@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include "platform/LogOutput.h"
+#include "platform/host/linux/RememberingSwitch.h"
 #include "platform/host/linux/kde/KdeSupport.h"
 #include "platform/host/linux/kde/PlasmaShell.h"
 
@@ -91,28 +92,9 @@ bool applyScheme(const QString& name) {
     return true;
 }
 
-class KdeSwitch : public DesktopSwitch {
+class DarkModeSwitch : public RememberingSwitch {
 public:
-    KdeSwitch(FoundValues& found, QString key) : found_(found), key_(std::move(key)) {}
-
-protected:
-    // A record left from a change the user has since undone elsewhere is stale: the values
-    // found now replace it.
-    bool rememberBeforeOn(const QJsonObject& values) {
-        found_.forget(key_);
-        return found_.remember(key_, values);
-    }
-    std::optional<QJsonObject> found() const { return found_.find(key_); }
-    void forget() { found_.forget(key_); }
-
-private:
-    FoundValues& found_;
-    QString key_;
-};
-
-class DarkModeSwitch : public KdeSwitch {
-public:
-    using KdeSwitch::KdeSwitch;
+    using RememberingSwitch::RememberingSwitch;
 
     Support support() const override {
         KdeFacts facts;
@@ -187,9 +169,9 @@ std::optional<QJsonArray> folderFilters() {
     return filters->toArray();
 }
 
-class HideDesktopSwitch : public KdeSwitch {
+class HideDesktopSwitch : public RememberingSwitch {
 public:
-    using KdeSwitch::KdeSwitch;
+    using RememberingSwitch::RememberingSwitch;
 
     Support support() const override {
         KdeFacts facts;
@@ -301,9 +283,9 @@ std::optional<Panels> readPanels() {
 
 const QString autoHide = QStringLiteral("autohide");
 
-class AutoHideDockSwitch : public KdeSwitch {
+class AutoHideDockSwitch : public RememberingSwitch {
 public:
-    using KdeSwitch::KdeSwitch;
+    using RememberingSwitch::RememberingSwitch;
 
     Support support() const override {
         KdeFacts facts;
@@ -364,14 +346,8 @@ public:
 }  // namespace
 
 std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found) {
-    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
-    switches[Capability::darkMode] =
-        std::make_unique<DarkModeSwitch>(found, QStringLiteral("kde.darkMode"));
-    switches[Capability::hideDesktop] =
-        std::make_unique<HideDesktopSwitch>(found, QStringLiteral("kde.hideDesktop"));
-    switches[Capability::autoHideDock] =
-        std::make_unique<AutoHideDockSwitch>(found, QStringLiteral("kde.autoHideDock"));
-    return switches;
+    return makeRememberingSwitches<DarkModeSwitch, HideDesktopSwitch, AutoHideDockSwitch>(
+        found, QStringLiteral("kde"));
 }
 
 }  // namespace swivlo::linuxhost::kde

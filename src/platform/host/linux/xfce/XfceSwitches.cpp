@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "platform/LogOutput.h"
+#include "platform/host/linux/RememberingSwitch.h"
 #include "platform/host/linux/xfce/XfceSupport.h"
 #include "platform/host/linux/xfce/Xfconf.h"
 
@@ -88,29 +89,9 @@ bool setAndCheck(const QString& channel, const QString& property, const QVariant
     return true;
 }
 
-// The base of the switches: the found values' key and the common "remember before change".
-class XfceSwitch : public DesktopSwitch {
+class DarkModeSwitch : public RememberingSwitch {
 public:
-    XfceSwitch(FoundValues& found, QString key) : found_(found), key_(std::move(key)) {}
-
-protected:
-    // What the user had, kept before the first change. A record left from a change the user
-    // has since undone elsewhere is stale: the values found now replace it.
-    bool rememberBeforeOn(const QJsonObject& values) {
-        found_.forget(key_);
-        return found_.remember(key_, values);
-    }
-    std::optional<QJsonObject> found() const { return found_.find(key_); }
-    void forget() { found_.forget(key_); }
-
-private:
-    FoundValues& found_;
-    QString key_;
-};
-
-class DarkModeSwitch : public XfceSwitch {
-public:
-    using XfceSwitch::XfceSwitch;
+    using RememberingSwitch::RememberingSwitch;
 
     Support support() const override {
         XfceFacts facts;
@@ -162,9 +143,9 @@ public:
     }
 };
 
-class HideDesktopSwitch : public XfceSwitch {
+class HideDesktopSwitch : public RememberingSwitch {
 public:
-    using XfceSwitch::XfceSwitch;
+    using RememberingSwitch::RememberingSwitch;
 
     Support support() const override {
         XfceFacts facts;
@@ -229,9 +210,9 @@ QString hidingOf(int panel) {
     return QStringLiteral("/panels/panel-%1/autohide-behavior").arg(panel);
 }
 
-class AutoHideDockSwitch : public XfceSwitch {
+class AutoHideDockSwitch : public RememberingSwitch {
 public:
-    using XfceSwitch::XfceSwitch;
+    using RememberingSwitch::RememberingSwitch;
 
     Support support() const override {
         XfceFacts facts;
@@ -285,14 +266,8 @@ public:
 }  // namespace
 
 std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found) {
-    std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
-    switches[Capability::darkMode] =
-        std::make_unique<DarkModeSwitch>(found, QStringLiteral("xfce.darkMode"));
-    switches[Capability::hideDesktop] =
-        std::make_unique<HideDesktopSwitch>(found, QStringLiteral("xfce.hideDesktop"));
-    switches[Capability::autoHideDock] =
-        std::make_unique<AutoHideDockSwitch>(found, QStringLiteral("xfce.autoHideDock"));
-    return switches;
+    return makeRememberingSwitches<DarkModeSwitch, HideDesktopSwitch, AutoHideDockSwitch>(
+        found, QStringLiteral("xfce"));
 }
 
 }  // namespace swivlo::linuxhost::xfce
