@@ -1,14 +1,14 @@
-// Dark Mode, Hide Desktop and Auto Hide Dock on real XFCE and KDE Plasma desktops, driven through
-// the running Swivlo's command line and judged by what the desktop reports: the theme XSETTINGS
-// serves, the panel window hidden or not, plasmashell's own answer. Swivlo is killed while a
-// switch is on and started again: "off" must still give back exactly what the user had.
+// Dark Mode, Hide Desktop and Auto Hide Dock on real GNOME Shell, XFCE and KDE Plasma desktops,
+// driven through the running Swivlo's command line and judged by what the desktop reports: the
+// theme XSETTINGS serves, the dock or panel drawn or not, the shell's extension state,
+// plasmashell's own answer. Swivlo is killed while a switch is on and started again: "off" must
+// still give back exactly what the user had.
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <map>
 
 #include "RealDesktop.h"
 #include "SwivloCommand.h"
@@ -24,22 +24,25 @@ namespace {
 using namespace testing::x11;
 using Kind = RealDesktop::Kind;
 
-// Each desktop starts once per binary, at its first test, and stops before the binary ends.
+// Each desktop starts once per binary, at its first test; the rows come grouped by desktop, so
+// the last one stops when the next starts, and none runs past the binary.
 class Desktops : public ::testing::Environment {
 public:
     static RealDesktop& get(Kind kind) {
-        auto& desktop = started()[kind];
-        if (!desktop) {
-            desktop = std::make_unique<RealDesktop>(kind);
+        auto& desktop = started();
+        if (!desktop || desktop->first != kind) {
+            desktop.reset();
+            desktop = std::make_unique<std::pair<Kind, RealDesktop>>(
+                std::piecewise_construct, std::forward_as_tuple(kind), std::forward_as_tuple(kind));
         }
-        return *desktop;
+        return desktop->second;
     }
-    void TearDown() override { started().clear(); }
+    void TearDown() override { started().reset(); }
 
 private:
-    static std::map<Kind, std::unique_ptr<RealDesktop>>& started() {
-        static std::map<Kind, std::unique_ptr<RealDesktop>> desktops;
-        return desktops;
+    static std::unique_ptr<std::pair<Kind, RealDesktop>>& started() {
+        static std::unique_ptr<std::pair<Kind, RealDesktop>> desktop;
+        return desktop;
     }
 };
 [[maybe_unused]] const auto* const desktops = ::testing::AddGlobalTestEnvironment(new Desktops);
@@ -234,6 +237,64 @@ std::function<void(const RealDesktop&)> applyScheme(const QString& scheme) {
     return [scheme](const RealDesktop& d) { d.run("plasma-apply-colorscheme", {scheme}); };
 }
 
+// The share of the screen's bottom middle, where Dash to Dock sits, that is not the plain
+// backdrop the GNOME session sets.
+double gnomeDockCoverage(const RealDesktop& desktop) {
+    Display* display = XOpenDisplay(desktop.display().toUtf8().constData());
+    if (!display) {
+        return -1;
+    }
+    const QRect area(390, 710, 500, 90);
+    XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
+                              unsigned(area.width()), unsigned(area.height()), AllPlanes, ZPixmap);
+    int drawn = 0;
+    for (int y = 0; image && y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            drawn += (XGetPixel(image, x, y) & 0xffffff) != 0x204a87;
+        }
+    }
+    if (image) {
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return image ? double(drawn) / (area.width() * area.height()) : -1;
+}
+
+const QString dockSchema = QStringLiteral("org.gnome.shell.extensions.dash-to-dock");
+const QString gnomeInterface = QStringLiteral("org.gnome.desktop.interface");
+
+QString gnomeDock(const RealDesktop& desktop) {
+    QStringList values;
+    for (const char* key : {"dock-fixed", "autohide", "intellihide"}) {
+        values << desktop.gnome().get(dockSchema, key);
+    }
+    // A fixed dock takes its height off the work area; the top bar takes less.
+    const QStringList area =
+        desktop.run("xprop", {"-display", desktop.display(), "-root", "_NET_WORKAREA"})
+            .section('=', 1)
+            .split(',');
+    const bool reserved = area.size() >= 4 && area[3].trimmed().toInt() < screen.height() - 60;
+    return values.join(' ') + (gnomeDockCoverage(desktop) > 0.1 ? " drawn" : " gone") +
+           (reserved ? " fixed" : "");
+}
+
+std::function<void(const RealDesktop&)> setDock(const QString& fixed, const QString& autohide,
+                                                const QString& intellihide) {
+    return [=](const RealDesktop& d) {
+        d.gnome().set(dockSchema, "dock-fixed", fixed);
+        d.gnome().set(dockSchema, "autohide", autohide);
+        d.gnome().set(dockSchema, "intellihide", intellihide);
+    };
+}
+
+bool gnomeDockGone(const RealDesktop& desktop) {
+    return gnomeDockCoverage(desktop) < 0.01;
+}
+
+QString gnomeTheme(const RealDesktop& d) {
+    return servedTheme(d) + " " + d.gnome().get(gnomeInterface, "color-scheme");
+}
+
 const QString xsettings = QStringLiteral("xsettings");
 const QString xfwm4 = QStringLiteral("xfwm4");
 const QString xfceDesktop = QStringLiteral("xfce4-desktop");
@@ -291,6 +352,39 @@ TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
 INSTANTIATE_TEST_SUITE_P(
     Desktop, RealDesktopSwitch,
     ::testing::Values(
+        // Dash to Dock's defaults: a dock that dodges windows, on screen on an empty desktop.
+        RestoreCase{"GnomeAutoHideDockFromTheDefaults", Kind::gnome, "auto_hide_dock",
+                    setDock("false", "true", "true"), gnomeDock, "false true true drawn",
+                    gnomeDockGone},
+        RestoreCase{"GnomeAutoHideDockFromAFixedDock", Kind::gnome, "auto_hide_dock",
+                    setDock("true", "false", "true"), gnomeDock, "true false true drawn fixed",
+                    gnomeDockGone},
+        // A theme with a dark twin in the user's own theme folder.
+        RestoreCase{
+            "GnomeDarkMode", Kind::gnome, "dark_mode",
+            [](const RealDesktop& d) {
+                for (const char* theme : {"Yaru-blue", "Yaru-blue-dark"}) {
+                    QDir(d.home()).mkpath(QStringLiteral(".themes/%1/gtk-3.0").arg(theme));
+                }
+                d.gnome().set(gnomeInterface, "gtk-theme", "'Yaru-blue'");
+                d.gnome().set(gnomeInterface, "color-scheme", "'default'");
+            },
+            gnomeTheme, "Yaru-blue 'default'",
+            [](const RealDesktop& d) { return gnomeTheme(d) == "Yaru-blue-dark 'prefer-dark'"; }},
+        RestoreCase{"GnomeHideDesktop", Kind::gnome, "hide_desktop",
+                    [](const RealDesktop& d) {
+                        QFile note(d.home() + "/Desktop/note.txt");
+                        note.open(QIODevice::WriteOnly);
+                        d.gnome().restoreExtensions();
+                    },
+                    [](const RealDesktop& d) {
+                        return QString::number(d.gnome().state(GnomeShell::ding)) +
+                               (noIconsDrawn(d) ? " plain" : " icons");
+                    },
+                    "1 icons",
+                    [](const RealDesktop& d) {
+                        return d.gnome().state(GnomeShell::ding) != 1 && noIconsDrawn(d);
+                    }},
         RestoreCase{"XfceDarkMode", Kind::xfce, "dark_mode",
                     [](const RealDesktop& d) {
                         // Debian's default names a theme that is not installed.

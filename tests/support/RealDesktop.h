@@ -2,7 +2,8 @@
 
 // A real desktop's components on an X server and session bus of their own, started once and
 // kept for the whole test binary: XFCE 4.18 (xfconfd, xfsettingsd, xfwm4, xfce4-panel,
-// xfdesktop) or KDE Plasma 5.27 (kwin_x11, plasmashell).
+// xfdesktop), KDE Plasma 5.27 (kwin_x11, plasmashell) or GNOME Shell 43 with its dock and
+// desktop icons extensions (GnomeShell.h).
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,15 +12,20 @@
 #include <memory>
 #include <vector>
 
+#include "GnomeShell.h"
 #include "X11App.h"
 
 namespace swivlo::testing::x11 {
 
 class RealDesktop {
 public:
-    enum class Kind { xfce, kde };
+    enum class Kind { xfce, kde, gnome };
 
     explicit RealDesktop(Kind kind) : kind_(kind) {
+        if (kind == Kind::gnome) {
+            startGnome();
+            return;
+        }
         for (const char* folder : {"config", "data", "cache", "runtime", "Desktop", "bus"}) {
             QDir(home_.path()).mkpath(QString::fromLatin1(folder));
         }
@@ -57,8 +63,10 @@ public:
     ~RealDesktop() {
         // The bus's activated services (xfconfd, kactivitymanagerd) first, then ours, the bus
         // and the X server last.
-        for (const qint64 pid : childrenOf(bus_.processId(), {})) {
-            ::kill(static_cast<pid_t>(pid), SIGTERM);
+        if (bus_.processId() > 0) {
+            for (const qint64 pid : childrenOf(bus_.processId(), {})) {
+                ::kill(static_cast<pid_t>(pid), SIGTERM);
+            }
         }
         for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
             stop(**it);
@@ -72,11 +80,21 @@ public:
     bool isValid() const { return ready_; }
     const QString& failure() const { return failure_; }
     const QString& display() const { return display_; }
-    QString home() const { return home_.path(); }
+    QString home() const { return gnome_ ? gnome_->home() : home_.path(); }
     const QProcessEnvironment& environment() const { return env_; }
+    // The GNOME session, for its own questions (extension states, settings).
+    const GnomeShell& gnome() const { return *gnome_; }
 
     // Points a Swivlo process at this desktop; its state and runtime folders stay its own.
     void host(SwivloProcess& app) const {
+        if (gnome_) {
+            // All of it: dconf's clients read the database in XDG_CONFIG_HOME that the service
+            // writes, and watch XDG_RUNTIME_DIR for its changes.
+            app.overrides.insert(gnome_->environment());
+            app.overrides.insert("XDG_SESSION_TYPE", "x11");
+            app.overrides.insert("SWIVLO_HOST", "linux");
+            return;
+        }
         for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP",
                                  "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_SESSION_TYPE"}) {
             app.overrides.insert(name, env_.value(name));
@@ -196,6 +214,18 @@ private:
             60000);
     }
 
+    void startGnome() {
+        gnome_ = std::make_unique<GnomeShell>(false);
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env_.insert(gnome_->environment());
+        display_ = gnome_->display();
+        ready_ = gnome_->isReady();
+        if (!ready_) {
+            failure_ = gnome_->problem();
+        }
+    }
+
     void startKde() {
         env_.insert("KWIN_COMPOSE", "N");
         launch("kwin_x11", {});
@@ -225,6 +255,7 @@ private:
     QProcess server_;
     QProcess bus_;
     std::vector<std::unique_ptr<QProcess>> components_;
+    std::unique_ptr<GnomeShell> gnome_;
     bool ready_ = false;
     QString failure_;
 };
