@@ -367,9 +367,10 @@ INSTANTIATE_TEST_SUITE_P(
                     QDir(d.home()).mkpath(QStringLiteral(".themes/%1/gtk-3.0").arg(theme));
                 }
                 d.gnome().set(gnomeInterface, "gtk-theme", "'Yaru-blue'");
-                d.gnome().set(gnomeInterface, "color-scheme", "'default'");
+                // A user who asked for light: off gives that back, not 'default'.
+                d.gnome().set(gnomeInterface, "color-scheme", "'prefer-light'");
             },
-            gnomeTheme, "Yaru-blue 'default'",
+            gnomeTheme, "Yaru-blue 'prefer-light'",
             [](const RealDesktop& d) { return gnomeTheme(d) == "Yaru-blue-dark 'prefer-dark'"; }},
         RestoreCase{"GnomeHideDesktop", Kind::gnome, "hide_desktop",
                     [](const RealDesktop& d) {

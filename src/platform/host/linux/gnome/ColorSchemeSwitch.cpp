@@ -14,8 +14,9 @@ const QString preferDark = QStringLiteral("prefer-dark");
 
 }  // namespace
 
-ColorSchemeSwitch::ColorSchemeSwitch()
-    : settings_(GioSettings::open(QStringLiteral("org.gnome.desktop.interface"))) {}
+ColorSchemeSwitch::ColorSchemeSwitch(FoundValues& found)
+    : RememberingSwitch(found, QStringLiteral("gnome.darkMode")),
+      settings_(GioSettings::open(QStringLiteral("org.gnome.desktop.interface"))) {}
 
 Support ColorSchemeSwitch::support() const {
     if (!settings_ || !settings_->has(colorScheme, "s")) {
@@ -39,7 +40,21 @@ bool ColorSchemeSwitch::set(bool on) {
     if (!support().available) {
         return false;
     }
-    SettingChanges changes = {{colorScheme, on ? preferDark : QStringLiteral("default")}};
+    const auto scheme = settings_->string(colorScheme);
+    QString next = QStringLiteral("default");
+    if (on) {
+        // The scheme the user had ('prefer-light' stays light) is what off gives back.
+        if (scheme && *scheme != preferDark && !rememberBeforeOn({{colorScheme, *scheme}})) {
+            return false;
+        }
+        next = preferDark;
+    } else if (const auto kept = found()) {
+        const QString was = kept->value(colorScheme).toString();
+        if (!was.isEmpty() && was != preferDark) {
+            next = was;
+        }
+    }
+    SettingChanges changes = {{colorScheme, next}};
     // Only to a twin that is installed: a missing theme leaves GTK apps unstyled.
     if (const auto theme = settings_->string(gtkTheme)) {
         const QString paired = gtkThemeFor(*theme, on);
@@ -47,7 +62,11 @@ bool ColorSchemeSwitch::set(bool on) {
             changes.emplace_back(gtkTheme, paired);
         }
     }
-    return settings_->write(changes);
+    const bool written = settings_->write(changes);
+    if (written && !on) {
+        forget();
+    }
+    return written;
 }
 
 }  // namespace swivlo::linuxhost::gnome

@@ -2,16 +2,17 @@
 
 #include <memory>
 
-#include "platform/host/linux/DesktopSwitch.h"
 #include "platform/host/linux/GioSettings.h"
+#include "platform/host/linux/RememberingSwitch.h"
 
 namespace swivlo::linuxhost::gnome {
 
-// Dark Mode: org.gnome.desktop.interface color-scheme, 'prefer-dark' or 'default'; a Yaru
-// theme follows to its twin when that twin is installed.
-class ColorSchemeSwitch : public DesktopSwitch {
+// Dark Mode: org.gnome.desktop.interface color-scheme 'prefer-dark', and off back to the
+// scheme found ('default' or 'prefer-light'); a Yaru theme follows to its twin when that twin is
+// installed.
+class ColorSchemeSwitch : public RememberingSwitch {
 public:
-    ColorSchemeSwitch();
+    explicit ColorSchemeSwitch(FoundValues& found);
     Support support() const override;
     std::optional<bool> isOn() override;
     bool set(bool on) override;

@@ -12,7 +12,7 @@ namespace swivlo::linuxhost::gnome {
 
 std::map<Capability, std::unique_ptr<DesktopSwitch>> makeSwitches(FoundValues& found, bool shell) {
     std::map<Capability, std::unique_ptr<DesktopSwitch>> switches;
-    switches[Capability::darkMode] = std::make_unique<ColorSchemeSwitch>();
+    switches[Capability::darkMode] = std::make_unique<ColorSchemeSwitch>(found);
     if (shell) {
         switches[Capability::autoHideDock] = std::make_unique<DockSwitch>(found);
         switches[Capability::hideDesktop] = std::make_unique<DesktopIconsSwitch>();
