@@ -12,17 +12,6 @@ namespace {
 
 using CapsuleButtonTest = testing::WidgetTest;
 
-TEST_F(CapsuleButtonTest, SpaceAndClickRunIt) {
-    CapsuleButton button(QStringLiteral("Start"));
-    QSignalSpy clicked(&button, &QAbstractButton::clicked);
-    showActive(button);
-    button.setFocus(Qt::TabFocusReason);
-    QTest::keyClick(&button, Qt::Key_Space);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(clicked.count(), 2);
-    EXPECT_FALSE(button.isCheckable());
-}
-
 TEST_F(CapsuleButtonTest, RestylesAtOnceWhenTheAppearanceChanges) {
     CapsuleButton button(QStringLiteral("Hide"));
     button.show();

@@ -88,13 +88,6 @@ TEST_F(PermissionAlertViewTest, TabStaysInsideTheAlertAndTheFocusComesBackAfter)
     EXPECT_EQ(QApplication::focusWidget(), behind);
 }
 
-TEST_F(PermissionAlertViewTest, FollowsThePanelsSize) {
-    alert->present();
-    panel.resize(300, 300);
-    EXPECT_EQ(alert->geometry(), QRect(0, 0, 300, 300));
-    EXPECT_TRUE(alert->rect().contains(alert->boxGeometry()));
-}
-
 TEST_F(PermissionAlertViewTest, DismissingTwiceReportsOnce) {
     QSignalSpy dismissed(alert, &PermissionAlertView::dismissed);
     alert->present();

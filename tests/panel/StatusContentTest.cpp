@@ -135,11 +135,17 @@ TEST_F(StatusContentTest, RefusedScriptKeepsTheSwitchShowsTheAlertAndStillAsksTo
     platform.mainQueue.advance(0.15);
     EXPECT_EQ(closeRequestCount(), 2);
 
+    const std::string openSettings =
+        "workspace.openURL "
+        "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility";
+    content.dismissPermissionAlert(false);  // ignored: opens nothing
+    EXPECT_FALSE(content.showPermissionAlert());
+    EXPECT_FALSE(platform.log.contains(openSettings));
+    NotificationCenter::defaultCenter().post(Notification::showAccessibilityPermissionAlert);
+    ASSERT_TRUE(content.showPermissionAlert());
     content.dismissPermissionAlert(true);
     EXPECT_FALSE(content.showPermissionAlert());
-    EXPECT_TRUE(platform.log.contains(
-        "workspace.openURL "
-        "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"));
+    EXPECT_TRUE(platform.log.contains(openSettings));
 }
 
 TEST_F(StatusContentTest, ATimedKeepAwakeShowsItsTimeLeftAndEndsInTheOpenPanel) {
@@ -165,16 +171,6 @@ TEST_F(StatusContentTest, ATimedKeepAwakeShowsItsTimeLeftAndEndsInTheOpenPanel) 
     platform.mainQueue.advance(2 * 60 * 60);
     EXPECT_FALSE(content.isOn(Capability::keepAwake));
     EXPECT_EQ(keepAwakeRow().caption(), "");
-}
-
-TEST_F(StatusContentTest, IgnoringTheAlertOpensNothing) {
-    NotificationCenter::defaultCenter().post(Notification::showAccessibilityPermissionAlert);
-    EXPECT_TRUE(content.showPermissionAlert());
-    content.dismissPermissionAlert(false);
-    EXPECT_FALSE(content.showPermissionAlert());
-    EXPECT_FALSE(platform.log.contains(
-        "workspace.openURL "
-        "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"));
 }
 
 TEST_F(StatusContentTest, WithoutAutoCloseNothingIsPosted) {

@@ -20,29 +20,23 @@ TEST(XfceSupport, OffersWhatTheRunningComponentsCanShow) {
         XfceFacts facts;
         SupportCase expected;
     };
-    XfceFacts noXfconf = all;
-    noXfconf.xfconf = false;
-    XfceFacts noSettingsDaemon = all;
-    noSettingsDaemon.settingsDaemon = false;
-    XfceFacts noDarkTheme = all;
-    noDarkTheme.darkTheme = false;
-    XfceFacts noDesktop = all;
-    noDesktop.desktop = false;
-    XfceFacts noPanel = all;
-    noPanel.panel = false;
-    XfceFacts onlyTrayPanel = all;
-    onlyTrayPanel.dockPanel = false;
+    const auto without = [&all](bool XfceFacts::*missing) {
+        XfceFacts facts = all;
+        facts.*missing = false;
+        return facts;
+    };
     const Case cases[] = {
         {all, {Capability::darkMode, ""}},
         {all, {Capability::hideDesktop, ""}},
         {all, {Capability::autoHideDock, ""}},
-        {noXfconf, {Capability::hideDesktop, "Needs xfconfd"}},
-        {noSettingsDaemon, {Capability::darkMode, "Needs xfsettingsd"}},
-        {noDarkTheme, {Capability::darkMode, "No dark GTK theme installed"}},
-        {noDesktop, {Capability::hideDesktop, "Needs xfdesktop"}},
-        {noDesktop, {Capability::autoHideDock, ""}},
-        {noPanel, {Capability::autoHideDock, "No panel of XFCE's is running"}},
-        {onlyTrayPanel, {Capability::autoHideDock, "No XFCE panel besides the one with the tray"}},
+        {without(&XfceFacts::xfconf), {Capability::hideDesktop, "Needs xfconfd"}},
+        {without(&XfceFacts::settingsDaemon), {Capability::darkMode, "Needs xfsettingsd"}},
+        {without(&XfceFacts::darkTheme), {Capability::darkMode, "No dark GTK theme installed"}},
+        {without(&XfceFacts::desktop), {Capability::hideDesktop, "Needs xfdesktop"}},
+        {without(&XfceFacts::desktop), {Capability::autoHideDock, ""}},
+        {without(&XfceFacts::panel), {Capability::autoHideDock, "No panel of XFCE's is running"}},
+        {without(&XfceFacts::dockPanel),
+         {Capability::autoHideDock, "No XFCE panel besides the one with the tray"}},
         {all, {Capability::stageManager, "No Linux counterpart"}},
     };
     for (const Case& c : cases) {

@@ -16,28 +16,6 @@ namespace swivlo {
 namespace {
 
 using settings::ColorChooser;
-using settings::placeBeside;
-
-struct PlaceCase {
-    const char* name;
-    QRect anchor;
-    QRect expected;
-};
-
-class PlaceBesideTest : public ::testing::TestWithParam<PlaceCase> {};
-
-TEST_P(PlaceBesideTest, GoesBesideTheAnchorAndStaysOnTheScreen) {
-    const QRect screen(0, 0, 1280, 800);
-    EXPECT_EQ(placeBeside(GetParam().anchor, QSize(252, 300), screen, 8), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Anchors, PlaceBesideTest,
-    ::testing::Values(PlaceCase{"Right", {500, 400, 40, 40}, {548, 270, 252, 300}},
-                      PlaceCase{"LeftAtTheRightEdge", {1200, 400, 40, 40}, {940, 270, 252, 300}},
-                      PlaceCase{"UpAtTheBottom", {500, 760, 40, 40}, {548, 500, 252, 300}},
-                      PlaceCase{"DownAtTheTop", {500, 0, 40, 40}, {548, 0, 252, 300}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The scene editor with its swatch near the right edge of the screen, as in a window placed
 // there.

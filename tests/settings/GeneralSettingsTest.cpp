@@ -86,6 +86,15 @@ TEST_F(SettingsTest, RecorderRowFollowsTheShortcutSwitchAndKeepsTheCombination) 
     EXPECT_EQ(reopened.recorderField()->text(), QStringLiteral("⌃⌥S"));
 }
 
+SwitchControl* shortcutSwitch(const QWidget& in) {
+    for (SwitchControl* control : in.findChildren<SwitchControl*>()) {
+        if (control->accessibleName() == QStringLiteral("Enable global shortcut")) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
 // The desktop's answer to binding the shortcut, as a back-end gives it.
 class StubHotkey : public GlobalHotkey {
 public:
@@ -125,11 +134,7 @@ TEST_P(HotkeyStateTest, TheShortcutSectionSaysWhetherTheShortcutWorks) {
     StubHotkey hotkey(c.unavailable, c.problem);
     GeneralSettingsView view;
     view.show();
-    SwitchControl* enable = nullptr;
-    for (SwitchControl* control : view.findChildren<SwitchControl*>()) {
-        enable = control->accessibleName() == QStringLiteral("Enable global shortcut") ? control
-                                                                                       : enable;
-    }
+    SwitchControl* enable = shortcutSwitch(view);
     ASSERT_NE(enable, nullptr);
     EXPECT_EQ(enable->isChecked(), c.switchOn) << c.name;
     EXPECT_EQ(enable->isEnabled(), c.switchUsable) << c.name;
@@ -179,11 +184,7 @@ TEST_F(SettingsTest, TheShortcutCardSeparatesOnlyTheRowsItShows) {
         }
         return shown;
     };
-    SwitchControl* enable = nullptr;
-    for (SwitchControl* control : card->findChildren<SwitchControl*>()) {
-        enable = control->accessibleName() == QStringLiteral("Enable global shortcut") ? control
-                                                                                       : enable;
-    }
+    SwitchControl* enable = shortcutSwitch(*card);
     ASSERT_NE(enable, nullptr);
     EXPECT_EQ(shownSeparators(), 0);
     enable->click();

@@ -45,9 +45,10 @@ TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
     EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake enabled", "✅ Keep Awake disabled"}));
 }
 
-TEST(KeepAwake, OffWhileOffTerminatesNothingButLogs) {
+TEST(KeepAwake, OffWhileOffTerminatesNothingButLogsAndQuittingThenDoesNothing) {
     SimulatedHostFixture host;
     host.mac.set(Capability::keepAwake, false);
+    host.mac.release();
     EXPECT_TRUE(host.host.events().empty());
     EXPECT_EQ(host.mac.caffeinateProcess(), nullptr);
     EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake disabled"}));
@@ -116,13 +117,6 @@ TEST(KeepAwake, QuittingEndsTheChild) {
     EXPECT_FALSE(running(tools));
     EXPECT_TRUE(reaped(pid));
     EXPECT_EQ(host.host.events().back(), terminateEvent);
-}
-
-TEST(KeepAwake, QuittingWhileOffDoesNothing) {
-    SimulatedHostFixture host;
-    host.mac.release();
-    EXPECT_TRUE(host.host.events().empty());
-    EXPECT_TRUE(host.log.lines.empty());
 }
 
 }  // namespace

@@ -65,29 +65,6 @@ TEST(SymbolProvider, SymbolTakesTheColourItIsDrawnIn) {
     EXPECT_NE(render(QStringLiteral("bolt.fill"), 32, Qt::blue), image);
 }
 
-TEST(SymbolProvider, PaintCentresTheSymbolInTheLargestSquare) {
-    QImage canvas(60, 20, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    {
-        QPainter painter(&canvas);
-        SymbolProvider::paint(painter, QRectF(0, 0, 60, 20), QStringLiteral("square.grid.2x2.fill"),
-                              Qt::black);
-    }
-    const QImage image = canvas.convertToFormat(QImage::Format_ARGB32);
-    int left = 60;
-    int right = -1;
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-    }
-    EXPECT_GE(left, 20);
-    EXPECT_LT(right, 40);
-}
-
 struct TableCase {
     const char* text;
     std::vector<std::array<const char*, 3>> expected;  // name, artwork, weight
