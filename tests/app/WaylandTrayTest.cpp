@@ -1,0 +1,260 @@
+// The running app in headless Wayland compositors with Xwayland, as an unprivileged user on the
+// session's own bus: sway, whose swaybar hosts StatusNotifierItems, and weston, which has no
+// tray. Each compositor starts once for its suite (support/wayland_session.sh); the panel's
+// place is read from Xwayland, and screenshots are left in the working folder to look at.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace {
+
+bool eventually(const std::function<bool()>& condition, int timeoutMs = 10000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (condition()) {
+            return true;
+        }
+        QThread::msleep(100);
+    }
+    return condition();
+}
+
+// One compositor and its session bus, run by `nobody`; commands run as that user too.
+class WaylandSession {
+public:
+    explicit WaylandSession(const QString& kind) {
+        script.setChildProcessModifier([] { setsid(); });
+        script.start(QStringLiteral(SWIVLO_WAYLAND_SESSION), {kind, dir.path()});
+        const QString envFile = dir.filePath(QStringLiteral("run/env"));
+        if (eventually([&] { return QFile::exists(envFile); }, 60000)) {
+            QFile file(envFile);
+            file.open(QIODevice::ReadOnly);
+            const QString text = QString::fromUtf8(file.readAll());
+            environment = text.split('\n', Qt::SkipEmptyParts);
+        }
+    }
+    ~WaylandSession() {
+        stopSwivlo();
+        if (script.processId() > 0) {
+            ::kill(-static_cast<pid_t>(script.processId()), SIGTERM);
+        }
+        script.waitForFinished(10000);
+    }
+    bool started() const { return environment.size() >= 6 && !environment[2].endsWith('='); }
+
+    QStringList asUser(const QString& program, const QStringList& args) const {
+        return QStringList{"--reuid=nobody",    "--regid=nogroup", "--clear-groups", "env", "-i",
+                           "PATH=/usr/bin:/bin"} +
+               environment + QStringList{program} + args;
+    }
+    QString run(const QString& program, const QStringList& args, int* exitCode = nullptr) const {
+        QProcess p;
+        p.start(QStringLiteral("setpriv"), asUser(program, args));
+        p.waitForFinished(20000);
+        if (exitCode) {
+            *exitCode = p.exitCode();
+        }
+        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    }
+
+    void startSwivlo() {
+        swivlo = std::make_unique<QProcess>();
+        swivlo->setProcessChannelMode(QProcess::MergedChannels);
+        swivlo->start(QStringLiteral("setpriv"), asUser(QStringLiteral(SWIVLO_BINARY), {}));
+        eventually([&] { return output().contains(QStringLiteral("Swivlo is running")); });
+    }
+    QString output() {
+        if (swivlo) {
+            swivlo->waitForReadyRead(50);
+            log += QString::fromUtf8(swivlo->readAll());
+        }
+        return log;
+    }
+    void stopSwivlo() {
+        if (swivlo) {
+            swivlo->terminate();
+            if (!swivlo->waitForFinished(5000)) {
+                swivlo->kill();
+                swivlo->waitForFinished(5000);
+            }
+            swivlo.reset();
+        }
+        log.clear();
+    }
+
+    // The panel's frame on Xwayland's screen, when it is shown.
+    std::optional<QRect> panel() const {
+        static const QRegularExpression line(QStringLiteral(
+            R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))"));
+        for (const QString& text :
+             run(QStringLiteral("xwininfo"), {"-root", "-tree"}).split('\n')) {
+            const auto m = line.match(text);
+            if (m.hasMatch() && m.captured(2).toInt() >= 200 &&
+                run(QStringLiteral("xwininfo"), {"-id", m.captured(1)})
+                    .contains(QStringLiteral("IsViewable"))) {
+                return QRect(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(),
+                             m.captured(3).toInt());
+            }
+        }
+        return std::nullopt;
+    }
+    // `nobody` may write only below the session's folder; the picture is copied out.
+    void screenshot(const QString& name, const QStringList& grabber) const {
+        const QString inside = dir.filePath(QStringLiteral("run/") + name);
+        QStringList args = grabber;
+        args << inside;
+        run(args.takeFirst(), args);
+        QFile::remove(QDir::current().filePath(name));
+        QFile::copy(inside, QDir::current().filePath(name));
+    }
+
+    QTemporaryDir dir;
+    QProcess script;
+    QStringList environment;
+    std::unique_ptr<QProcess> swivlo;
+    QString log;
+};
+
+QString registeredItems(const WaylandSession& session) {
+    return session.run(
+        QStringLiteral("dbus-send"),
+        {"--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher",
+         "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties.Get",
+         "string:org.kde.StatusNotifierWatcher", "string:RegisteredStatusNotifierItems"});
+}
+
+// The panel is shown and stays: an Xwayland window that loses the compositor's focus as it
+// appears closes at once. Its place (the compositor's choice for a managed X11 window) is
+// recorded with the test's results.
+bool staysShown(const WaylandSession& session, const std::string& name) {
+    std::optional<QRect> shown;
+    if (!eventually([&] { return (shown = session.panel()).has_value(); })) {
+        return false;
+    }
+    QThread::msleep(1000);
+    ::testing::Test::RecordProperty(name, QStringLiteral("%1,%2 %3x%4")
+                                              .arg(shown->x())
+                                              .arg(shown->y())
+                                              .arg(shown->width())
+                                              .arg(shown->height())
+                                              .toStdString());
+    return session.panel().has_value();
+}
+
+class SwayTrayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { sway = new WaylandSession(QStringLiteral("sway")); }
+    static void TearDownTestSuite() {
+        delete sway;
+        sway = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(sway->started()) << "sway did not start";
+        sway->startSwivlo();
+    }
+    void TearDown() override { sway->stopSwivlo(); }
+    // What swaybar sends for a left click on the icon: Activate with the click's place on the
+    // screen. (A real click needs a pointer device, which the headless backend has none of.)
+    void activate(QPoint at) {
+        static const QRegularExpression item(QStringLiteral(R"re("([^"/]+)(/[^"]+)")re"));
+        const auto m = item.match(registeredItems(*sway));
+        sway->run(QStringLiteral("dbus-send"),
+                  {"--session", "--type=method_call", "--dest=" + m.captured(1), m.captured(2),
+                   "org.kde.StatusNotifierItem.Activate", "int32:" + QString::number(at.x()),
+                   "int32:" + QString::number(at.y())});
+    }
+    static WaylandSession* sway;
+};
+WaylandSession* SwayTrayTest::sway = nullptr;
+
+TEST_F(SwayTrayTest, TheIconRegistersWithSwaybarAndTheHostIsTheDesktopOne) {
+    EXPECT_TRUE(eventually([] { return registeredItems(*sway).contains("StatusNotifierItem"); }))
+        << registeredItems(*sway).toStdString();
+    const QString log = sway->output();
+    EXPECT_TRUE(
+        log.contains(QStringLiteral("Host: the Linux desktop host (no desktop name, Wayland)")))
+        << log.toStdString();
+    EXPECT_FALSE(log.contains(QStringLiteral("No system tray"))) << log.toStdString();
+}
+
+TEST_F(SwayTrayTest, TheCommandLineAndTheIconOpenThePanelAndASecondActivationClosesIt) {
+    ASSERT_TRUE(eventually([] { return registeredItems(*sway).contains("StatusNotifierItem"); }));
+    int exitCode = -1;
+    sway->run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
+    EXPECT_EQ(exitCode, 0);
+    ASSERT_TRUE(staysShown(*sway, "open-panel"));
+    sway->screenshot(QStringLiteral("sway-open-panel.png"), {"grim"});
+    sway->run(QStringLiteral(SWIVLO_BINARY), {"--toggle-panel"});
+    ASSERT_TRUE(eventually([] { return !sway->panel(); }));
+
+    // swaybar draws the tray at the right end of its bar.
+    const QPoint icon(1270, 11);
+    activate(icon);
+    ASSERT_TRUE(staysShown(*sway, "click"));
+    sway->screenshot(QStringLiteral("sway-click.png"), {"grim"});
+    activate(icon);
+    EXPECT_TRUE(eventually([] { return !sway->panel(); }));
+}
+
+class WestonNoTrayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { weston = new WaylandSession(QStringLiteral("weston")); }
+    static void TearDownTestSuite() {
+        delete weston;
+        weston = nullptr;
+    }
+    static WaylandSession* weston;
+};
+WaylandSession* WestonNoTrayTest::weston = nullptr;
+
+TEST_F(WestonNoTrayTest, TheUserIsToldAndTheCommandLineStillOpensThePanel) {
+    ASSERT_TRUE(weston->started()) << "weston did not start";
+    // What reaches the notification service (weston runs none).
+    QProcess monitor;
+    monitor.start(QStringLiteral("setpriv"),
+                  weston->asUser(QStringLiteral("dbus-monitor"),
+                                 {"--session", "interface='org.freedesktop.Notifications'"}));
+    // It says so once it listens.
+    QString notified;
+    eventually([&] {
+        monitor.waitForReadyRead(100);
+        notified += QString::fromUtf8(monitor.readAllStandardOutput());
+        return notified.contains(QStringLiteral("NameAcquired"));
+    });
+    weston->startSwivlo();
+    EXPECT_TRUE(eventually([] {
+        return weston->output().contains(QStringLiteral("No system tray"));
+    })) << weston->output().toStdString();
+    EXPECT_TRUE(eventually([&] {
+        monitor.waitForReadyRead(100);
+        notified += QString::fromUtf8(monitor.readAllStandardOutput());
+        return notified.contains(QStringLiteral("Swivlo has no tray icon"));
+    })) << notified.toStdString();
+    ::kill(static_cast<pid_t>(monitor.processId()), SIGTERM);
+    monitor.waitForFinished(5000);
+
+    int exitCode = -1;
+    const QString answer = weston->run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
+    EXPECT_EQ(exitCode, 0) << answer.toStdString();
+    EXPECT_TRUE(staysShown(*weston, "open-panel"));
+    weston->screenshot(
+        QStringLiteral("weston-open-panel.png"),
+        {"sh", "-c",
+         "cd \"${0%/*}\" && weston-screenshooter && mv wayland-screenshot-*.png \"$0\""});
+    weston->stopSwivlo();
+}
+
+}  // namespace
