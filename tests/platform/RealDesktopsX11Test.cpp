@@ -323,7 +323,8 @@ TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
     RealDesktop& desktop = Desktops::get(c.desktop);
     ASSERT_TRUE(desktop.isValid()) << desktop.failure().toStdString();
     c.setFound(desktop);
-    ASSERT_TRUE(eventually([&] { return c.values(desktop) == c.found; }, 10000))
+    // A desktop started just before (or busy redrawing its icons) can take a while to show them.
+    ASSERT_TRUE(eventually([&] { return c.values(desktop) == c.found; }, 30000))
         << c.values(desktop).toStdString();
     // "Intelligently" hides the dock while a window covers it: the last test's may still close.
     ASSERT_TRUE(eventually([&] { return !c.showsOn(desktop); }, 10000));
