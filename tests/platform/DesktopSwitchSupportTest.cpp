@@ -72,8 +72,9 @@ TEST(KdeSupport, OffersWhatPlasmaShows) {
 // Themes and schemes as Debian installs them.
 bool installed(const QString& name) {
     static const QStringList names = {
-        "Adwaita",     "Adwaita-dark", "Greybird",      "Greybird-dark", "Arc",     "Arc-Dark",
-        "BreezeLight", "BreezeDark",   "BreezeClassic", "Nord",          "NordDark"};
+        "Adwaita",  "Adwaita-dark", "Greybird",   "Greybird-dark", "Arc",
+        "Arc-Dark", "BreezeLight",  "BreezeDark", "BreezeClassic", "Nord",
+        "NordDark", "MateriaLight", "MateriaDark"};
     return names.contains(name);
 }
 
@@ -135,6 +136,7 @@ TEST(KdeColorSchemes, DarkTwinOrBreeze) {
         EXPECT_EQ(darkScheme(c.scheme, installed), c.dark) << c.scheme;
         EXPECT_EQ(lightScheme(c.scheme, installed), c.light) << c.scheme;
     }
+    EXPECT_EQ(darkScheme("MateriaLight", installed), "MateriaDark") << "a light scheme's own twin";
     EXPECT_TRUE(isDarkScheme("BreezeDark", std::nullopt));
     EXPECT_FALSE(isDarkScheme("BreezeDark", 0.9)) << "the colours kdeglobals holds decide";
     EXPECT_TRUE(isDarkScheme("Custom", 0.2));

@@ -101,6 +101,9 @@ TEST(LinuxCapabilities, FollowWhatTheDesktopHas) {
         {"GNOME on X11", [](DesktopFacts&) {}, "yynn", true, "org.gnome.SessionManager"},
         {"GNOME on Wayland", [](DesktopFacts& f) { f.wayland = true; }, "ynnn", false,
          "org.gnome.SessionManager"},
+        {"GNOME with a screen saver service too: the session manager's",
+         [](DesktopFacts& f) { f.screenSaverService = true; }, "yynn", true,
+         "org.gnome.SessionManager"},
         {"KDE",
          [](DesktopFacts& f) {
              f = {};
