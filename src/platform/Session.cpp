@@ -29,8 +29,10 @@ DesktopFamily familyOfName(const QString& name) {
     return DesktopFamily::other;
 }
 
+}  // namespace
+
 // The first entry of a colon-separated list that is a desktop we know, else "other".
-DesktopFamily familyOfList(const QString& names) {
+DesktopFamily desktopFamily(const QString& names) {
     DesktopFamily found = DesktopFamily::unknown;
     for (const QString& name : names.split(u':', Qt::SkipEmptyParts)) {
         const DesktopFamily family = familyOfName(name);
@@ -43,8 +45,6 @@ DesktopFamily familyOfList(const QString& names) {
     }
     return found;
 }
-
-}  // namespace
 
 SessionEnvironment SessionEnvironment::ofThisProcess() {
     SessionEnvironment environment;
@@ -76,7 +76,7 @@ Session Session::from(const SessionEnvironment& environment) {
          {environment.currentDesktop, environment.sessionDesktop, sessionFile}) {
         if (!names.trimmed().isEmpty()) {
             session.desktopNames = names.trimmed();
-            session.desktop = familyOfList(session.desktopNames);
+            session.desktop = desktopFamily(session.desktopNames);
             break;
         }
     }

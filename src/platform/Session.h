@@ -43,6 +43,8 @@ struct Session {
     static const Session& current();
 };
 
+// The desktop a colon-separated list of names ("ubuntu:GNOME") names first.
+DesktopFamily desktopFamily(const QString& names);
 // "X11", "Wayland" or "no display", for log lines.
 QString displayServerName(DisplayServer server);
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/Localized.h"
+#include "platform/Session.h"
 
 namespace swivlo::linuxhost {
 
@@ -22,14 +23,16 @@ DesktopKind desktopKind(const QString& desktop) {
             return DesktopKind::gnomeSettings;
         }
     }
-    if (names.contains(QStringLiteral("gnome"))) {
-        return DesktopKind::gnomeShell;
-    }
-    if (names.contains(QStringLiteral("xfce"))) {
-        return DesktopKind::xfce;
-    }
-    if (names.contains(QStringLiteral("kde"))) {
-        return DesktopKind::kde;
+    switch (desktopFamily(desktop)) {
+        case DesktopFamily::gnome:
+            return DesktopKind::gnomeShell;
+        case DesktopFamily::xfce:
+            return DesktopKind::xfce;
+        case DesktopFamily::kde:
+            return DesktopKind::kde;
+        case DesktopFamily::unknown:
+        case DesktopFamily::other:
+            break;
     }
     return DesktopKind::other;
 }

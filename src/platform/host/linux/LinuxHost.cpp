@@ -63,10 +63,6 @@ LinuxHost::LinuxHost(std::unique_ptr<X11Desktop> x11)
 
 LinuxHost::~LinuxHost() = default;
 
-bool sessionBusExists() {
-    return sessionbus::exists();
-}
-
 std::string LinuxHost::description() const {
     QStringList found;
     QStringList missing;

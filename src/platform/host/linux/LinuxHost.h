@@ -52,8 +52,4 @@ private:
     std::unique_ptr<GioSettings> appearance_;
 };
 
-// Whether a session bus is there to connect to. Connecting without one would make the D-Bus
-// library start a bus of its own, which outlives Swivlo.
-bool sessionBusExists();
-
 }  // namespace swivlo::linuxhost

@@ -5,9 +5,8 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QFile>
-
 #include "platform/LogOutput.h"
+#include "platform/Session.h"
 
 namespace swivlo::linuxhost::sessionbus {
 
@@ -27,9 +26,7 @@ void closed(GDBusConnection*, gboolean, GError*, gpointer) {
 }  // namespace
 
 bool exists() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    return !qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() ||
-           (!runtime.isEmpty() && QFile::exists(runtime + "/bus"));
+    return Session::current().sessionBus;
 }
 
 void watch() {

@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 
 #include "platform/LogOutput.h"
-#include "platform/host/linux/LinuxHost.h"
+#include "platform/host/linux/SessionBus.h"
 
 namespace swivlo::linuxhost::kde {
 
@@ -19,7 +19,7 @@ constexpr int scriptTimeoutMs = 5000;
 }  // namespace
 
 bool plasmaShellRuns() {
-    if (!sessionBusExists()) {
+    if (!sessionbus::exists()) {
         return false;
     }
     const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();

@@ -7,7 +7,7 @@
 #include <QDBusVariant>
 
 #include "platform/LogOutput.h"
-#include "platform/host/linux/LinuxHost.h"
+#include "platform/host/linux/SessionBus.h"
 
 namespace swivlo::linuxhost::xfce {
 
@@ -46,7 +46,7 @@ QVariant unpack(const QVariant& value) {
 }  // namespace
 
 bool runsOnSessionBus(const QString& name) {
-    if (!sessionBusExists()) {
+    if (!sessionbus::exists()) {
         return false;
     }
     const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
@@ -54,7 +54,7 @@ bool runsOnSessionBus(const QString& name) {
 }
 
 bool Xfconf::available() {
-    if (!sessionBusExists()) {
+    if (!sessionbus::exists()) {
         return false;
     }
     return call(QStringLiteral("ListChannels"), {}).type() == QDBusMessage::ReplyMessage;
