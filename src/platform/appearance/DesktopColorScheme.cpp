@@ -1,16 +1,16 @@
 #include "platform/appearance/DesktopColorScheme.h"
 
-#include <QColor>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <QDBusVariant>
-#include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QRegularExpression>
-#include <QStandardPaths>
+
+#include "platform/host/linux/kde/KdeSupport.h"
+#include "platform/host/linux/xfce/XfceSupport.h"
+#include "platform/host/linux/xfce/Xfconf.h"
 
 namespace swivlo {
 
@@ -36,27 +36,15 @@ std::optional<bool> darkFromThemeName(const QString& theme) {
     if (theme.trimmed().isEmpty()) {
         return std::nullopt;
     }
-    return theme.trimmed().endsWith(QLatin1String("-dark"), Qt::CaseInsensitive);
+    return linuxhost::xfce::isDarkTheme(theme.trimmed());
 }
 
 std::optional<bool> darkFromKdeGlobals(const QString& text) {
-    bool inWindowColors = false;
-    for (const QString& raw : text.split(u'\n')) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(u'[')) {
-            inWindowColors = line == QLatin1String("[Colors:Window]");
-            continue;
-        }
-        if (inWindowColors && line.startsWith(QLatin1String("BackgroundNormal="))) {
-            const QStringList rgb = line.section(u'=', 1).split(u',');
-            if (rgb.size() < 3) {
-                return std::nullopt;
-            }
-            const QColor color(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt());
-            return color.lightnessF() < 0.5;
-        }
+    const auto lightness = linuxhost::kde::kdeColorScheme(text).windowLightness;
+    if (!lightness) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return *lightness < 0.5;
 }
 
 DesktopColorScheme::~DesktopColorScheme() = default;
@@ -76,6 +64,7 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString portalSettings = QStringLiteral("org.freedesktop.portal.Settings");
 const QString xfconfService = QStringLiteral("org.xfce.Xfconf");
+const QString themeName = QStringLiteral("/Net/ThemeName");
 
 // The XDG settings portal: Read once, then its SettingChanged signal.
 class PortalColorScheme : public DesktopColorScheme {
@@ -130,13 +119,9 @@ class XfconfColorScheme : public DesktopColorScheme {
 
 public:
     XfconfColorScheme() {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            xfconfService, QStringLiteral("/org/xfce/Xfconf"), QStringLiteral("org.xfce.Xfconf"),
-            QStringLiteral("GetProperty"));
-        get.setArguments({QStringLiteral("xsettings"), QStringLiteral("/Net/ThemeName")});
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 3000);
-        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-            apply(reply.arguments().first().value<QDBusVariant>().variant().toString());
+        using linuxhost::xfce::Xfconf;
+        if (const auto theme = Xfconf::get(QStringLiteral("xsettings"), themeName)) {
+            apply(theme->toString());
         }
         QDBusConnection::sessionBus().connect(
             xfconfService, QStringLiteral("/org/xfce/Xfconf"), QStringLiteral("org.xfce.Xfconf"),
@@ -147,7 +132,7 @@ public:
 private slots:
     void propertyChanged(const QString& channel, const QString& property,
                          const QDBusVariant& value) {
-        if (channel == QLatin1String("xsettings") && property == QLatin1String("/Net/ThemeName")) {
+        if (channel == QLatin1String("xsettings") && property == themeName) {
             apply(value.variant().toString());
         }
     }
@@ -163,9 +148,7 @@ class KdeColorScheme : public DesktopColorScheme {
     Q_OBJECT
 
 public:
-    KdeColorScheme()
-        : path_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                QStringLiteral("/kdeglobals")) {
+    KdeColorScheme() : path_(linuxhost::kde::kdeglobalsPath()) {
         // The folder too: a file replaced by a rename is no longer watched.
         watcher_.addPath(QFileInfo(path_).absolutePath());
         if (QFile::exists(path_)) {
@@ -183,11 +166,8 @@ private:
             return update(std::nullopt, path_ + QStringLiteral(" missing"));
         }
         const QString text = QString::fromUtf8(file.readAll());
-        const QString scheme = QRegularExpression(QStringLiteral("^ColorScheme=(.*)$"),
-                                                  QRegularExpression::MultilineOption)
-                                   .match(text)
-                                   .captured(1);
-        update(darkFromKdeGlobals(text), QStringLiteral("KDE colour scheme ") + scheme);
+        update(darkFromKdeGlobals(text),
+               QStringLiteral("KDE colour scheme ") + linuxhost::kde::kdeColorScheme(text).name);
     }
 
     QString path_;

@@ -1,5 +1,8 @@
 #include "platform/host/linux/kde/KdeSupport.h"
 
+#include <QColor>
+#include <QDir>
+
 #include "core/Localized.h"
 
 namespace swivlo::linuxhost::kde {
@@ -39,6 +42,35 @@ Support kdeSupport(Capability capability, const KdeFacts& facts) {
         default:
             return missing("No Linux counterpart");
     }
+}
+
+KdeColorScheme kdeColorScheme(const QString& kdeglobals) {
+    KdeColorScheme scheme;
+    QString group;
+    for (const QString& raw : kdeglobals.split(u'\n')) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(u'[')) {
+            group = line;
+        } else if (group == QLatin1String("[General]") &&
+                   line.startsWith(QLatin1String("ColorScheme=")) &&
+                   !line.section(u'=', 1).isEmpty()) {
+            scheme.name = line.section(u'=', 1);
+        } else if (group == QLatin1String("[Colors:Window]") &&
+                   line.startsWith(QLatin1String("BackgroundNormal="))) {
+            const QStringList rgb = line.section(u'=', 1).split(u',');
+            if (rgb.size() >= 3) {
+                scheme.windowLightness =
+                    QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()).lightnessF();
+            }
+        }
+    }
+    return scheme;
+}
+
+QString kdeglobalsPath() {
+    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return (home.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : home) +
+           QStringLiteral("/kdeglobals");
 }
 
 bool isDarkScheme(const QString& scheme, std::optional<double> windowLightness) {

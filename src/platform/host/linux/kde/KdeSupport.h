@@ -21,6 +21,16 @@ struct KdeFacts {
 // Whether Plasma can do the capability now, and what is missing when not.
 Support kdeSupport(Capability capability, const KdeFacts& facts);
 
+// The colour scheme kdeglobals names, and how light its window background is.
+struct KdeColorScheme {
+    QString name = QStringLiteral("BreezeLight");  // Plasma's default, which it leaves unnamed
+    std::optional<double> windowLightness;
+};
+// Read from kdeglobals' text: KDE's own format of [Group] headers and key=value lines.
+KdeColorScheme kdeColorScheme(const QString& kdeglobals);
+// $XDG_CONFIG_HOME/kdeglobals (~/.config when unset).
+QString kdeglobalsPath();
+
 // Dark when the scheme's window background is dark; by its name when kdeglobals has no colours.
 bool isDarkScheme(const QString& scheme, std::optional<double> windowLightness);
 // The scheme Dark Mode applies: the user's scheme's dark twin (NAMELight -> NAMEDark, NAME ->

@@ -22,44 +22,12 @@ constexpr int toolTimeoutMs = 15000;
 
 // ---- Dark Mode: the colour scheme in kdeglobals ----
 
-// Plasma's own default, which kdeglobals leaves unnamed.
-const QString defaultScheme = QStringLiteral("BreezeLight");
-
-struct ColorScheme {
-    QString name = defaultScheme;
-    std::optional<double> windowLightness;
-};
-
-QString configHome() {
-    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
-    return home.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : home;
-}
-
-// KDE's own config format: [Group] headers and key=value lines.
-ColorScheme readColorScheme() {
-    ColorScheme scheme;
-    QFile file(configHome() + QStringLiteral("/kdeglobals"));
+KdeColorScheme readColorScheme() {
+    QFile file(kdeglobalsPath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return scheme;
+        return {};
     }
-    QString group;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(u'[')) {
-            group = line;
-        } else if (group == QStringLiteral("[General]") &&
-                   line.startsWith(QStringLiteral("ColorScheme="))) {
-            scheme.name = line.section(u'=', 1).isEmpty() ? defaultScheme : line.section(u'=', 1);
-        } else if (group == QStringLiteral("[Colors:Window]") &&
-                   line.startsWith(QStringLiteral("BackgroundNormal="))) {
-            const QStringList rgb = line.section(u'=', 1).split(u',');
-            if (rgb.size() >= 3) {
-                scheme.windowLightness =
-                    QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()).lightnessF();
-            }
-        }
-    }
-    return scheme;
+    return kdeColorScheme(QString::fromUtf8(file.readAll()));
 }
 
 bool schemeExists(const QString& name) {
@@ -104,12 +72,12 @@ public:
     }
 
     std::optional<bool> isOn() override {
-        const ColorScheme scheme = readColorScheme();
+        const KdeColorScheme scheme = readColorScheme();
         return isDarkScheme(scheme.name, scheme.windowLightness);
     }
 
     bool set(bool on) override {
-        const ColorScheme scheme = readColorScheme();
+        const KdeColorScheme scheme = readColorScheme();
         const QString& current = scheme.name;
         const bool dark = isDarkScheme(scheme.name, scheme.windowLightness);
         if (on) {

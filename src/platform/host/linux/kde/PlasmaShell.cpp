@@ -19,11 +19,7 @@ constexpr int scriptTimeoutMs = 5000;
 }  // namespace
 
 bool plasmaShellRuns() {
-    if (!sessionbus::exists()) {
-        return false;
-    }
-    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-    return bus && bus->isServiceRegistered(plasmaShell).value();
+    return sessionbus::hasOwner(plasmaShell);
 }
 
 std::optional<QString> evaluate(const QString& script) {

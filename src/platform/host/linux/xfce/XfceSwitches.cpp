@@ -6,6 +6,7 @@
 
 #include "platform/LogOutput.h"
 #include "platform/host/linux/RememberingSwitch.h"
+#include "platform/host/linux/SessionBus.h"
 #include "platform/host/linux/xfce/XfceSupport.h"
 #include "platform/host/linux/xfce/Xfconf.h"
 
@@ -96,7 +97,7 @@ public:
     Support support() const override {
         XfceFacts facts;
         facts.xfconf = Xfconf::available();
-        facts.settingsDaemon = runsOnSessionBus(QStringLiteral("org.xfce.SettingsDaemon"));
+        facts.settingsDaemon = sessionbus::hasOwner(QStringLiteral("org.xfce.SettingsDaemon"));
         facts.darkTheme =
             facts.xfconf &&
             !darkTwin(stringAt(xsettings, themeName), gtkThemeExists, adwaitaDark).isEmpty();
@@ -150,7 +151,7 @@ public:
     Support support() const override {
         XfceFacts facts;
         facts.xfconf = Xfconf::available();
-        facts.desktop = runsOnSessionBus(QStringLiteral("org.xfce.xfdesktop"));
+        facts.desktop = sessionbus::hasOwner(QStringLiteral("org.xfce.xfdesktop"));
         return xfceSupport(Capability::hideDesktop, facts);
     }
 
@@ -217,7 +218,7 @@ public:
     Support support() const override {
         XfceFacts facts;
         facts.xfconf = Xfconf::available();
-        facts.panel = runsOnSessionBus(QStringLiteral("org.xfce.Panel"));
+        facts.panel = sessionbus::hasOwner(QStringLiteral("org.xfce.Panel"));
         facts.dockPanel = facts.xfconf && chooseDock(panels()).has_value();
         return xfceSupport(Capability::autoHideDock, facts);
     }

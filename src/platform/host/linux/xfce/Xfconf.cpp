@@ -45,14 +45,6 @@ QVariant unpack(const QVariant& value) {
 
 }  // namespace
 
-bool runsOnSessionBus(const QString& name) {
-    if (!sessionbus::exists()) {
-        return false;
-    }
-    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-    return bus && bus->isServiceRegistered(name).value();
-}
-
 bool Xfconf::available() {
     if (!sessionbus::exists()) {
         return false;

@@ -23,7 +23,4 @@ public:
     static bool reset(const QString& channel, const QString& property);
 };
 
-// Whether `name` is owned on the session bus.
-bool runsOnSessionBus(const QString& name);
-
 }  // namespace swivlo::linuxhost::xfce
