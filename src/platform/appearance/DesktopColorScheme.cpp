@@ -6,6 +6,7 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 
 #include "platform/host/linux/kde/KdeSupport.h"

@@ -36,19 +36,23 @@ std::optional<bool> ColorSchemeSwitch::isOn() {
     return *scheme == preferDark;
 }
 
-bool ColorSchemeSwitch::set(bool on) {
+std::optional<QJsonObject> ColorSchemeSwitch::valuesToKeep() {
+    const auto scheme = support().available ? settings_->string(colorScheme) : std::nullopt;
+    if (!scheme) {
+        return std::nullopt;
+    }
+    // The scheme the user had ('prefer-light' stays light) is what off gives back.
+    return QJsonObject{{colorScheme, *scheme}};
+}
+
+bool ColorSchemeSwitch::apply(bool on, const std::optional<QJsonObject>& kept) {
     if (!support().available) {
         return false;
     }
-    const auto scheme = settings_->string(colorScheme);
     QString next = QStringLiteral("default");
     if (on) {
-        // The scheme the user had ('prefer-light' stays light) is what off gives back.
-        if (scheme && *scheme != preferDark && !rememberBeforeOn({{colorScheme, *scheme}})) {
-            return false;
-        }
         next = preferDark;
-    } else if (const auto kept = found()) {
+    } else if (kept) {
         const QString was = kept->value(colorScheme).toString();
         if (!was.isEmpty() && was != preferDark) {
             next = was;
@@ -62,11 +66,7 @@ bool ColorSchemeSwitch::set(bool on) {
             changes.emplace_back(gtkTheme, paired);
         }
     }
-    const bool written = settings_->write(changes);
-    if (written && !on) {
-        forget();
-    }
-    return written;
+    return settings_->write(changes);
 }
 
 }  // namespace swivlo::linuxhost::gnome

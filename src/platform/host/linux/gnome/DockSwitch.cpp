@@ -81,36 +81,29 @@ std::optional<bool> DockSwitch::isOn() {
     return dockHidesItself(*fixed, *hides, *dodges);
 }
 
-bool DockSwitch::set(bool on) {
-    const auto now = isOn();
-    if (!now || !support().available) {
+std::optional<QJsonObject> DockSwitch::valuesToKeep() {
+    if (!isOn() || !support().available) {
+        return std::nullopt;
+    }
+    return QJsonObject{{dockFixed, *settings_->boolean(dockFixed)},
+                       {autohide, *settings_->boolean(autohide)},
+                       {intellihide, *settings_->boolean(intellihide)}};
+}
+
+bool DockSwitch::apply(bool on, const std::optional<QJsonObject>& kept) {
+    if (!isOn() || !support().available) {
         return false;
     }
     if (on) {
-        if (*now) {
-            return true;
-        }
-        // Kept before the change, so a kill right after it still leaves a way back.
-        if (!rememberBeforeOn({{dockFixed, *settings_->boolean(dockFixed)},
-                               {autohide, *settings_->boolean(autohide)},
-                               {intellihide, *settings_->boolean(intellihide)}})) {
-            return false;
-        }
         return settings_->write({{dockFixed, false}, {autohide, true}, {intellihide, false}});
     }
-    if (const auto before = found()) {
+    if (kept && !dockHidesItself(kept->value(dockFixed).toBool(), kept->value(autohide).toBool(),
+                                 kept->value(intellihide).toBool())) {
         SettingChanges back;
         for (const QString& key : keys) {
-            back.emplace_back(key, before->value(key).toBool());
+            back.emplace_back(key, kept->value(key).toBool());
         }
-        if (!dockHidesItself(before->value(dockFixed).toBool(), before->value(autohide).toBool(),
-                             before->value(intellihide).toBool())) {
-            if (!settings_->write(back)) {
-                return false;
-            }
-            forget();
-            return true;
-        }
+        return settings_->write(back);
     }
     // Nothing kept: the dock's own defaults, and a fixed dock where those hide it too.
     if (!settings_->reset(keys)) {

@@ -15,7 +15,10 @@ public:
     explicit DockSwitch(FoundValues& found);
     Support support() const override;
     std::optional<bool> isOn() override;
-    bool set(bool on) override;
+
+protected:
+    std::optional<QJsonObject> valuesToKeep() override;
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override;
 
 private:
     std::unique_ptr<GioSettings> settings_;

@@ -76,28 +76,21 @@ public:
         return isDarkScheme(scheme.name, scheme.windowLightness);
     }
 
-    bool set(bool on) override {
+protected:
+    std::optional<QJsonObject> valuesToKeep() override {
+        return QJsonObject{{"scheme", readColorScheme().name}};
+    }
+
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override {
         const KdeColorScheme scheme = readColorScheme();
-        const QString& current = scheme.name;
-        const bool dark = isDarkScheme(scheme.name, scheme.windowLightness);
         if (on) {
-            if (dark) {
-                return true;
-            }
-            return rememberBeforeOn({{"scheme", current}}) &&
-                   applyScheme(darkScheme(current, schemeExists));
+            return applyScheme(darkScheme(scheme.name, schemeExists));
         }
-        const auto before = found();
-        if (!before && !dark) {
+        if (!kept && !isDarkScheme(scheme.name, scheme.windowLightness)) {
             return true;
         }
-        const QString restored = before ? (*before)[QStringLiteral("scheme")].toString()
-                                        : lightScheme(current, schemeExists);
-        const bool done = applyScheme(restored);
-        if (done) {
-            forget();
-        }
-        return done;
+        return applyScheme(kept ? (*kept)[QStringLiteral("scheme")].toString()
+                                : lightScheme(scheme.name, schemeExists));
     }
 };
 
@@ -162,19 +155,22 @@ public:
         return true;
     }
 
-    bool set(bool on) override {
+protected:
+    std::optional<QJsonObject> valuesToKeep() override {
+        const auto filters = folderFilters();
+        if (!filters) {
+            return std::nullopt;
+        }
+        return QJsonObject{{"filters", *filters}};
+    }
+
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override {
         const auto filters = folderFilters();
         if (!filters) {
             return false;
         }
         QJsonArray wanted;
         if (on) {
-            if (isOn() == true) {
-                return true;
-            }
-            if (!rememberBeforeOn({{"filters", *filters}})) {
-                return false;
-            }
             for (const QJsonValue& filter : *filters) {
                 wanted.append(QJsonObject{{"id", filter[QStringLiteral("id")]},
                                           {"mode", "2"},
@@ -182,13 +178,12 @@ public:
                                           {"types", "all/all"}});
             }
         } else {
-            const auto before = found();
             for (const QJsonValue& filter : *filters) {
                 QJsonObject restored{{"id", filter[QStringLiteral("id")]}, {"mode", "0"}};
-                for (const QJsonValue& kept :
-                     before ? (*before)[QStringLiteral("filters")].toArray() : QJsonArray()) {
-                    if (kept[QStringLiteral("id")] == filter[QStringLiteral("id")]) {
-                        restored = kept.toObject();
+                for (const QJsonValue& before :
+                     kept ? (*kept)[QStringLiteral("filters")].toArray() : QJsonArray()) {
+                    if (before[QStringLiteral("id")] == filter[QStringLiteral("id")]) {
+                        restored = before.toObject();
                     }
                 }
                 wanted.append(restored);
@@ -208,12 +203,8 @@ public:
         if (!done) {
             logLine("❌ The Folder View desktop kept its filter: " +
                     (now ? literal(*now).toStdString() : std::string("no answer")));
-            return false;
         }
-        if (!on) {
-            forget();
-        }
-        return true;
+        return done;
     }
 };
 
@@ -271,27 +262,27 @@ public:
         return found->hiding.value(*dock) == autoHide;
     }
 
-    bool set(bool on) override {
+protected:
+    std::optional<QJsonObject> valuesToKeep() override {
+        const auto panels = readPanels();
+        const auto dock = panels ? chooseDock(panels->panels) : std::nullopt;
+        if (!dock) {
+            return std::nullopt;
+        }
+        return QJsonObject{{"panel", *dock}, {"hiding", panels->hiding.value(*dock)}};
+    }
+
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override {
         const auto panels = readPanels();
         const auto dock = panels ? chooseDock(panels->panels) : std::nullopt;
         if (!dock) {
             return false;
         }
-        const QString hiding = panels->hiding.value(*dock);
         int panel = *dock;
         QString wanted = autoHide;
-        if (on) {
-            if (hiding == autoHide) {
-                return true;
-            }
-            if (!rememberBeforeOn({{"panel", panel}, {"hiding", hiding}})) {
-                return false;
-            }
-        } else {
-            const auto before = found();
-            panel = before ? (*before)[QStringLiteral("panel")].toInt(panel) : panel;
-            wanted =
-                before ? (*before)[QStringLiteral("hiding")].toString() : QStringLiteral("none");
+        if (!on) {
+            panel = kept ? (*kept)[QStringLiteral("panel")].toInt(panel) : panel;
+            wanted = kept ? (*kept)[QStringLiteral("hiding")].toString() : QStringLiteral("none");
         }
         const auto now =
             evaluateJson(QStringLiteral("var answer = null; panels().forEach(function (p) {"
@@ -303,9 +294,6 @@ public:
             logLine("❌ The Plasma panel kept its hiding: " +
                     (now ? literal(*now).toStdString() : std::string("no answer")));
             return false;
-        }
-        if (!on) {
-            forget();
         }
         return true;
     }

@@ -112,35 +112,33 @@ public:
         return isDarkTheme(theme->toString());
     }
 
-    bool set(bool on) override {
+protected:
+    std::optional<QJsonObject> valuesToKeep() override {
+        const QString theme = stringAt(xsettings, themeName);
+        if (darkTwin(theme, gtkThemeExists, adwaitaDark).isEmpty()) {
+            return std::nullopt;
+        }
+        return QJsonObject{{"theme", theme}, {"windowTheme", stringAt(xfwm4, xfwm4Theme)}};
+    }
+
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override {
         const QString theme = stringAt(xsettings, themeName);
         const QString frame = stringAt(xfwm4, xfwm4Theme);
         QString newTheme;
         QString newFrame;
         if (on) {
-            if (isDarkTheme(theme)) {
-                return true;
-            }
             newTheme = darkTwin(theme, gtkThemeExists, adwaitaDark);
             newFrame = darkTwin(frame, xfwm4ThemeExists);
-            if (newTheme.isEmpty() ||
-                !rememberBeforeOn({{"theme", theme}, {"windowTheme", frame}})) {
-                return false;
-            }
-        } else if (const auto before = found()) {
-            newTheme = (*before)[QStringLiteral("theme")].toString();
-            newFrame = (*before)[QStringLiteral("windowTheme")].toString();
+        } else if (kept) {
+            newTheme = (*kept)[QStringLiteral("theme")].toString();
+            newFrame = (*kept)[QStringLiteral("windowTheme")].toString();
         } else {
             newTheme = lightTwin(theme, gtkThemeExists, adwaita);
             newFrame = lightTwin(frame, xfwm4ThemeExists);
         }
-        const bool done =
-            !newTheme.isEmpty() && setAndCheck(xsettings, themeName, newTheme) &&
-            (newFrame.isEmpty() || newFrame == frame || setAndCheck(xfwm4, xfwm4Theme, newFrame));
-        if (done && !on) {
-            forget();
-        }
-        return done;
+        return !newTheme.isEmpty() && setAndCheck(xsettings, themeName, newTheme) &&
+               (newFrame.isEmpty() || newFrame == frame ||
+                setAndCheck(xfwm4, xfwm4Theme, newFrame));
     }
 };
 
@@ -163,29 +161,22 @@ public:
         return Xfconf::get(desktopChannel, iconStyle).value_or(fileIcons).toInt() == noIcons;
     }
 
-    bool set(bool on) override {
+protected:
+    std::optional<QJsonObject> valuesToKeep() override {
         const auto style = Xfconf::get(desktopChannel, iconStyle);
+        return QJsonObject{{"style", style ? QJsonValue(style->toInt()) : QJsonValue()}};
+    }
+
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override {
         if (on) {
-            if (style && style->toInt() == noIcons) {
-                return true;
-            }
-            const QJsonValue kept = style ? QJsonValue(style->toInt()) : QJsonValue();
-            return rememberBeforeOn({{"style", kept}}) &&
-                   setAndCheck(desktopChannel, iconStyle, qint32(noIcons));
+            return setAndCheck(desktopChannel, iconStyle, qint32(noIcons));
         }
-        const auto before = found();
-        bool done = false;
-        if (before && (*before)[QStringLiteral("style")].isNull()) {
-            done = Xfconf::reset(desktopChannel, iconStyle) &&
+        if (kept && (*kept)[QStringLiteral("style")].isNull()) {
+            return Xfconf::reset(desktopChannel, iconStyle) &&
                    !Xfconf::get(desktopChannel, iconStyle).has_value();
-        } else {
-            const int restored = before ? (*before)[QStringLiteral("style")].toInt() : fileIcons;
-            done = setAndCheck(desktopChannel, iconStyle, qint32(restored));
         }
-        if (done) {
-            forget();
-        }
-        return done;
+        const int restored = kept ? (*kept)[QStringLiteral("style")].toInt() : fileIcons;
+        return setAndCheck(desktopChannel, iconStyle, qint32(restored));
     }
 };
 
@@ -233,34 +224,32 @@ public:
                alwaysHide;
     }
 
-    bool set(bool on) override {
+protected:
+    std::optional<QJsonObject> valuesToKeep() override {
+        const auto dock = chooseDock(panels());
+        if (!dock) {
+            return std::nullopt;
+        }
+        const auto hiding = Xfconf::get(panelChannel, hidingOf(*dock));
+        return QJsonObject{{"panel", *dock},
+                           {"hiding", hiding ? QJsonValue(int(hiding->toUInt())) : QJsonValue()}};
+    }
+
+    bool apply(bool on, const std::optional<QJsonObject>& kept) override {
         const auto dock = chooseDock(panels());
         if (!dock) {
             return false;
         }
-        const auto hiding = Xfconf::get(panelChannel, hidingOf(*dock));
         if (on) {
-            if (hiding && hiding->toUInt() == alwaysHide) {
-                return true;
-            }
-            const QJsonValue kept = hiding ? QJsonValue(int(hiding->toUInt())) : QJsonValue();
-            return rememberBeforeOn({{"panel", *dock}, {"hiding", kept}}) &&
-                   setAndCheck(panelChannel, hidingOf(*dock), quint32(alwaysHide));
+            return setAndCheck(panelChannel, hidingOf(*dock), quint32(alwaysHide));
         }
-        const auto before = found();
-        const int panel = before ? (*before)[QStringLiteral("panel")].toInt(*dock) : *dock;
-        bool done = false;
-        if (before && (*before)[QStringLiteral("hiding")].isNull()) {
-            done = Xfconf::reset(panelChannel, hidingOf(panel));
-        } else {
-            const unsigned restored =
-                before ? unsigned((*before)[QStringLiteral("hiding")].toInt()) : neverHide;
-            done = setAndCheck(panelChannel, hidingOf(panel), quint32(restored));
+        const int panel = kept ? (*kept)[QStringLiteral("panel")].toInt(*dock) : *dock;
+        if (kept && (*kept)[QStringLiteral("hiding")].isNull()) {
+            return Xfconf::reset(panelChannel, hidingOf(panel));
         }
-        if (done) {
-            forget();
-        }
-        return done;
+        const unsigned restored =
+            kept ? unsigned((*kept)[QStringLiteral("hiding")].toInt()) : neverHide;
+        return setAndCheck(panelChannel, hidingOf(panel), quint32(restored));
     }
 };
 
