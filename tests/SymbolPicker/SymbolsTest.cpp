@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include "SymbolPicker/Symbols.h"
-#include "fakes/RecordingLog.h"
 
 namespace swivlo {
 namespace {
@@ -64,13 +63,6 @@ TEST(ResourceBundleTest, TriesCandidatesInOrderAndSkipsWhatIsNoDirectory) {
         {root.filePath(QStringLiteral("missing.bundle")), file, second, third});
     ASSERT_TRUE(found);
     EXPECT_EQ(found->path(), QFileInfo(second).absoluteFilePath());
-}
-
-TEST(ResourceBundleTest, NoBundleIsOneWarningLineNotAStop) {
-    testing::RecordingLog log;
-    EXPECT_FALSE(ResourceBundle::findOrWarn({QStringLiteral("/nonexistent/a.bundle")}));
-    EXPECT_EQ(log.lines, std::vector<std::string>{
-                             "⚠️ unable to find bundle named SymbolPicker_SymbolPicker"});
 }
 
 TEST(ResourceBundleTest, CandidatesFollowTheExecutableNeverTheSourceTree) {

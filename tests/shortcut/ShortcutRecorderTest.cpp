@@ -107,16 +107,6 @@ TEST_F(ShortcutRecorderTest, DeleteAndForwardDeleteClearWithOrWithoutModifiers) 
     EXPECT_EQ(captures, 0);
 }
 
-TEST_F(ShortcutRecorderTest, MissingHandlersStillEndRecording) {
-    ShortcutRecorder bare;
-    bare.startRecording();
-    bare.keyDown(keyDown(K::s, F::control, "s"));
-    EXPECT_FALSE(bare.isRecording());
-    bare.startRecording();
-    bare.keyDown(keyDown(K::deleteKey, 0));
-    EXPECT_FALSE(bare.isRecording());
-}
-
 TEST_F(ShortcutRecorderTest, ARedrawWhileRecordingKeepsRecordingText) {
     recorder.setDisplayString("⌃⌥S");
     recorder.startRecording();
