@@ -41,7 +41,6 @@ TEST_P(TapNoticeTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
 
 INSTANTIATE_TEST_SUITE_P(Types, TapNoticeTest,
                          ::testing::Values(NoticeCase{TapEventType::KeyDown, false},
-                                           NoticeCase{TapEventType::KeyUp, false},
                                            NoticeCase{TapEventType::FlagsChanged, false},
                                            NoticeCase{TapEventType::TapDisabledByTimeout, true},
                                            NoticeCase{TapEventType::TapDisabledByUserInput, true}));

@@ -43,6 +43,7 @@ TEST_P(AlertChoice, EitherChoiceDismissesAndSaysWhich) {
     QSignalSpy dismissed(alert, &PermissionAlertView::dismissed);
     alert->present();
     GetParam().choose(alert);
+    alert->dismiss();  // a second dismissal reports nothing
     EXPECT_FALSE(alert->isPresented());
     EXPECT_EQ(open.count(), GetParam().opensSettings ? 1 : 0);
     EXPECT_EQ(ignore.count(), GetParam().opensSettings ? 0 : 1);
@@ -68,14 +69,6 @@ TEST_F(PermissionAlertViewTest, TheFocusComesBackAfter) {
     EXPECT_EQ(QApplication::focusWidget(), alert->openSettingsButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(QApplication::focusWidget(), behind);
-}
-
-TEST_F(PermissionAlertViewTest, DismissingTwiceReportsOnce) {
-    QSignalSpy dismissed(alert, &PermissionAlertView::dismissed);
-    alert->present();
-    alert->dismiss();
-    alert->dismiss();
-    EXPECT_EQ(dismissed.count(), 1);
 }
 
 }  // namespace
