@@ -105,7 +105,7 @@ TEST_F(ScreenCleanerWindowTest, QuittingWhileCleaningIsNotRefusedAndEndsTheMode)
     outputOf([&] { window.activate(); });
     QTimer::singleShot(0, [] { QCoreApplication::quit(); });
     // A refused quit would leave the loop running: stop waiting after a while.
-    QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+    QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(window.isCleaning());
     EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
