@@ -47,29 +47,6 @@ TEST(ShippedListsTest, EveryLineIsWellFormedAndEveryNameHasArtwork) {
     }
 }
 
-TEST(ShippedListsTest, ListsGrowWithTheSystemVersion) {
-    const QSet<QString> v4 = namesOf(4), v5 = namesOf(5), v6 = namesOf(6);
-    EXPECT_TRUE(v5.contains(v4));
-    EXPECT_TRUE(v6.contains(v5));
-    EXPECT_GT(v5.size(), v4.size());
-    EXPECT_GT(v6.size(), v5.size());
-}
-
-TEST(ShippedListsTest, EveryCategoryIsUsedInEveryList) {
-    for (int version : {4, 5, 6}) {
-        std::map<SymbolCategory, int> uses;
-        const Symbols symbols = Symbols::load(kShipped, SystemVersion{9 + version, 0});
-        for (const SymbolPtr& s : symbols.allSymbols()) {
-            for (SymbolCategory c : s->categories().toList()) {
-                ++uses[c];
-            }
-        }
-        for (SymbolCategory c : allSymbolCategories()) {
-            EXPECT_GT(uses[c], 0) << rawValue(c).toStdString() << " unused in list " << version;
-        }
-    }
-}
-
 TEST(ShippedListsTest, EverySymbolTheProgramDrawsIsOffered) {
     QStringList used;
     for (const Switch& entry : SwitchCatalogue::all()) {

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include "SymbolPicker/Symbols.h"
-#include "fakes/RecordingLog.h"
 
 namespace swivlo {
 namespace {
@@ -42,8 +41,6 @@ TEST_F(SymbolsLoadTest, ReadsTheListForTheSystemVersion) {
         const Symbols symbols = Symbols::load(bundle(), c.version);
         ASSERT_EQ(symbols.allSymbols().size(), 2u);
         EXPECT_EQ(symbols.allSymbols()[0]->name(), QString::fromLatin1(c.first));
-        EXPECT_EQ(symbols.symbols(), symbols.allSymbols());
-        EXPECT_FALSE(symbols.filter());
     }
 }
 
@@ -52,16 +49,6 @@ TEST_F(SymbolsLoadTest, MissingBundleOrListGivesAnEmptyCatalogue) {
     QFile::remove(dir.filePath(QStringLiteral("sfsymbol6.txt")));
     EXPECT_TRUE(Symbols::load(bundle(), std::nullopt).allSymbols().empty());
     EXPECT_EQ(Symbols::load(bundle(), SystemVersion{14, 0}).allSymbols().size(), 2u);
-}
-
-TEST_F(SymbolsLoadTest, FilterRecomputesSymbolsAndClearingRestoresThem) {
-    Symbols symbols = Symbols::load(bundle(), std::nullopt);
-    symbols.setFilter([](const QString& name) { return name.startsWith(QLatin1Char('s')); });
-    ASSERT_EQ(symbols.symbols().size(), 1u);
-    EXPECT_EQ(symbols.symbols()[0]->name(), QStringLiteral("shared"));
-    EXPECT_EQ(symbols.allSymbols().size(), 2u);
-    symbols.setFilter({});
-    EXPECT_EQ(symbols.symbols(), symbols.allSymbols());
 }
 
 TEST(ResourceBundleTest, TriesCandidatesInOrderAndSkipsWhatIsNoDirectory) {
@@ -76,13 +63,6 @@ TEST(ResourceBundleTest, TriesCandidatesInOrderAndSkipsWhatIsNoDirectory) {
         {root.filePath(QStringLiteral("missing.bundle")), file, second, third});
     ASSERT_TRUE(found);
     EXPECT_EQ(found->path(), QFileInfo(second).absoluteFilePath());
-}
-
-TEST(ResourceBundleTest, NoBundleIsOneWarningLineNotAStop) {
-    testing::RecordingLog log;
-    EXPECT_FALSE(ResourceBundle::findOrWarn({QStringLiteral("/nonexistent/a.bundle")}));
-    EXPECT_EQ(log.lines, std::vector<std::string>{
-                             "⚠️ unable to find bundle named SymbolPicker_SymbolPicker"});
 }
 
 TEST(ResourceBundleTest, CandidatesFollowTheExecutableNeverTheSourceTree) {

@@ -24,14 +24,6 @@ TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningAndStopIsSafeTwice) {
     EXPECT_FALSE(blocker.isRunning());
 }
 
-TEST_F(KeyboardInputBlockerTest, RefusedTapStoresNothingAndALaterStartTriesAgain) {
-    platform.keyboardTap.refuseTap = true;
-    EXPECT_FALSE(blocker.start());
-    EXPECT_FALSE(blocker.isRunning());
-    platform.keyboardTap.refuseTap = false;
-    EXPECT_TRUE(blocker.start());
-}
-
 struct NoticeCase {
     TapEventType type;
     bool reenables;
@@ -49,7 +41,6 @@ TEST_P(TapNoticeTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
 
 INSTANTIATE_TEST_SUITE_P(Types, TapNoticeTest,
                          ::testing::Values(NoticeCase{TapEventType::KeyDown, false},
-                                           NoticeCase{TapEventType::KeyUp, false},
                                            NoticeCase{TapEventType::FlagsChanged, false},
                                            NoticeCase{TapEventType::TapDisabledByTimeout, true},
                                            NoticeCase{TapEventType::TapDisabledByUserInput, true}));

@@ -43,8 +43,7 @@ public:
     }
     int presses = 0;
 
-    // Takes the focus the way the user would, by clicking it... without a click, which the
-    // cleaner would be in the way of: the server is told directly.
+    // Told to the server directly: a click would land on the cleaner.
     void focus() {
         ASSERT_TRUE(testing::x11::focusWindow(winId()));
         ASSERT_TRUE(QTest::qWaitForWindowActive(this, waitMs));
@@ -164,20 +163,11 @@ TEST_F(ScreenCleanerX11Test, KeyboardHeldByAnotherClientLeavesInAppBlockingOnly)
     desktop::X11KeyboardTap otherClient;
     ASSERT_TRUE(otherClient.createTap([](TapEventType) {}));
 
-    testing::RecordingLog log;
     ScreenCleanerWindow window;
     window.activate();
-
-    EXPECT_EQ(
-        log.lines,
-        (std::vector<std::string>{
-            "⚠️ Keyboard blocker failed to start. Input Monitoring permission may be missing.",
-            "✅ Screen Cleaner Mode activated"}));
-    // The black screen itself says so.
+    // The black screen itself says so; ScreenCleanerWindowTest checks the rest.
     EXPECT_FALSE(window.view()->isKeyboardLocked());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.eventMonitor().has_value());
-    EXPECT_FALSE(window.keyboardBlocker().isRunning());
     window.deactivate();
 }
 

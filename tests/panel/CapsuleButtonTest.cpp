@@ -1,5 +1,3 @@
-#include <QBoxLayout>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "WidgetTestSupport.h"
@@ -19,10 +17,6 @@ TEST_F(CapsuleButtonTest, RestylesAtOnceWhenTheAppearanceChanges) {
     Appearance::shared().setDark(true);
     const QImage dark = button.grab().toImage();
     EXPECT_NE(light, dark);
-    // Sample the fill away from label and rims.
-    const QColor lightFill = light.pixelColor(8, 14);
-    const QColor darkFill = dark.pixelColor(8, 14);
-    EXPECT_GT(lightFill.lightness(), darkFill.lightness());
 }
 
 }  // namespace

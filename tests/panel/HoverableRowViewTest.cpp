@@ -1,13 +1,9 @@
-#include <QBoxLayout>
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "WidgetTestSupport.h"
-#include "panel/CapsuleButton.h"
-#include "panel/HoverableFooterButton.h"
 #include "panel/HoverableRowView.h"
-#include "panel/PanelSections.h"
 #include "ui/SwitchControl.h"
 
 namespace swivlo {
@@ -67,20 +63,6 @@ TEST_F(HoverableRowViewTest, RefreshReadsTheGetterAgain) {
     EXPECT_TRUE(owner.sets.empty());
 }
 
-TEST_F(HoverableRowViewTest, ButtonRowRunsItsActionFromSpace) {
-    int runs = 0;
-    HoverableRowView row(Row{QStringLiteral("screen_cleaner"), QStringLiteral("Screen Cleaner"),
-                             QStringLiteral("sparkles"), QColor(50, 173, 230),
-                             RowControl::button(QStringLiteral("Start"), [&runs] { ++runs; })});
-    showActive(row);
-    auto* button = qobject_cast<CapsuleButton*>(row.control());
-    ASSERT_NE(button, nullptr);
-    button->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(button, Qt::Key_Space);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(button->text(), QStringLiteral("Start"));
-}
-
 TEST_F(HoverableRowViewTest, PointerOverThePaddedAreaHighlightsIt) {
     FakeSwitch owner;
     HoverableRowView row(owner.row(QStringLiteral("Hide Widgets")));
@@ -104,39 +86,6 @@ TEST_F(HoverableRowViewTest, LongTitleDoesNotWidenTheRow) {
     HoverableRowView shortRow(owner.row(QStringLiteral("Focus")));
     HoverableRowView longRow(owner.row(QString(200, QLatin1Char('W'))));
     EXPECT_EQ(longRow.sizeHint().width(), shortRow.sizeHint().width());
-}
-
-TEST_F(HoverableRowViewTest, TabReachesEveryControlOfThePanel) {
-    std::vector<FakeSwitch> owners(3);
-    QWidget panel;
-    panel.setFixedWidth(300);
-    auto* column = new QVBoxLayout(&panel);
-    auto* card = new PanelCard;
-    std::vector<QAbstractButton*> expected;
-    for (std::size_t i = 0; i < owners.size(); ++i) {
-        auto* row = new HoverableRowView(owners[i].row(QStringLiteral("Switch %1").arg(i)));
-        card->addRow(row);
-        expected.push_back(row->control());
-    }
-    auto* buttonRow = new HoverableRowView(
-        Row{QStringLiteral("b"), QStringLiteral("Screen Cleaner"), QStringLiteral("sparkles"),
-            Qt::cyan, RowControl::button(QStringLiteral("Start"), [] {})});
-    card->addRow(buttonRow);
-    expected.push_back(buttonRow->control());
-    column->addWidget(card);
-    auto* footer = new PanelFooter;
-    column->addWidget(footer);
-    expected.push_back(footer->settingsButton());
-    expected.push_back(footer->quitButton());
-
-    showActive(panel);
-    expected.front()->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget*> visited{QApplication::focusWidget()};
-    for (std::size_t i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.push_back(QApplication::focusWidget());
-    }
-    EXPECT_EQ(visited, std::vector<QWidget*>(expected.begin(), expected.end()));
 }
 
 }  // namespace

@@ -1,27 +1,12 @@
-#include <QSignalSpy>
 #include <QTest>
 
 #include "WidgetTestSupport.h"
 #include "panel/HoverableFooterButton.h"
-#include "panel/PanelSections.h"
 
 namespace swivlo {
 namespace {
 
 using PanelSectionsTest = testing::WidgetTest;
-
-TEST_F(PanelSectionsTest, FooterButtonsAreNamedAndReportClicks) {
-    PanelFooter footer;
-    QSignalSpy settings(&footer, &PanelFooter::settingsRequested);
-    QSignalSpy quit(&footer, &PanelFooter::quitRequested);
-    EXPECT_EQ(footer.settingsButton()->accessibleName(), QStringLiteral("Settings"));
-    EXPECT_EQ(footer.quitButton()->accessibleName(), QStringLiteral("Quit"));
-    footer.settingsButton()->click();
-    footer.quitButton()->click();
-    footer.quitButton()->click();
-    EXPECT_EQ(settings.count(), 1);
-    EXPECT_EQ(quit.count(), 2);
-}
 
 TEST_F(PanelSectionsTest, FooterButtonRunsItsActionAndHighlightsOnHover) {
     int runs = 0;

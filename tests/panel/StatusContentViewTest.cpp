@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-
 #include "SimulatedHostFixture.h"
 #include "core/PreferencesKeys.h"
 #include "fakes/TestPlatform.h"
-#include "panel/HoverableRowView.h"
-#include "panel/PermissionAlertView.h"
 #include "panel/StatusContentView.h"
 #include "platform/desktop/PanelPopover.h"
 #include "scenes/SceneManager.h"
@@ -37,29 +33,6 @@ TEST_F(StatusContentViewTest, HeightFollowsTheVisibleRowsAndScenesAtAFixedWidth)
     platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, "");
     scenes.addOrUpdateScene({QUuid::createUuid(), "Focus", "moon.fill", "indigo", false, {}});
     EXPECT_GT(panelHeight(), full) << "headers and a scene card appear";
-
-    StatusContentView view(scenes, {});
-    EXPECT_EQ(view.width(), 300);
-    EXPECT_EQ(view.rowViews().size(), 9u);
-}
-
-TEST_F(StatusContentViewTest, RowsShowTheStatesReadWhenThePanelAppears) {
-    host.mac.set(Capability::stageManager, true);
-    StatusContentView view(scenes, {});
-    view.show();
-    const auto& rows = view.rowViews();
-    ASSERT_EQ(rows.size(), 8u);
-    EXPECT_TRUE(rows[3]->control()->isChecked()) << "Stage Manager";
-    EXPECT_FALSE(rows[0]->control()->isChecked()) << "Hide Desktop";
-}
-
-TEST_F(StatusContentViewTest, RefusedScriptPresentsTheAlertOverThePanel) {
-    host.host.setAutomationPermitted(false);
-    StatusContentView view(scenes, {});
-    view.show();
-    EXPECT_TRUE(view.permissionAlert()->isPresented()) << "the Dock reading was refused";
-    view.permissionAlert()->ignoreButton()->click();
-    EXPECT_FALSE(view.content().showPermissionAlert());
 }
 
 struct Placement {

@@ -59,10 +59,8 @@ TEST(HostKeyEventTest, ModifierKeysAloneAreFlagChanges) {
 class HotkeyTextFieldTest : public ::testing::Test {
 protected:
     HotkeyTextFieldTest() {
-        view.onCapture = [this](std::int64_t flags, std::int64_t code, std::string text) {
+        view.onCapture = [this](std::int64_t, std::int64_t, std::string text) {
             stored = text;
-            capturedFlags = flags;
-            capturedCode = code;
             view.displayString = text;
         };
         view.onClear = [this] {
@@ -76,8 +74,6 @@ protected:
     HotkeyRecorderView view;
     HotkeyTextField* field = nullptr;
     std::optional<std::string> stored;
-    std::int64_t capturedFlags = 0;
-    std::int64_t capturedCode = -1;
     bool cleared = false;
 };
 
@@ -95,8 +91,6 @@ TEST_F(HotkeyTextFieldTest, ClickRecordsAndTheOwnersRedrawShowsTheCapture) {
     QCoreApplication::sendEvent(field, &press);
     EXPECT_FALSE(field->isRecording());
     EXPECT_EQ(stored, "⌃⌥S");
-    EXPECT_EQ(capturedFlags, 0xC0000);
-    EXPECT_EQ(capturedCode, 1);
 
     view.update(*field);
     EXPECT_EQ(field->text(), QStringLiteral("⌃⌥S"));

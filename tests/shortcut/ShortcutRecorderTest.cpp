@@ -67,7 +67,7 @@ TEST_F(ShortcutRecorderTest, CommandShiftLeftKeepsEveryDeviceIndependentBitAndFi
     EXPECT_EQ(captured->text, "⇧⌘←");
 }
 
-TEST_F(ShortcutRecorderTest, KeysWithoutControlOptionOrCommandKeepRecording) {
+TEST_F(ShortcutRecorderTest, KeysWithoutControlOptionOrCommandOrUnknownKeepRecording) {
     recorder.setDisplayString("⌃⌥S");
     recorder.startRecording();
     for (const std::uint64_t flags :
@@ -76,11 +76,6 @@ TEST_F(ShortcutRecorderTest, KeysWithoutControlOptionOrCommandKeepRecording) {
         EXPECT_TRUE(recorder.isRecording());
         EXPECT_EQ(recorder.shownText(), ShortcutRecorder::recordingText());
     }
-    EXPECT_EQ(captures, 0);
-}
-
-TEST_F(ShortcutRecorderTest, AnUnknownKeyIsNotRecorded) {
-    recorder.startRecording();
     recorder.keyDown(keyDown(0xFFFF, F::control));
     EXPECT_TRUE(recorder.isRecording());
     EXPECT_EQ(captures, 0);
@@ -110,16 +105,6 @@ TEST_F(ShortcutRecorderTest, DeleteAndForwardDeleteClearWithOrWithoutModifiers) 
     }
     EXPECT_EQ(clears, 4);
     EXPECT_EQ(captures, 0);
-}
-
-TEST_F(ShortcutRecorderTest, MissingHandlersStillEndRecording) {
-    ShortcutRecorder bare;
-    bare.startRecording();
-    bare.keyDown(keyDown(K::s, F::control, "s"));
-    EXPECT_FALSE(bare.isRecording());
-    bare.startRecording();
-    bare.keyDown(keyDown(K::deleteKey, 0));
-    EXPECT_FALSE(bare.isRecording());
 }
 
 TEST_F(ShortcutRecorderTest, ARedrawWhileRecordingKeepsRecordingText) {

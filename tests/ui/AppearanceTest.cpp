@@ -24,14 +24,5 @@ TEST_F(AppearanceTest, AnnouncesEachRealChangeOnce) {
     EXPECT_EQ(changed.count(), 2);
 }
 
-TEST_F(AppearanceTest, TextStaysReadableOnTheBackgroundInBothAppearances) {
-    for (const ColorScheme scheme : {ColorScheme::light, ColorScheme::dark}) {
-        const PanelPalette p = PanelPalette::forScheme(scheme);
-        const auto lightness = [](const QColor& c) { return c.lightnessF(); };
-        EXPECT_GT(std::abs(lightness(p.label) - lightness(p.panelBackground)), 0.6);
-        EXPECT_LT(p.secondaryLabel.alpha(), p.label.alpha());
-    }
-}
-
 }  // namespace
 }  // namespace swivlo

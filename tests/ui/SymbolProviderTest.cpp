@@ -41,7 +41,6 @@ TEST(SymbolProvider, UnknownNameDrawsAPlaceholderInTheGivenColour) {
     for (const QString& name : {QStringLiteral("no.such.symbol"), QString()}) {
         const QImage image = render(name, 24, QColor(200, 0, 0));
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(24, 24));
         EXPECT_GT(paintedPixels(image), 10);
         EXPECT_FALSE(SymbolProvider::contains(name));
     }
