@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
@@ -26,18 +25,7 @@ class CommandLineX11Test : public ::testing::Test {
 protected:
     ProgramRun swivlo(const QStringList& arguments) { return swivloCommand(app, arguments); }
 
-    // The switch's entry in `--list --json`.
-    QJsonObject listed(const QString& id) {
-        const ProgramRun list = swivlo({"--list", "--json"});
-        EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
-        for (const QJsonValue& entry :
-             QJsonDocument::fromJson(list.out.toUtf8())["switches"].toArray()) {
-            if (entry["id"] == id) {
-                return entry.toObject();
-            }
-        }
-        return {};
-    }
+    QJsonObject listed(const QString& id) { return listedSwitch(app, id); }
 
     QString socketPath() const { return app.home.filePath("runtime/swivlo.socket"); }
 
@@ -163,24 +151,6 @@ TEST_F(CommandLineX11Test, WithoutARunningSwivloItSaysSo) {
     app.process.waitForFinished(5000);
     ASSERT_TRUE(QFileInfo::exists(socketPath())) << "a killed Swivlo leaves its socket";
     check("killed");
-}
-
-TEST_F(CommandLineX11Test, TrayMenuKeepsAwakeForAChosenTime) {
-    start();
-    const QRect icon = *trayIcon();
-    ASSERT_TRUE(eventually(
-        [&] {
-            xdotool({"mousemove", QString::number(icon.center().x()),
-                     QString::number(icon.center().y()), "click", "3"});
-            return eventually([] { return swivloWindow(60, 260).has_value(); }, 2000);
-        },
-        12000));
-    // Show Panel, Settings…, then "Keep Awake for", into it: its first entry, 30 minutes.
-    xdotool({"key", "Down", "Down", "Down", "Right", "Return"});
-    ASSERT_TRUE(eventually([&] { return listed("keep_awake")["state"] == "on"; }));
-    const int left = listed("keep_awake")["secondsLeft"].toInt();
-    EXPECT_LE(left, 1800);
-    EXPECT_GT(left, 1200);
 }
 
 }  // namespace

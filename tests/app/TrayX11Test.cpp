@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "X11App.h"
+#include "SwivloCommand.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ TEST_F(TrayX11Test, DoubleClickOnTheTrayIconLeavesThePanelOpen) {
     EXPECT_FALSE(eventually([] { return !shownPanel(); }, 1500)) << "closed again";
 }
 
-TEST_F(TrayX11Test, TrayIconMenuOpensSettingsAndQuits) {
+TEST_F(TrayX11Test, TrayIconMenuOpensSettingsKeepsAwakeForAChosenTimeAndQuits) {
     const QRect icon = startApp();
     auto openMenu = [&] {
         // As with the first left click, a right click during start-up can be missed.
@@ -83,6 +83,14 @@ TEST_F(TrayX11Test, TrayIconMenuOpensSettingsAndQuits) {
     ASSERT_TRUE(openMenu());
     xdotool({"key", "Down", "Down", "Return"});
     EXPECT_TRUE(eventually([] { return windowShown(QStringLiteral("Settings")); }));
+
+    // "Keep Awake for", into it: its first entry, 30 minutes.
+    ASSERT_TRUE(openMenu());
+    xdotool({"key", "Down", "Down", "Down", "Right", "Return"});
+    ASSERT_TRUE(eventually([&] { return listedSwitch(app, "keep_awake")["state"] == "on"; }));
+    const int left = listedSwitch(app, "keep_awake")["secondsLeft"].toInt();
+    EXPECT_LE(left, 1800);
+    EXPECT_GT(left, 1200);
 
     ASSERT_TRUE(openMenu());
     xdotool({"key", "Up", "Return"});
