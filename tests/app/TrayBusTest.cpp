@@ -155,11 +155,9 @@ TEST_F(TrayBusTest, TheExportedMenuStartsWithAnEntryThatOpensThePanel) {
         standIn.callMenu(QStringLiteral("GetLayout"), {0, -1, QStringList()});
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     const auto layout = qdbus_cast<tray::DBusMenuLayout>(reply.arguments().at(1));
-    QStringList labels;
-    for (const auto& child : layout.children) {
-        labels.append(child.properties.value(QStringLiteral("label")).toString());
-    }
-    EXPECT_EQ(labels, (QStringList{"Show Panel", "Settings…", "Quit"}));
+    ASSERT_FALSE(layout.children.isEmpty());
+    EXPECT_EQ(layout.children.first().properties.value(QStringLiteral("label")).toString(),
+              QStringLiteral("Show Panel"));
 
     // One click on the icon shows this menu; one more on its first entry shows the panel.
     standIn.callMenu(QStringLiteral("AboutToShow"), {0});

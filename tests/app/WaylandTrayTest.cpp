@@ -1,11 +1,10 @@
 // The running app in headless Wayland compositors with Xwayland, as an unprivileged user on the
 // session's own bus: sway, whose swaybar hosts StatusNotifierItems, and weston, which has no
-// tray. Each compositor starts once for its suite (support/wayland_session.sh); the panel's
-// place is read from Xwayland, and screenshots are left in the working folder to look at.
+// tray. Each compositor starts once for its suite (support/wayland_session.sh); the panel is
+// read from Xwayland.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -111,15 +110,6 @@ public:
         }
         return std::nullopt;
     }
-    // `nobody` may write only below the session's folder; the picture is copied out.
-    void screenshot(const QString& name, const QStringList& grabber) const {
-        const QString inside = dir.filePath(QStringLiteral("run/") + name);
-        QStringList args = grabber;
-        args << inside;
-        run(args.takeFirst(), args);
-        QFile::remove(QDir::current().filePath(name));
-        QFile::copy(inside, QDir::current().filePath(name));
-    }
 
     QTemporaryDir dir;
     QProcess script;
@@ -137,20 +127,12 @@ QString registeredItems(const WaylandSession& session) {
 }
 
 // The panel is shown and stays: an Xwayland window that loses the compositor's focus as it
-// appears closes at once. Its place (the compositor's choice for a managed X11 window) is
-// recorded with the test's results.
-bool staysShown(const WaylandSession& session, const std::string& name) {
-    std::optional<QRect> shown;
-    if (!eventually([&] { return (shown = session.panel()).has_value(); })) {
+// appears closes at once.
+bool staysShown(const WaylandSession& session) {
+    if (!eventually([&] { return session.panel().has_value(); })) {
         return false;
     }
     QThread::msleep(1000);
-    ::testing::Test::RecordProperty(name, QStringLiteral("%1,%2 %3x%4")
-                                              .arg(shown->x())
-                                              .arg(shown->y())
-                                              .arg(shown->width())
-                                              .arg(shown->height())
-                                              .toStdString());
     return session.panel().has_value();
 }
 
@@ -180,31 +162,21 @@ protected:
 };
 WaylandSession* SwayTrayTest::sway = nullptr;
 
-TEST_F(SwayTrayTest, TheIconRegistersWithSwaybarAndTheHostIsTheDesktopOne) {
-    EXPECT_TRUE(eventually([] { return registeredItems(*sway).contains("StatusNotifierItem"); }))
+TEST_F(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
+    ASSERT_TRUE(eventually([] { return registeredItems(*sway).contains("StatusNotifierItem"); }))
         << registeredItems(*sway).toStdString();
-    const QString log = sway->output();
-    EXPECT_TRUE(
-        log.contains(QStringLiteral("Host: the Linux desktop host (no desktop name, Wayland)")))
-        << log.toStdString();
-    EXPECT_FALSE(log.contains(QStringLiteral("No system tray"))) << log.toStdString();
-}
-
-TEST_F(SwayTrayTest, TheCommandLineAndTheIconOpenThePanelAndASecondActivationClosesIt) {
-    ASSERT_TRUE(eventually([] { return registeredItems(*sway).contains("StatusNotifierItem"); }));
+    EXPECT_FALSE(sway->output().contains(QStringLiteral("No system tray")));
     int exitCode = -1;
     sway->run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
     EXPECT_EQ(exitCode, 0);
-    ASSERT_TRUE(staysShown(*sway, "open-panel"));
-    sway->screenshot(QStringLiteral("sway-open-panel.png"), {"grim"});
+    ASSERT_TRUE(staysShown(*sway));
     sway->run(QStringLiteral(SWIVLO_BINARY), {"--toggle-panel"});
     ASSERT_TRUE(eventually([] { return !sway->panel(); }));
 
     // swaybar draws the tray at the right end of its bar.
     const QPoint icon(1270, 11);
     activate(icon);
-    ASSERT_TRUE(staysShown(*sway, "click"));
-    sway->screenshot(QStringLiteral("sway-click.png"), {"grim"});
+    ASSERT_TRUE(staysShown(*sway));
     activate(icon);
     EXPECT_TRUE(eventually([] { return !sway->panel(); }));
 }
@@ -222,38 +194,15 @@ WaylandSession* WestonNoTrayTest::weston = nullptr;
 
 TEST_F(WestonNoTrayTest, TheUserIsToldAndTheCommandLineStillOpensThePanel) {
     ASSERT_TRUE(weston->started()) << "weston did not start";
-    // What reaches the notification service (weston runs none).
-    QProcess monitor;
-    monitor.start(QStringLiteral("setpriv"),
-                  weston->asUser(QStringLiteral("dbus-monitor"),
-                                 {"--session", "interface='org.freedesktop.Notifications'"}));
-    // It says so once it listens.
-    QString notified;
-    eventually([&] {
-        monitor.waitForReadyRead(100);
-        notified += QString::fromUtf8(monitor.readAllStandardOutput());
-        return notified.contains(QStringLiteral("NameAcquired"));
-    });
     weston->startSwivlo();
     EXPECT_TRUE(eventually([] {
         return weston->output().contains(QStringLiteral("No system tray"));
     })) << weston->output().toStdString();
-    EXPECT_TRUE(eventually([&] {
-        monitor.waitForReadyRead(100);
-        notified += QString::fromUtf8(monitor.readAllStandardOutput());
-        return notified.contains(QStringLiteral("Swivlo has no tray icon"));
-    })) << notified.toStdString();
-    ::kill(static_cast<pid_t>(monitor.processId()), SIGTERM);
-    monitor.waitForFinished(5000);
 
     int exitCode = -1;
     const QString answer = weston->run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
     EXPECT_EQ(exitCode, 0) << answer.toStdString();
-    EXPECT_TRUE(staysShown(*weston, "open-panel"));
-    weston->screenshot(
-        QStringLiteral("weston-open-panel.png"),
-        {"sh", "-c",
-         "cd \"${0%/*}\" && weston-screenshooter && mv wayland-screenshot-*.png \"$0\""});
+    EXPECT_TRUE(staysShown(*weston));
     weston->stopSwivlo();
 }
 

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <utility>
 
-#include "X11App.h"
+#include "SwivloCommand.h"
 
 namespace {
 
@@ -132,20 +132,6 @@ protected:
         ASSERT_TRUE(app.writePreferences(controlOptionS));
     }
 
-    bool startApp() {
-        app.process.setProcessEnvironment(app.environment());
-        app.process.setProcessChannelMode(QProcess::MergedChannels);
-        app.process.start(app.program, {});
-        return app.process.waitForStarted() && outputHas("✅ Swivlo is running");
-    }
-    bool outputHas(const QByteArray& text, int timeoutMs = 10000) {
-        return eventually(
-            [&] {
-                app.process.waitForReadyRead(50);
-                return app.process.peek(app.process.bytesAvailable()).contains(text);
-            },
-            timeoutMs);
-    }
     // Starts the app into the running panel and finds its icon there.
     std::optional<QRect> startAppInTheTray() {
         if (!session->startPanel()) {
@@ -160,7 +146,7 @@ protected:
                 return std::exchange(before, now) == now;
             },
             15000);
-        if (!startApp()) {
+        if (!startWithoutTray(app, log)) {
             return std::nullopt;
         }
         std::optional<QRect> icon;
@@ -182,11 +168,12 @@ protected:
     }
 
     SwivloProcess app;
+    Output log{app.process};
 };
 
 TEST_F(XfceTrayX11Test, WithoutATraySaysSoOpensAtTheTopRightAndALateTrayGetsTheIcon) {
-    ASSERT_TRUE(startApp());
-    ASSERT_TRUE(outputHas("⚠️ No system tray", 10000));
+    ASSERT_TRUE(startWithoutTray(app, log));
+    ASSERT_TRUE(log.shows(QStringLiteral("⚠️ No system tray"))) << log.seen().toStdString();
     xdotool({"mousemove", "100", "600"});
     ASSERT_TRUE(openPanelCommand());
     ASSERT_TRUE(eventually([] { return shownPanel().has_value(); }));
@@ -201,7 +188,7 @@ TEST_F(XfceTrayX11Test, WithoutATraySaysSoOpensAtTheTopRightAndALateTrayGetsTheI
 
 TEST_F(XfceTrayX11Test, EveryWayOfOpeningPlacesThePanelUnderTheIcon) {
     const auto icon = startAppInTheTray();
-    ASSERT_TRUE(icon) << app.process.readAll().toStdString();
+    ASSERT_TRUE(icon) << log.seen().toStdString();
     const int below = XfceSession::available().top();
 
     // Before any click: the top right corner under the tray's panel, wherever the pointer is.
