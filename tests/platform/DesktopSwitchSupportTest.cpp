@@ -8,64 +8,53 @@
 namespace swivlo {
 namespace {
 
-struct SupportCase {
-    Capability capability;
-    const char* reason;  // empty: offered
-};
+// An empty reason: offered.
+void expectSupport(const Support& support, const char* reason) {
+    EXPECT_EQ(support.available, *reason == '\0') << reason;
+    EXPECT_EQ(support.reason, QString::fromUtf8(reason));
+}
 
 TEST(XfceSupport, OffersWhatTheRunningComponentsCanShow) {
     using linuxhost::xfce::XfceFacts;
     const XfceFacts all{true, true, true, true, true, true};
-    struct Case {
-        XfceFacts facts;
-        SupportCase expected;
-    };
     const auto without = [&all](bool XfceFacts::*missing) {
         XfceFacts facts = all;
         facts.*missing = false;
         return facts;
     };
-    const Case cases[] = {
-        {all, {Capability::darkMode, ""}},
-        {all, {Capability::hideDesktop, ""}},
-        {all, {Capability::autoHideDock, ""}},
-        {without(&XfceFacts::xfconf), {Capability::hideDesktop, "Needs xfconfd"}},
-        {without(&XfceFacts::settingsDaemon), {Capability::darkMode, "Needs xfsettingsd"}},
-        {without(&XfceFacts::darkTheme), {Capability::darkMode, "No dark GTK theme installed"}},
-        {without(&XfceFacts::desktop), {Capability::hideDesktop, "Needs xfdesktop"}},
-        {without(&XfceFacts::desktop), {Capability::autoHideDock, ""}},
-        {without(&XfceFacts::panel), {Capability::autoHideDock, "No panel of XFCE's is running"}},
-        {without(&XfceFacts::dockPanel),
-         {Capability::autoHideDock, "No XFCE panel besides the one with the tray"}},
-        {all, {Capability::stageManager, "No Linux counterpart"}},
+    const std::tuple<XfceFacts, Capability, const char*> cases[] = {
+        {all, Capability::darkMode, ""},
+        {all, Capability::hideDesktop, ""},
+        {all, Capability::autoHideDock, ""},
+        {without(&XfceFacts::xfconf), Capability::hideDesktop, "Needs xfconfd"},
+        {without(&XfceFacts::settingsDaemon), Capability::darkMode, "Needs xfsettingsd"},
+        {without(&XfceFacts::darkTheme), Capability::darkMode, "No dark GTK theme installed"},
+        {without(&XfceFacts::desktop), Capability::hideDesktop, "Needs xfdesktop"},
+        {without(&XfceFacts::desktop), Capability::autoHideDock, ""},
+        {without(&XfceFacts::panel), Capability::autoHideDock, "No panel of XFCE's is running"},
+        {without(&XfceFacts::dockPanel), Capability::autoHideDock,
+         "No XFCE panel besides the one with the tray"},
+        {all, Capability::stageManager, "No Linux counterpart"},
     };
-    for (const Case& c : cases) {
-        const Support support = linuxhost::xfce::xfceSupport(c.expected.capability, c.facts);
-        EXPECT_EQ(support.available, *c.expected.reason == '\0') << c.expected.reason;
-        EXPECT_EQ(support.reason, QString::fromUtf8(c.expected.reason));
+    for (const auto& [facts, capability, reason] : cases) {
+        expectSupport(linuxhost::xfce::xfceSupport(capability, facts), reason);
     }
 }
 
 TEST(KdeSupport, OffersWhatPlasmaShows) {
     using linuxhost::kde::KdeFacts;
-    struct Case {
-        KdeFacts facts;
-        SupportCase expected;
-    };
     const KdeFacts all{true, true, true, true};
-    const Case cases[] = {
-        {all, {Capability::darkMode, ""}},
-        {all, {Capability::hideDesktop, ""}},
-        {all, {Capability::autoHideDock, ""}},
-        {{false, true, true, true}, {Capability::darkMode, "Needs plasmashell"}},
-        {{true, false, true, true}, {Capability::darkMode, "Needs plasma-apply-colorscheme"}},
-        {{true, true, false, true}, {Capability::hideDesktop, "The desktop shows no Folder View"}},
-        {{true, true, true, false}, {Capability::autoHideDock, "No Plasma panel"}},
+    const std::tuple<KdeFacts, Capability, const char*> cases[] = {
+        {all, Capability::darkMode, ""},
+        {all, Capability::hideDesktop, ""},
+        {all, Capability::autoHideDock, ""},
+        {{false, true, true, true}, Capability::darkMode, "Needs plasmashell"},
+        {{true, false, true, true}, Capability::darkMode, "Needs plasma-apply-colorscheme"},
+        {{true, true, false, true}, Capability::hideDesktop, "The desktop shows no Folder View"},
+        {{true, true, true, false}, Capability::autoHideDock, "No Plasma panel"},
     };
-    for (const Case& c : cases) {
-        const Support support = linuxhost::kde::kdeSupport(c.expected.capability, c.facts);
-        EXPECT_EQ(support.available, *c.expected.reason == '\0') << c.expected.reason;
-        EXPECT_EQ(support.reason, QString::fromUtf8(c.expected.reason));
+    for (const auto& [facts, capability, reason] : cases) {
+        expectSupport(linuxhost::kde::kdeSupport(capability, facts), reason);
     }
 }
 
@@ -78,14 +67,16 @@ bool installed(const QString& name) {
     return names.contains(name);
 }
 
+// A theme or scheme, and where Dark Mode's "on" and, with nothing found before, "off" go.
+struct TwinCase {
+    const char* theme;
+    const char* dark;
+    const char* light;
+};
+
 TEST(XfceThemes, SwitchOnlyToAThemeThatExists) {
     using namespace linuxhost::xfce;
-    struct Case {
-        const char* theme;
-        const char* dark;
-        const char* light;
-    };
-    const Case cases[] = {
+    const TwinCase cases[] = {
         {"Greybird", "Greybird-dark", "Greybird"},
         {"Greybird-dark", "Greybird-dark", "Greybird"},
         {"Arc", "Arc-Dark", "Arc"},
@@ -94,7 +85,7 @@ TEST(XfceThemes, SwitchOnlyToAThemeThatExists) {
         {"Xfce", "Adwaita-dark", "Xfce"},
         {"Custom-dark", "Custom-dark", "Adwaita"},
     };
-    for (const Case& c : cases) {
+    for (const TwinCase& c : cases) {
         EXPECT_EQ(darkTwin(c.theme, installed, "Adwaita-dark"), c.dark) << c.theme;
         EXPECT_EQ(lightTwin(c.theme, installed, "Adwaita"), c.light) << c.theme;
     }
@@ -119,22 +110,16 @@ TEST(XfceDock, IsThePanelWithoutTheTray) {
 
 TEST(KdeColorSchemes, DarkTwinOrBreeze) {
     using namespace linuxhost::kde;
-    struct Case {
-        const char* scheme;
-        const char* dark;
-        const char* light;
-    };
-    const Case cases[] = {
+    const TwinCase cases[] = {
         {"BreezeLight", "BreezeDark", "BreezeLight"},
         {"BreezeDark", "BreezeDark", "BreezeLight"},
         {"Nord", "NordDark", "BreezeLight"},
         {"NordDark", "NordDark", "Nord"},
         {"BreezeClassic", "BreezeDark", "BreezeLight"},
-        {"Solarized", "BreezeDark", "BreezeLight"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(darkScheme(c.scheme, installed), c.dark) << c.scheme;
-        EXPECT_EQ(lightScheme(c.scheme, installed), c.light) << c.scheme;
+    for (const TwinCase& c : cases) {
+        EXPECT_EQ(darkScheme(c.theme, installed), c.dark) << c.theme;
+        EXPECT_EQ(lightScheme(c.theme, installed), c.light) << c.theme;
     }
     EXPECT_EQ(darkScheme("MateriaLight", installed), "MateriaDark") << "a light scheme's own twin";
     EXPECT_TRUE(isDarkScheme("BreezeDark", std::nullopt));

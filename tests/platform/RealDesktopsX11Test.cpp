@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <algorithm>
 
 #include "RealDesktop.h"
 #include "SwivloCommand.h"
@@ -26,63 +24,19 @@ using Kind = RealDesktop::Kind;
 
 // Each desktop starts once per binary, at its first test; the rows come grouped by desktop, so
 // the last one stops when the next starts, and none runs past the binary.
-class Desktops : public ::testing::Environment {
-public:
-    static RealDesktop& get(Kind kind) {
-        auto& desktop = started();
-        if (!desktop || desktop->first != kind) {
-            desktop.reset();
-            desktop = std::make_unique<std::pair<Kind, RealDesktop>>(
-                std::piecewise_construct, std::forward_as_tuple(kind), std::forward_as_tuple(kind));
-        }
-        return desktop->second;
+std::unique_ptr<RealDesktop> running;
+RealDesktop& desktopOf(Kind kind) {
+    if (!running || running->kind() != kind) {
+        running.reset();
+        running = std::make_unique<RealDesktop>(kind);
     }
-    void TearDown() override { started().reset(); }
-
-private:
-    static std::unique_ptr<std::pair<Kind, RealDesktop>>& started() {
-        static std::unique_ptr<std::pair<Kind, RealDesktop>> desktop;
-        return desktop;
-    }
+    return *running;
+}
+class StopTheLast : public ::testing::Environment {
+    void TearDown() override { running.reset(); }
 };
-[[maybe_unused]] const auto* const desktops = ::testing::AddGlobalTestEnvironment(new Desktops);
-
-// Swivlo on a desktop, driven by its command line.
-class Swivlo {
-public:
-    explicit Swivlo(const RealDesktop& desktop) { desktop.host(app_); }
-    explicit Swivlo(const QProcessEnvironment& overrides) { app_.overrides = overrides; }
-    ~Swivlo() { stop(); }
-
-    ProgramRun command(const QStringList& arguments) { return swivloCommand(app_, arguments); }
-    // Starts it and waits until it answers; its panel and tray are not needed.
-    bool start() {
-        app_.process.setProcessEnvironment(app_.environment());
-        app_.process.setProcessChannelMode(QProcess::MergedChannels);
-        app_.process.start(app_.program, {});
-        return app_.process.waitForStarted() &&
-               eventually([&] { return command({"--list"}).exitCode == 0; }, 30000);
-    }
-    void kill() {
-        ::kill(static_cast<pid_t>(app_.process.processId()), SIGKILL);
-        app_.process.waitForFinished(5000);
-    }
-    void stop() {
-        if (app_.process.state() != QProcess::NotRunning) {
-            app_.process.terminate();
-            app_.process.waitForFinished(10000);
-        }
-    }
-    QString output() {
-        app_.process.waitForReadyRead(200);
-        return QString::fromUtf8(app_.process.readAll());
-    }
-
-    QJsonObject listed(const QString& id) { return listedSwitch(app_, id); }
-
-private:
-    SwivloProcess app_;
-};
+[[maybe_unused]] const auto* const stopTheLast =
+    ::testing::AddGlobalTestEnvironment(new StopTheLast);
 
 // The GTK theme the X server's XSETTINGS manager serves to every application.
 QString servedTheme(const RealDesktop& desktop) {
@@ -139,26 +93,33 @@ QString servedTheme(const RealDesktop& desktop) {
     return theme;
 }
 
-// Whether the desktop's top left, where both desktops put their icons, shows one colour only:
-// the plain backdrop the tests set, and no icon on it.
-bool noIconsDrawn(const RealDesktop& desktop) {
+// The colours of the screen's `area`: empty when it cannot be read.
+std::vector<unsigned long> pixels(const RealDesktop& desktop, QRect area) {
+    std::vector<unsigned long> found;
     Display* display = XOpenDisplay(desktop.display().toUtf8().constData());
-    if (!display) {
-        return false;
-    }
     XImage* image =
-        XGetImage(display, DefaultRootWindow(display), 0, 40, 120, 360, AllPlanes, ZPixmap);
-    bool plain = image != nullptr;
-    for (int y = 0; plain && y < image->height; ++y) {
-        for (int x = 0; plain && x < image->width; ++x) {
-            plain = XGetPixel(image, x, y) == XGetPixel(image, 0, 0);
+        display ? XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
+                            unsigned(area.width()), unsigned(area.height()), AllPlanes, ZPixmap)
+                : nullptr;
+    for (int y = 0; image && y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            found.push_back(XGetPixel(image, x, y) & 0xffffff);
         }
     }
     if (image) {
         XDestroyImage(image);
     }
-    XCloseDisplay(display);
-    return plain;
+    if (display) {
+        XCloseDisplay(display);
+    }
+    return found;
+}
+
+// Whether the desktop's top left, where both desktops put their icons, shows one colour only:
+// the plain backdrop the tests set, and no icon on it.
+bool noIconsDrawn(const RealDesktop& desktop) {
+    const auto shown = pixels(desktop, QRect(0, 40, 120, 360));
+    return !shown.empty() && std::count(shown.begin(), shown.end(), shown[0]) == long(shown.size());
 }
 
 // The desktop's top-level windows of `program` with their geometry and map state.
@@ -240,24 +201,10 @@ std::function<void(const RealDesktop&)> applyScheme(const QString& scheme) {
 // The share of the screen's bottom middle, where Dash to Dock sits, that is not the plain
 // backdrop the GNOME session sets.
 double gnomeDockCoverage(const RealDesktop& desktop) {
-    Display* display = XOpenDisplay(desktop.display().toUtf8().constData());
-    if (!display) {
-        return -1;
-    }
-    const QRect area(390, 710, 500, 90);
-    XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
-                              unsigned(area.width()), unsigned(area.height()), AllPlanes, ZPixmap);
-    int drawn = 0;
-    for (int y = 0; image && y < area.height(); ++y) {
-        for (int x = 0; x < area.width(); ++x) {
-            drawn += (XGetPixel(image, x, y) & 0xffffff) != 0x204a87;
-        }
-    }
-    if (image) {
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return image ? double(drawn) / (area.width() * area.height()) : -1;
+    const auto shown = pixels(desktop, QRect(390, 710, 500, 90));
+    return shown.empty() ? -1
+                         : double(shown.size() - std::count(shown.begin(), shown.end(), 0x204a87)) /
+                               double(shown.size());
 }
 
 const QString dockSchema = QStringLiteral("org.gnome.shell.extensions.dash-to-dock");
@@ -320,7 +267,7 @@ class RealDesktopSwitch : public ::testing::TestWithParam<RestoreCase> {};
 
 TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
     const RestoreCase& c = GetParam();
-    RealDesktop& desktop = Desktops::get(c.desktop);
+    RealDesktop& desktop = desktopOf(c.desktop);
     ASSERT_TRUE(desktop.isValid()) << desktop.failure().toStdString();
     c.setFound(desktop);
     // A desktop started just before (or busy redrawing its icons) can take a while to show them.
@@ -329,22 +276,26 @@ TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
     // "Intelligently" hides the dock while a window covers it: the last test's may still close.
     ASSERT_TRUE(eventually([&] { return !c.showsOn(desktop); }, 10000));
 
-    Swivlo swivlo(desktop);
-    ASSERT_TRUE(swivlo.start()) << swivlo.output().toStdString();
-    const QJsonObject listed = swivlo.listed(c.switchId);
+    SwivloProcess app;
+    Output log(app.process);
+    desktop.host(app);
+    ASSERT_TRUE(startWithoutTray(app, log)) << log.seen().toStdString();
+    const QJsonObject listed = listedSwitch(app, c.switchId);
     ASSERT_TRUE(listed["available"].toBool()) << listed["reason"].toString().toStdString();
     EXPECT_EQ(listed["state"], "off");
 
-    const ProgramRun on = swivlo.command({"--on", c.switchId});
-    EXPECT_EQ(on.exitCode, 0) << on.err.toStdString() << swivlo.output().toStdString();
+    const ProgramRun on = swivloCommand(app, {"--on", c.switchId});
+    EXPECT_EQ(on.exitCode, 0) << on.err.toStdString() << log.seen().toStdString();
     EXPECT_TRUE(eventually([&] { return c.showsOn(desktop); }, 10000))
         << c.values(desktop).toStdString();
-    EXPECT_EQ(swivlo.listed(c.switchId)["state"], "on");
+    EXPECT_EQ(listedSwitch(app, c.switchId)["state"], "on");
 
-    swivlo.kill();
-    ASSERT_TRUE(swivlo.start()) << swivlo.output().toStdString();
-    const ProgramRun off = swivlo.command({"--off", c.switchId});
-    EXPECT_EQ(off.exitCode, 0) << off.err.toStdString() << swivlo.output().toStdString();
+    app.process.kill();
+    app.process.waitForFinished(5000);
+    log.forget();
+    ASSERT_TRUE(startWithoutTray(app, log)) << log.seen().toStdString();
+    const ProgramRun off = swivloCommand(app, {"--off", c.switchId});
+    EXPECT_EQ(off.exitCode, 0) << off.err.toStdString() << log.seen().toStdString();
     EXPECT_TRUE(
         eventually([&] { return c.values(desktop) == c.found && !c.showsOn(desktop); }, 10000))
         << c.values(desktop).toStdString();
@@ -450,12 +401,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A desktop named but its components not running: each switch says what is missing.
 TEST(DesktopComponentsMissing, EachSwitchNamesWhatIsMissing) {
-    struct Case {
-        const char* desktop;
-        const char* switchId;
-        const char* reason;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"XFCE", "dark_mode", "Needs xfsettingsd"},
         {"XFCE", "hide_desktop", "Needs xfdesktop"},
         {"XFCE", "auto_hide_dock", "No panel of XFCE's is running"},
@@ -468,17 +414,17 @@ TEST(DesktopComponentsMissing, EachSwitchNamesWhatIsMissing) {
     ASSERT_TRUE(bus.waitForReadyRead(10000));
     const QString address = QString::fromUtf8(bus.readLine()).trimmed();
     for (const char* desktop : {"XFCE", "KDE"}) {
-        QProcessEnvironment overrides;
-        overrides.insert("DBUS_SESSION_BUS_ADDRESS", address);
-        overrides.insert("XDG_CURRENT_DESKTOP", desktop);
-        overrides.insert("SWIVLO_HOST", "linux");
-        Swivlo swivlo(overrides);
-        ASSERT_TRUE(swivlo.start()) << swivlo.output().toStdString();
-        for (const Case& c : cases) {
-            if (QString::fromLatin1(c.desktop) == desktop) {
-                const QJsonObject listed = swivlo.listed(c.switchId);
-                EXPECT_FALSE(listed["available"].toBool()) << c.switchId;
-                EXPECT_EQ(listed["reason"], c.reason) << desktop;
+        SwivloProcess app;
+        Output log(app.process);
+        app.overrides.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        app.overrides.insert("XDG_CURRENT_DESKTOP", desktop);
+        app.overrides.insert("SWIVLO_HOST", "linux");
+        ASSERT_TRUE(startWithoutTray(app, log)) << log.seen().toStdString();
+        for (const auto& [named, switchId, reason] : cases) {
+            if (QString::fromLatin1(named) == desktop) {
+                const QJsonObject listed = listedSwitch(app, switchId);
+                EXPECT_FALSE(listed["available"].toBool()) << switchId;
+                EXPECT_EQ(listed["reason"], reason) << desktop;
             }
         }
     }

@@ -44,24 +44,25 @@ public:
                             QString::fromUtf8(line.mid(equals + 1)));
             }
         }
-        // Up once both extensions run; then out of the overview the shell starts in.
-        ready_ = eventually([&] { return state(dock) == 1 && state(ding) == 1; }, 60000);
-        // The shell goes into the overview once, some time after start: out of it, until it
-        // stays out for a while.
+        // Up once both extensions run; then out of the overview the shell goes into once, some
+        // time after start, until it stays out for a while.
+        if (!eventually([&] { return state(dock) == 1 && state(ding) == 1; }, 60000)) {
+            return;
+        }
         QElapsedTimer out;
         out.start();
-        ready_ =
-            ready_ && eventually(
-                          [&] {
-                              if (overviewActive()) {
-                                  overview({"Set", "org.gnome.Shell", "OverviewActive", "<false>"});
-                                  // Seen ignored now and then: Escape, as a user leaves it.
-                                  run(QStringLiteral("xdotool"), {"key", "Escape"});
-                                  out.restart();
-                              }
-                              return out.elapsed() > 3000;
-                          },
-                          30000);
+        ready_ = eventually(
+            [&] {
+                if (overviewActive()) {
+                    call("org.freedesktop.DBus.Properties.Set",
+                         {"org.gnome.Shell", "OverviewActive", "<false>"});
+                    // Seen ignored now and then: Escape, as a user leaves it.
+                    run(QStringLiteral("xdotool"), {"key", "Escape"});
+                    out.restart();
+                }
+                return out.elapsed() > 3000;
+            },
+            30000);
     }
     ~GnomeShell() {
         if (script_.processId() > 0) {
@@ -99,8 +100,13 @@ public:
         process.waitForFinished(10000);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
-    QString gdbus(const QStringList& arguments) const {
-        return run(QStringLiteral("gdbus"), arguments);
+    // Points a Swivlo process at this session as the Linux desktop host. All of the session's
+    // environment: dconf's clients read the database in XDG_CONFIG_HOME that the service writes,
+    // and watch XDG_RUNTIME_DIR for its changes.
+    void host(SwivloProcess& app) const {
+        app.overrides.insert(env_);
+        app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+        app.overrides.insert(QStringLiteral("SWIVLO_HOST"), QStringLiteral("linux"));
     }
     QString get(const QString& schema, const QString& key) const {
         return run(QStringLiteral("gsettings"), {"get", schema, key});
@@ -111,43 +117,42 @@ public:
     void reset(const QString& schema, const QString& key) const {
         run(QStringLiteral("gsettings"), {"reset", schema, key});
     }
-
-    bool overviewActive() const {
-        return overview({"Get", "org.gnome.Shell", "OverviewActive"}).contains("true");
+    // A method of the shell's object, through gdbus.
+    QString call(const QString& method, const QStringList& arguments) const {
+        return run(QStringLiteral("gdbus"),
+                   QStringList{"call", "--session", "-d", "org.gnome.Shell", "-o",
+                               "/org/gnome/Shell", "-m", method} +
+                       arguments);
     }
-    QString overview(QStringList arguments) const {
-        arguments[0].prepend("org.freedesktop.DBus.Properties.");
-        return gdbus(QStringList{"call", "--session", "-d", "org.gnome.Shell", "-o",
-                                 "/org/gnome/Shell", "-m"} +
-                     arguments);
+    bool overviewActive() const {
+        return call("org.freedesktop.DBus.Properties.Get", {"org.gnome.Shell", "OverviewActive"})
+            .contains("true");
     }
 
     // What the running shell says of an extension: 1 running, 2 disabled, 6 initialized; -1
     // when it did not answer.
     int state(const QString& uuid) const {
         static const QRegularExpression number(QStringLiteral(R"('state': <([0-9.]+)>)"));
-        const auto match = number.match(
-            gdbus({"call", "--session", "-d", "org.gnome.Shell", "-o", "/org/gnome/Shell", "-m",
-                   "org.gnome.Shell.Extensions.GetExtensionInfo", uuid}));
+        const auto match =
+            number.match(call("org.gnome.Shell.Extensions.GetExtensionInfo", {uuid}));
         return match.hasMatch() ? static_cast<int>(match.captured(1).toDouble()) : -1;
     }
     // Both extensions running, enabled as the session started them: the Debian way in
     // enabled-extensions, the Ubuntu way by the session mode with the lists empty.
     bool restoreExtensions() const {
-        run(QStringLiteral("gsettings"), {"reset", "org.gnome.shell", "disabled-extensions"});
+        reset("org.gnome.shell", "disabled-extensions");
         if (ubuntu_) {
-            run(QStringLiteral("gsettings"), {"reset", "org.gnome.shell", "enabled-extensions"});
+            reset("org.gnome.shell", "enabled-extensions");
         } else {
-            run(QStringLiteral("gsettings"), {"set", "org.gnome.shell", "enabled-extensions",
-                                              QStringLiteral("['%1', '%2']").arg(dock, ding)});
+            set("org.gnome.shell", "enabled-extensions",
+                QStringLiteral("['%1', '%2']").arg(dock, ding));
         }
         return eventually([&] { return state(dock) == 1 && state(ding) == 1; }, 10000);
     }
     bool setExtension(const QString& uuid, bool enabled) const {
-        gdbus({"call", "--session", "-d", "org.gnome.Shell", "-o", "/org/gnome/Shell", "-m",
-               enabled ? "org.gnome.Shell.Extensions.EnableExtension"
-                       : "org.gnome.Shell.Extensions.DisableExtension",
-               uuid});
+        call(enabled ? "org.gnome.Shell.Extensions.EnableExtension"
+                     : "org.gnome.Shell.Extensions.DisableExtension",
+             {uuid});
         return eventually([&] { return (state(uuid) == 1) == enabled; }, 10000);
     }
 

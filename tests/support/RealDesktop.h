@@ -40,12 +40,11 @@ public:
         env_ = QProcessEnvironment::systemEnvironment();
         env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env_.remove(QStringLiteral("SESSION_MANAGER"));
-        const QString h = home_.path();
-        env_.insert("HOME", h);
-        env_.insert("XDG_CONFIG_HOME", h + "/config");
-        env_.insert("XDG_DATA_HOME", h + "/data");
-        env_.insert("XDG_CACHE_HOME", h + "/cache");
-        env_.insert("XDG_RUNTIME_DIR", h + "/runtime");
+        env_.insert("HOME", home_.path());
+        for (const char* name : {"CONFIG_HOME", "DATA_HOME", "CACHE_HOME", "RUNTIME_DIR"}) {
+            env_.insert(QStringLiteral("XDG_%1").arg(name),
+                        home_.filePath(QString::fromLatin1(name).section('_', 0, 0).toLower()));
+        }
         env_.insert("XDG_SESSION_TYPE", "x11");
         env_.insert("NO_AT_BRIDGE", "1");
         if (kind == Kind::xfce) {
@@ -69,14 +68,15 @@ public:
             }
         }
         for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
-            stop(**it);
+            stopProcess(**it, 5000);
         }
-        stop(bus_);
-        stop(server_);
+        stopProcess(bus_, 5000);
+        stopProcess(server_, 5000);
     }
     RealDesktop(const RealDesktop&) = delete;
     RealDesktop& operator=(const RealDesktop&) = delete;
 
+    Kind kind() const { return kind_; }
     bool isValid() const { return ready_; }
     const QString& failure() const { return failure_; }
     const QString& display() const { return display_; }
@@ -88,11 +88,7 @@ public:
     // Points a Swivlo process at this desktop; its state and runtime folders stay its own.
     void host(SwivloProcess& app) const {
         if (gnome_) {
-            // All of it: dconf's clients read the database in XDG_CONFIG_HOME that the service
-            // writes, and watch XDG_RUNTIME_DIR for its changes.
-            app.overrides.insert(gnome_->environment());
-            app.overrides.insert("XDG_SESSION_TYPE", "x11");
-            app.overrides.insert("SWIVLO_HOST", "linux");
+            gnome_->host(app);
             return;
         }
         for (const char* name : {"DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP",
@@ -235,17 +231,6 @@ private:
             waitFor({"org.kde.KWin", "org.kde.plasmashell"}, 60000) &&
             (eventually([&] { return plasmaScript("print(panels().length)") == "1"; }, 60000) ||
              fail("plasmashell laid out no panel"));
-    }
-
-    static void stop(QProcess& process) {
-        if (process.state() == QProcess::NotRunning) {
-            return;
-        }
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
     }
 
     Kind kind_;

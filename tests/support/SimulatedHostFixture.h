@@ -10,24 +10,13 @@
 
 namespace swivlo::testing {
 
-// A fresh in-memory simulated macOS host for one test. While it lives:
-// - the installed SystemHost is `mac`, a MacHost that runs every command, script and
-//   keep-awake child on `host`; any child a test left running is ended when the fixture goes;
-// - the program's log lines are kept in `log.lines` instead of being printed;
-// - `timeline()` lists, in order, what reached the host and the in-app notifications posted:
-//   "shell: TEXT", "script: TEXT", "restart: Finder", "launch: /usr/bin/caffeinate -d -i -s -u",
-//   "terminate: /usr/bin/caffeinate", "notification: SuspendEventMonitor", ...
-//
-//   TEST(Panel, HidesDesktop) {
-//       swivlo::testing::SimulatedHostFixture host;
-//       ... act ...
-//       EXPECT_EQ(host.commands(), (std::vector<std::string>{
-//           "defaults write com.apple.finder CreateDesktop -bool false", "killall Finder"}));
-//   }
-//
-// Prepare host state with `host.state()`/`host.setState(...)`, `host.setAutomationPermitted`
-// (false makes every script fail with -1743) and `host.caffeinateAvailable`. One per test; it
-// coexists with TestPlatform (which installs the other fakes).
+// A fresh in-memory simulated macOS host for one test. While it lives, the installed SystemHost
+// is `mac`, a MacHost that runs every command, script and keep-awake child on `host` (a child a
+// test left running ends with the fixture); log lines go to `log.lines`; `timeline()` lists in
+// order what reached the host and the in-app notifications posted ("shell: TEXT", "script: TEXT",
+// "restart: Finder", "notification: SuspendEventMonitor", ...). Prepare the host with
+// `host.setState(...)`, `host.setAutomationPermitted` (false: every script fails with -1743) and
+// `host.caffeinateAvailable`. One per test; it coexists with TestPlatform.
 class SimulatedHostFixture {
 public:
     SimulatedHostFixture();

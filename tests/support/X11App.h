@@ -44,6 +44,22 @@ inline bool eventually(const std::function<bool()>& condition, int timeoutMs = 5
     return condition();
 }
 
+inline bool viewable(const QString& windowId) {
+    return run(QStringLiteral("xwininfo"), {"-id", windowId})
+        .contains(QStringLiteral("IsViewable"));
+}
+
+// Ends a process politely, then for good.
+inline void stopProcess(QProcess& process, int timeoutMs = 10000) {
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(timeoutMs)) {
+            process.kill();
+            process.waitForFinished(timeoutMs);
+        }
+    }
+}
+
 // A viewable top-level or embedded window of the app whose width lies in [minWidth, maxWidth],
 // with its absolute geometry.
 inline std::optional<QRect> swivloWindow(int minWidth, int maxWidth) {
@@ -53,9 +69,7 @@ inline std::optional<QRect> swivloWindow(int minWidth, int maxWidth) {
     for (const QString& text : tree.split('\n')) {
         const auto m = line.match(text);
         const int width = m.captured(2).toInt();
-        if (m.hasMatch() && width >= minWidth && width <= maxWidth &&
-            run(QStringLiteral("xwininfo"), {"-id", m.captured(1)})
-                .contains(QStringLiteral("IsViewable"))) {
+        if (m.hasMatch() && width >= minWidth && width <= maxWidth && viewable(m.captured(1))) {
             return QRect(m.captured(4).toInt(), m.captured(5).toInt(), width,
                          m.captured(3).toInt());
         }
@@ -69,8 +83,7 @@ inline bool windowShown(const QString& title) {
     const QRegularExpression line(QStringLiteral(R"((0x[0-9a-f]+) "%1": \("swivlo" "Swivlo"\))")
                                       .arg(QRegularExpression::escape(title)));
     for (auto it = line.globalMatch(tree); it.hasNext();) {
-        if (run(QStringLiteral("xwininfo"), {"-id", it.next().captured(1)})
-                .contains(QStringLiteral("IsViewable"))) {
+        if (viewable(it.next().captured(1))) {
             return true;
         }
     }
@@ -110,15 +123,7 @@ public:
                       {"--sm-disable", "--startup", QStringLiteral("touch ") + ready});
         return process.waitForStarted() && eventually([&] { return QFile::exists(ready); }, 10000);
     }
-    ~WindowManager() {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(10000)) {
-                process.kill();
-                process.waitForFinished(10000);
-            }
-        }
-    }
+    ~WindowManager() { stopProcess(process); }
     QProcess process;
     QTemporaryDir marker;
 };
