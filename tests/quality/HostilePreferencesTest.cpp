@@ -103,7 +103,7 @@ TEST_P(HostilePreferences, StartsWithSaneValuesAndLogsEachIgnoredKeyOnce) {
     EXPECT_EQ(later, once);
 }
 
-TEST_P(HostilePreferences, ThePanelListsEveryItemAtMostOnceAndNoShortcutFromBadValues) {
+TEST_P(HostilePreferences, ThePanelListsEveryItemAtMostOnce) {
     start();
     const auto ids = visibleIds();
     EXPECT_GE(ids.size(), 7u);
@@ -117,7 +117,6 @@ TEST_P(HostilePreferences, ThePanelListsEveryItemAtMostOnceAndNoShortcutFromBadV
     }
     if (!GetParam().ignoredKeys.empty()) {
         EXPECT_FALSE(StatusContent::autoClosePanel());
-        EXPECT_EQ(platform.monitors.globalCount(), 0u) << "no shortcut from unusable values";
     }
 }
 
