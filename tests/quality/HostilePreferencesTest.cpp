@@ -23,9 +23,8 @@
 namespace swivlo {
 namespace {
 
-using testing::HostileFile;
-
 using testing::FixedContent;
+using testing::HostileFile;
 
 // The ids of `lines` that say a preference was ignored, with how often each was named.
 std::map<std::string, int> ignoredKeys(const std::vector<std::string>& lines) {
@@ -63,14 +62,6 @@ protected:
         content->loadSwitchStates();
     }
 
-    std::vector<std::string> visibleIds() {
-        std::vector<std::string> ids;
-        for (const Row& row : content->visibleRows()) {
-            ids.push_back(row.id.toStdString());
-        }
-        return ids;
-    }
-
     testing::TestPlatform platform;
     testing::SimulatedHostFixture host;
     QTemporaryDir folder;
@@ -105,7 +96,10 @@ TEST_P(HostilePreferences, StartsWithSaneValuesAndLogsEachIgnoredKeyOnce) {
 
 TEST_P(HostilePreferences, ThePanelListsEveryItemAtMostOnce) {
     start();
-    const auto ids = visibleIds();
+    std::vector<std::string> ids;
+    for (const Row& row : content->visibleRows()) {
+        ids.push_back(row.id.toStdString());
+    }
     EXPECT_GE(ids.size(), 7u);
     EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
     for (const auto& id : ids) {
