@@ -125,15 +125,21 @@ TEST_F(SceneActivation, ReactivatingTheActiveSceneAppliesItAgainWithoutReverting
     EXPECT_TRUE(manager.scenes()[0].isActive);
 }
 
-TEST_F(SceneActivation, AnEmptySceneOnlyUpdatesFlagsAndSaves) {
+// Turning on a scene without features, or off with no scene on: no switch moves, one save.
+TEST_F(SceneActivation, WhatSwitchesNothingOnlySaves) {
     const Scene a = scene("A", {});
-    store({a});
+    store({a, scene("B", {{"hideDesktop", true}})});
     SceneManager manager;
     const int writes = platform.preferences.writeCount();
     manager.activateScene(a);
     EXPECT_TRUE(events().empty());
     EXPECT_EQ(platform.preferences.writeCount(), writes + 1);
     EXPECT_TRUE(stored()[0].isActive);
+    host.clearHistory();
+    manager.deactivateActiveScene();
+    manager.deactivateActiveScene();
+    EXPECT_EQ(platform.preferences.writeCount(), writes + 3);
+    EXPECT_TRUE(host.timeline().empty());
 }
 
 TEST_F(SceneActivation, ANeverAddedPresetIsAppliedAndTheListSavedUnchanged) {
@@ -168,15 +174,6 @@ TEST_F(SceneActivation, DeactivatingRevertsTheArgumentsFeaturesAndClearsTheFlag)
     EXPECT_EQ(events(), darkMode(true)) << "reverting is not restoring";
     EXPECT_FALSE(manager.scenes()[0].isActive);
     EXPECT_FALSE(stored()[0].isActive);
-}
-
-TEST_F(SceneActivation, DeactivatingWithNoneActiveOnlySaves) {
-    store({scene("A", {{"hideDesktop", true}})});
-    SceneManager manager;
-    const int writes = platform.preferences.writeCount();
-    manager.deactivateActiveScene();
-    EXPECT_TRUE(host.timeline().empty());
-    EXPECT_EQ(platform.preferences.writeCount(), writes + 1);
 }
 
 TEST_F(SceneActivation, EditingAndDeletingTouchNoSwitch) {

@@ -43,30 +43,11 @@ TEST(SceneCodec, WritesCompactMembersInOrderWithUpperCaseId) {
                           "\"features\":{\"hideDesktop\":true,\"keepAwake\":false}}]"));
 }
 
-TEST(SceneCodec, EmptyListIsTwoBytesAndEmptyFeaturesAnEmptyObject) {
-    EXPECT_EQ(encodeScenes({}), std::string("[]"));
-    Scene scene = focusScene();
-    scene.features.clear();
-    const auto text = encodeScenes({scene});
-    ASSERT_TRUE(text);
-    EXPECT_NE(text->find("\"features\":{}}"), std::string::npos) << *text;
-}
-
-TEST(SceneCodec, LowerCaseIdReadsAndWritesBackUpperCase) {
-    const std::string lower =
-        "[" + sceneObject("id", "\"e621e1f8-c36c-495a-93fc-0c247a3e6e5f\"") + "]";
-    const auto scenes = decodeScenes(lower);
-    ASSERT_TRUE(scenes);
-    ASSERT_EQ(scenes->size(), 1u);
-    EXPECT_EQ(scenes->front().id, *parseSceneId(kId));
-    EXPECT_NE(encodeScenes(*scenes)->find(kId), std::string::npos);
-}
-
-TEST(SceneCodec, AcceptsAnyMemberOrderAndUnknownMembers) {
+TEST(SceneCodec, AcceptsAnyMemberOrderUnknownMembersAndALowerCaseId) {
     const std::string text =
         "[{\"features\":{\"hideWidgets\":false,\"fromLaterVersion\":true},\"isActive\":true,"
         "\"extra\":[1,{\"x\":null}],\"color\":\"custom:1E90FF\",\"icon\":\"tv\",\"name\":\"B\","
-        "\"id\":\"E621E1F8-C36C-495A-93FC-0C247A3E6E5F\"}]";
+        "\"id\":\"e621e1f8-c36c-495a-93fc-0c247a3e6e5f\"}]";
     const auto scenes = decodeScenes(text);
     ASSERT_TRUE(scenes);
     const Scene expected{*parseSceneId(kId),
@@ -135,12 +116,6 @@ std::vector<Rejected> rejectedInputs() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Malformed, SceneCodecRejects, ::testing::ValuesIn(rejectedInputs()));
-
-TEST(SceneCodec, RefusesToEncodeTextsThatAreNotUtf8) {
-    Scene scene = focusScene();
-    scene.name = "bad \xC3";
-    EXPECT_FALSE(encodeScenes({focusScene(), scene}));
-}
 
 TEST(SceneCodec, TextsNeedingEscapesSurviveARoundTrip) {
     Scene scene = focusScene();

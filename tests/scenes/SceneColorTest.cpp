@@ -51,11 +51,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Picked{QColor::fromRgbF(1.5f, -0.25f, 0.5f), "custom:FF0080"},
                       Picked{QColor(), "custom:007AFF"}));
 
-TEST(SceneColor, StoredCustomValuesResolveToThePickedColour) {
-    for (const char* value : {"custom:ABCDEF", "custom:010203", "custom:FF3B30"}) {
-        EXPECT_EQ(customColorString(resolveSceneColor(value)), value);
-    }
-}
-
 }  // namespace
 }  // namespace swivlo

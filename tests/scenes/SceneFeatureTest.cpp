@@ -1,21 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QSet>
-
 #include "scenes/SceneFeature.h"
 
 namespace swivlo {
 namespace {
-
-using namespace std::string_literals;
-
-TEST(SceneFeature, LookUpByIdIsExact) {
-    ASSERT_NE(SceneFeature::find("darkMode"), nullptr);
-    EXPECT_EQ(SceneFeature::find("darkMode")->icon, "moon.fill");
-    EXPECT_EQ(SceneFeature::find("DarkMode"), nullptr);
-    EXPECT_EQ(SceneFeature::find("dark_mode"), nullptr) << "panel ids are another vocabulary";
-    EXPECT_EQ(SceneFeature::find(""), nullptr);
-}
 
 Scene sceneWith(SceneFeatures features) {
     return Scene{QUuid(), "", "", "", false, features};

