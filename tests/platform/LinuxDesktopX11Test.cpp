@@ -222,6 +222,8 @@ TEST(LinuxKeepAwake, FollowsTheInhibitingServiceAcrossARestart) {
 
     recorder->kill();
     recorder->waitForFinished();
+    // Between the old instance leaving and the new one coming, nothing holds the desktop awake.
+    EXPECT_TRUE(eventually([&] { return listedSwitch(app, "keep_awake")["state"] == "off"; }));
     // The new instance counts its cookies from 10.
     session.start(*recorder, "/usr/bin/python3", {SWIVLO_INHIBITOR_SERVICE, service, "10"});
     Output restarted(*recorder);
@@ -242,6 +244,16 @@ TEST(LinuxKeepAwake, FollowsTheInhibitingServiceAcrossARestart) {
     EXPECT_TRUE(on.err.contains("Keep Awake did not turn on")) << on.err.toStdString();
     EXPECT_FALSE(on.err.contains("permission")) << on.err.toStdString();
     EXPECT_EQ(listedSwitch(app, "keep_awake")["state"], "off");
+
+    // Back, but refusing: still no hold claimed.
+    session.start(*recorder, "/usr/bin/python3", {SWIVLO_INHIBITOR_SERVICE, service, "refuse"});
+    Output refusing(*recorder);
+    ASSERT_TRUE(refusing.shows("ready"));
+    EXPECT_EQ(swivloCommand(app, {"--on", "keep_awake"}).exitCode, 1);
+    EXPECT_TRUE(refusing.shows("refused"));
+    EXPECT_EQ(listedSwitch(app, "keep_awake")["state"], "off");
+    recorder->kill();
+    recorder->waitForFinished();
 }
 
 // The session bus ends under a running Swivlo: it says so, stays up, and the switches that

@@ -80,6 +80,22 @@ TEST_F(GnomeShellTest, HideDesktopStopsAndStartsTheIconsExtension) {
     EXPECT_EQ(stateOf("hide_desktop"), "off");
 }
 
+// dconf cannot store the change (its database is not a file it can replace): the change fails,
+// never "done", and the setting stays as it was.
+TEST_F(GnomeShellTest, AChangeTheSettingsServiceCannotStoreFails) {
+    ASSERT_TRUE(start()) << log.seen().toStdString();
+    ASSERT_EQ(stateOf("dark_mode"), "off");
+    const QString database = shell->environment().value("XDG_CONFIG_HOME") + "/dconf/user";
+    ASSERT_TRUE(QFile::rename(database, database + ".kept"));
+    ASSERT_TRUE(QDir().mkdir(database));
+    const ProgramRun on = swivlo({"--on", "dark_mode"});
+    QDir().rmdir(database);
+    QFile::rename(database + ".kept", database);
+
+    EXPECT_EQ(on.exitCode, 1) << on.out.toStdString() << log.seen().toStdString();
+    EXPECT_EQ(stateOf("dark_mode"), "off");
+}
+
 // Settings that cannot take a change: the switch is unavailable with the reason (or the change
 // fails with exit 1 and a log line), never "done", and no schema ends the program.
 struct HostileCase {
@@ -107,6 +123,8 @@ TEST_P(GnomeHostileSettings, NeverReportADoneChange) {
         file.close();
         ASSERT_EQ(QProcess::execute("glib-compile-schemas", {schemas.path()}), 0);
         value = schemas.path();
+    } else if (value == "<empty folder>") {
+        value = schemas.path();
     }
     shell->host(app);
     app.overrides.insert(QString::fromLatin1(c.variable), value);
@@ -126,6 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HostileCase{"NoSettingsBackend", "GSETTINGS_BACKEND", "memory", "", "dark_mode",
                     "No settings service (GSettings keeps changes in memory)"},
+        // Neither Dash to Dock nor Ubuntu Dock installed: no dock schema anywhere.
+        HostileCase{"NoDockSchema", "XDG_DATA_DIRS", "<empty folder>", "", "auto_hide_dock",
+                    "No Dash to Dock or Ubuntu Dock"},
         HostileCase{"DockSchemaWithoutAKey", "GSETTINGS_SCHEMA_DIR", "<schemas>",
                     R"(<schemalist><schema id="org.gnome.shell.extensions.dash-to-dock"
                     path="/org/gnome/shell/extensions/dash-to-dock/">

@@ -294,6 +294,8 @@ TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
     app.process.waitForFinished(5000);
     log.forget();
     ASSERT_TRUE(startWithoutTray(app, log)) << log.seen().toStdString();
+    // A second "on" must not take Swivlo's own values for the user's.
+    EXPECT_EQ(swivloCommand(app, {"--on", c.switchId}).exitCode, 0);
     const ProgramRun off = swivloCommand(app, {"--off", c.switchId});
     EXPECT_EQ(off.exitCode, 0) << off.err.toStdString() << log.seen().toStdString();
     EXPECT_TRUE(

@@ -1,11 +1,12 @@
 """A desktop's idle inhibitor on the session bus, recording what it is asked.
 
     inhibitor_service.py org.gnome.SessionManager | org.freedesktop.ScreenSaver |
-                         org.freedesktop.PowerManagement  [FIRST_COOKIE]
+                         org.freedesktop.PowerManagement  [FIRST_COOKIE | refuse]
 
 Prints one line per event: "ready" once it owns the name, "inhibit COOKIE", "uninhibit COOKIE",
 and "released COOKIE" when the holder of a cookie leaves the bus without giving it back, which
-is how a desktop drops the inhibitor of a program that died.
+is how a desktop drops the inhibitor of a program that died. With "refuse" every Inhibit is
+answered with an error ("refused"), as a desktop that does not allow it.
 """
 import sys
 
@@ -32,13 +33,18 @@ def main() -> None:
            f'<method name="{uninhibit}"><arg type="u" direction="in"/></method>'
            '</interface></node>')
     holders = {}
-    next_cookie = [int(sys.argv[2]) if len(sys.argv) > 2 else 1]
+    refuse = sys.argv[2:] == ["refuse"]
+    next_cookie = [int(sys.argv[2]) if len(sys.argv) > 2 and not refuse else 1]
 
     def say(text):
         print(text, flush=True)
 
     def on_call(_conn, sender, _path, _iface, method, params, invocation):
-        if method == "Inhibit":
+        if method == "Inhibit" and refuse:
+            say("refused")
+            invocation.return_dbus_error("org.freedesktop.DBus.Error.AccessDenied",
+                                         "Inhibiting is not allowed")
+        elif method == "Inhibit":
             cookie = next_cookie[0]
             next_cookie[0] += 1
             holders[cookie] = sender
