@@ -26,13 +26,6 @@ public:
     }
 
     bool isKept(NativeWindow window) const { return window != 0 && kept_ == window; }
-    // Another program unmaps the kept window.
-    void loseWindow() {
-        kept_ = 0;
-        if (auto onLost = std::exchange(onLost_, nullptr)) {
-            onLost();
-        }
-    }
 
 private:
     CallLog& log_;
