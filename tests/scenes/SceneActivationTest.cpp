@@ -66,12 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FeatureCase{"keepAwake", true, keepAwakeOn, keepAwakeOff},
                       FeatureCase{"fromLaterVersion", true, {}, {}}));
 
-TEST_F(SceneActivation, HideDesktopSuspendsTheMonitorFirst) {
-    SceneManager manager;
-    manager.activateScene(scene("S", {{"hideDesktop", true}}));
-    EXPECT_EQ(host.timeline(), Texts{"notification: SuspendEventMonitor"} + desktopVisible(false));
-}
-
 TEST_F(SceneActivation, RunsTheActionsInCatalogueOrder) {
     SceneManager manager;
     manager.applyFeatures(scene("All", {{"keepAwake", true},
