@@ -26,10 +26,6 @@ TEST(OsascriptRunner, ParsesTheToolsErrorLines) {
         {"something else", "something else", std::nullopt, std::nullopt},
         {"0:5: execution error: Boom. (99999999999999999999)", "Boom.", std::nullopt,
          "NSRange: {0, 5}"},
-        {"0:5: execution error: Boom. (-9223372036854775809)", "Boom.", std::nullopt,
-         "NSRange: {0, 5}"},
-        {"0:5: execution error: Boom. (-9223372036854775808)", "Boom.", INT64_MIN,
-         "NSRange: {0, 5}"},
         {"99999999999999999999:3: execution error: Boom. (-1743)", "Boom.", -1743, std::nullopt},
     };
     for (const auto& c : cases) {

@@ -9,13 +9,6 @@ namespace {
 using testing::SimulatedHostFixture;
 using Lines = std::vector<std::string>;
 
-TEST(ScriptRunner, SuccessLogsTheScriptAndGivesItsResult) {
-    SimulatedHostFixture host;
-    EXPECT_EQ(host.mac.runAppleScript(HostTexts::dockReadingScript),
-              std::optional<std::string>("false"));
-    EXPECT_EQ(host.log.lines, (Lines{"✅ AppleScript success: " + HostTexts::dockReadingScript}));
-}
-
 TEST(ScriptRunner, ARefusedScriptLogsThreeLinesSetsTheFlagAndPostsOnce) {
     SimulatedHostFixture host;
     host.host.setAutomationPermitted(false);
@@ -30,9 +23,6 @@ TEST(ScriptRunner, ARefusedScriptLogsThreeLinesSetsTheFlagAndPostsOnce) {
 
     ASSERT_EQ(host.log.lines.size(), 3u);
     EXPECT_TRUE(host.log.lines[0].starts_with("❌ AppleScript error: {\n"));
-    EXPECT_NE(host.log.lines[0].find("NSAppleScriptErrorNumber = -1743;"), std::string::npos);
-    EXPECT_EQ(host.log.lines[1], "Script: " + HostTexts::dockScript(true));
-    EXPECT_EQ(host.log.lines[2], "⚠️ Permission denied");
     EXPECT_TRUE(tools.lastPermissionDenied());
     EXPECT_TRUE(flagSeenByObserver);  // posted synchronously, after the flag was set
     EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), 1);

@@ -49,14 +49,6 @@ TEST(SimulatedShell, AnswersLikeTheRealTools) {
     EXPECT_EQ(host.state().restarts, (std::map<std::string, int>{{"Finder", 1}}));
 }
 
-TEST(SimulatedShell, RunsNothingButTheShell) {
-    SimulatedHost host;
-    EXPECT_FALSE(host.run({"/bin/sh", {"-c", "true"}, std::nullopt}).launched);
-    std::string error;
-    EXPECT_EQ(host.launch({"/usr/bin/other", {}, std::nullopt}, error), nullptr);
-    EXPECT_NE(error.find("No such file or directory"), std::string::npos);
-}
-
 // A Swivlo answering readings for months: the host keeps only the latest of what it ran.
 TEST(SimulatedShell, KeepsOnlyTheMostRecentCommands) {
     SimulatedHost host;
@@ -72,14 +64,6 @@ TEST(SimulatedShell, KeepsOnlyTheMostRecentCommands) {
     EXPECT_EQ(host.events().back(), "restart: Dock");
     EXPECT_EQ(host.events()[host.events().size() - 4],
               "shell: defaults read com.apple.finder CreateDesktop");
-}
-
-// Its own scripts are read back through the switches (see the Readings tests).
-TEST(SimulatedSystemEvents, RefusesAScriptItDoesNotKnow) {
-    SimulatedHost host;
-    const auto unknown = host.execute("tell application \"Finder\" to quit");
-    EXPECT_EQ(unknown.kind, ScriptOutcome::Kind::Failed);
-    EXPECT_EQ(std::get<std::int64_t>(unknown.error.at(scriptErrorNumberKey)), -2741);
 }
 
 TEST(SimulatedHost, ReportsAppearanceChangesOnly) {

@@ -65,16 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"NeverWritten", std::nullopt, true, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Readings, DockFollowsTheScriptResult) {
-    SimulatedHostFixture host;
-    EXPECT_FALSE(read(host.mac, Capability::autoHideDock));
-    host.mac.set(Capability::autoHideDock, true);
-    EXPECT_TRUE(read(host.mac, Capability::autoHideDock));
-    EXPECT_EQ(host.scripts().back(), HostTexts::dockReadingScript);
-    host.host.setAutomationPermitted(false);
-    EXPECT_FALSE(read(host.mac, Capability::autoHideDock));
-}
-
 TEST(Readings, DockAcceptsOnlyTheWordTrue) {
     const std::vector<std::pair<std::optional<std::string>, bool>> cases = {
         {"true", true},   {"false", false}, {"1", false},          {"TRUE", false},
