@@ -29,20 +29,6 @@ struct FakeSwitch {
     }
 };
 
-TEST_F(HoverableRowViewTest, SpaceFlipsTheSwitchThroughTheOwner) {
-    FakeSwitch owner;
-    HoverableRowView row(owner.row(QStringLiteral("Dark Mode")));
-    showActive(row);
-    row.control()->setFocus(Qt::TabFocusReason);
-
-    QTest::keyClick(row.control(), Qt::Key_Space);
-    EXPECT_EQ(owner.sets, std::vector<bool>{true});
-    EXPECT_TRUE(row.control()->isChecked());
-    QTest::keyClick(row.control(), Qt::Key_Space);
-    EXPECT_EQ(owner.sets, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(row.control()->isChecked());
-}
-
 TEST_F(HoverableRowViewTest, SwitchShowsTheOwnersValueWhenTheChangeIsRefused) {
     FakeSwitch owner;
     owner.refuse = true;

@@ -21,14 +21,6 @@ protected:
     PermissionAlertView* alert = nullptr;
 };
 
-TEST_F(PermissionAlertViewTest, CoversThePanelOnlyWhenPresented) {
-    EXPECT_FALSE(alert->isPresented());
-    alert->present();
-    EXPECT_TRUE(alert->isPresented());
-    EXPECT_EQ(alert->geometry(), panel.rect());
-    EXPECT_TRUE(alert->rect().contains(alert->boxGeometry()));
-}
-
 struct Choice {
     const char* name;
     std::function<void(PermissionAlertView*)> choose;
