@@ -42,14 +42,6 @@ TEST(HostKeyEventTest, ArrowsCarryFunctionAndNumericPadLikeTheTrigger) {
     EXPECT_EQ(converted->charactersIgnoringModifiers, "");
 }
 
-TEST(HostKeyEventTest, EventsWithoutScanCodeUseQtKeysAndModifiers) {
-    const QKeyEvent e(QEvent::KeyPress, Qt::Key_K, Qt::MetaModifier | Qt::AltModifier);
-    const auto converted = keys::hostKeyEvent(e);
-    ASSERT_TRUE(converted);
-    EXPECT_EQ(converted->keyCode, 40);
-    EXPECT_EQ(converted->modifierFlags, F::command | F::option);
-}
-
 TEST(HostKeyEventTest, ModifierKeysAloneAreFlagChanges) {
     const QKeyEvent e(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     ASSERT_TRUE(keys::hostKeyEvent(e));
@@ -103,12 +95,6 @@ TEST_F(HotkeyTextFieldTest, DeleteClearsAndTheRedrawShowsThePlaceholder) {
     QCoreApplication::sendEvent(field, &press);
     EXPECT_TRUE(cleared);
     view.update(*field);
-    EXPECT_EQ(field->text().toStdString(), ShortcutRecorder::placeholderText());
-}
-
-TEST_F(HotkeyTextFieldTest, FieldIsNotEditable) {
-    EXPECT_TRUE(field->isReadOnly());
-    QTest::keyClicks(field, "abc");
     EXPECT_EQ(field->text().toStdString(), ShortcutRecorder::placeholderText());
 }
 
