@@ -42,7 +42,6 @@ TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
     EXPECT_EQ(tools.caffeinateProcess(), nullptr);
     EXPECT_TRUE(reaped(pid));
     EXPECT_EQ(host.host.events(), (Texts{launchEvent, terminateEvent}));
-    EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake enabled", "✅ Keep Awake disabled"}));
 }
 
 TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
@@ -53,10 +52,6 @@ TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
     tools.set(Capability::keepAwake, true);
     EXPECT_EQ(tools.caffeinateProcess()->pid(), pid);
     EXPECT_EQ(host.host.events(), (Texts{launchEvent}));
-
-    // One off stops it all.
-    tools.set(Capability::keepAwake, false);
-    EXPECT_TRUE(reaped(pid));
 }
 
 TEST(KeepAwake, AChildThatEndedByItselfReadsOffAndIsReplacedByTheNextOn) {

@@ -7,7 +7,6 @@ namespace swivlo {
 namespace {
 
 using testing::SimulatedHostFixture;
-using Lines = std::vector<std::string>;
 
 TEST(ScriptRunner, ARefusedScriptLogsThreeLinesSetsTheFlagAndPostsOnce) {
     SimulatedHostFixture host;
@@ -77,18 +76,6 @@ TEST(ScriptRunner, OnlyTheIntegerMinus1743CountsAsRefused) {
         EXPECT_EQ(host.notificationCount("ShowAccessibilityPermissionAlert"), c.refused ? 1 : 0)
             << c.name;
         EXPECT_EQ(host.log.lines.size(), c.refused ? 3u : 2u) << c.name;
-    }
-}
-
-// A script that cannot be created says nothing; a success without a text says so.
-TEST(ScriptRunner, NoStringValueIsNone) {
-    for (const auto& [kind, lines] :
-         {std::pair{ScriptOutcome::Kind::NotCreated, Lines{}},
-          std::pair{ScriptOutcome::Kind::Succeeded, Lines{"✅ AppleScript success: x"}}}) {
-        SimulatedHostFixture host;
-        CannedScripts scripts(kind);
-        EXPECT_EQ(host.mac.runAppleScript("x"), std::nullopt);
-        EXPECT_EQ(host.log.lines, lines);
     }
 }
 
