@@ -45,10 +45,8 @@ TEST_P(AlertChoice, EitherChoiceDismissesAndSaysWhich) {
 INSTANTIATE_TEST_SUITE_P(
     Choices, AlertChoice,
     ::testing::Values(
-        Choice{"IgnoreClicked", [](PermissionAlertView* a) { a->ignoreButton()->click(); }, false},
         Choice{"OpenSettingsClicked",
                [](PermissionAlertView* a) { a->openSettingsButton()->click(); }, true},
-        Choice{"Escape", [](PermissionAlertView* a) { QTest::keyClick(a, Qt::Key_Escape); }, false},
         Choice{"Return", [](PermissionAlertView* a) { QTest::keyClick(a, Qt::Key_Return); }, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
