@@ -88,16 +88,10 @@ TEST_F(SymbolPickerTest, ChoosingACellStoresItsNameAndCloses) {
     }
 }
 
-TEST_F(SymbolPickerTest, ANonOptionalBindingNeverOffersRemove) {
-    Caller<QString> caller{QStringLiteral("moon"), {}};
-    auto picker = open(caller);
-    EXPECT_EQ(picker->removeRow(), nullptr);
-    picker->model().removeSymbol();
-    EXPECT_TRUE(caller.writes.empty());
-    EXPECT_TRUE(picker->isVisible());
-}
-
-TEST_F(SymbolPickerTest, AnOptionalBindingOffersRemoveOnlyWhileASymbolIsChosen) {
+// Remove shows only for an optional binding with a symbol chosen.
+TEST_F(SymbolPickerTest, RemoveIsOfferedOnlyWhileAnOptionalSymbolIsChosen) {
+    Caller<QString> required{QStringLiteral("moon"), {}};
+    EXPECT_EQ(open(required)->removeRow(), nullptr);
     Caller<std::optional<QString>> none{std::nullopt, {}};
     auto empty = open(none);
     ASSERT_NE(empty->removeRow(), nullptr);
@@ -170,7 +164,6 @@ TEST_F(SymbolPickerTest, AnEmptyCatalogueStillSearchesAndCloses) {
     Caller<QString> caller{QStringLiteral("moon"), {}};
     auto picker = open(caller, SymbolList{});
     QTest::keyClicks(picker->searchField(), QStringLiteral("sun"));
-    EXPECT_EQ(picker->model().grid()->rowCount(), 0);
     QTest::keyClick(picker->searchField(), Qt::Key_Down);
     QTest::mouseClick(picker->closeButton(), Qt::LeftButton);
     EXPECT_FALSE(picker->isVisible());
