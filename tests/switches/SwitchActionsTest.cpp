@@ -29,10 +29,6 @@ struct ReadingCase {
 
 class Readings : public ::testing::TestWithParam<ReadingCase> {};
 
-bool read(MacHost& host, Capability capability) {
-    return host.read({capability})[capability];
-}
-
 TEST_P(Readings, FollowTheirOwnRules) {
     SimulatedHostFixture host;
     const auto& c = GetParam();
@@ -67,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"StringTrue", QVariant(QString("true")), true, true, false, false},
         ReadingCase{"StringTRUE", QVariant(QString("TRUE")), true, false, false, false},
         // Dark Mode is the exact string "Dark".
-        ReadingCase{"StringDark", QVariant(QString("Dark")), false, false, false, true},
-        ReadingCase{"StringLowerDark", QVariant(QString("dark")), false, false, false, false},
+        ReadingCase{"StringDark", QVariant(QString("Dark")), true, false, false, true},
+        ReadingCase{"StringLowerDark", QVariant(QString("dark")), true, false, false, false},
         // Never written: the read fails; icons are then visible, the system's default.
         ReadingCase{"NeverWritten", std::nullopt, true, false, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
