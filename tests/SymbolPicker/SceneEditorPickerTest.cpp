@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QLineEdit>
 #include <QTest>
 
 #include "SymbolPicker/SymbolPicker.h"
@@ -25,10 +24,6 @@ TEST_F(SceneEditorPickerTest, TheCustomTileOpensAModalPickerAndThePickedSymbolIs
     ASSERT_NE(picker, nullptr);
     EXPECT_TRUE(picker->isVisible());
     EXPECT_EQ(picker->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(picker->model().symbol(), QStringLiteral("sparkles"));
-
-    QTest::keyClicks(picker->searchField(), QStringLiteral("CLOUD.SUN"));
-    ASSERT_GT(picker->model().grid()->rowCount(), 0);
     picker->model().choose(QStringLiteral("cloud.sun.fill"));
     EXPECT_EQ(editor.model().customIcon(), "cloud.sun.fill");
     EXPECT_EQ(editor.model().selectedIcon(), "cloud.sun.fill");

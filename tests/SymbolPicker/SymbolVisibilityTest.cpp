@@ -52,7 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                        {C::maps, C::automotive},
                        "",
                        {"map.fill", "car"}},
-        VisibilityCase{"empty list shows nothing", {}, "", {}},
         VisibilityCase{"capitals find lower case", allSymbolCategories(), "MAP", {"map.fill"}},
         VisibilityCase{"case folding beyond ASCII", allSymbolCategories(), "CAFÉ", {"Café"}},
         VisibilityCase{

@@ -21,14 +21,6 @@ protected:
     PermissionAlertView* alert = nullptr;
 };
 
-TEST_F(PermissionAlertViewTest, CoversThePanelOnlyWhenPresented) {
-    EXPECT_FALSE(alert->isPresented());
-    alert->present();
-    EXPECT_TRUE(alert->isPresented());
-    EXPECT_EQ(alert->geometry(), panel.rect());
-    EXPECT_TRUE(alert->rect().contains(alert->boxGeometry()));
-}
-
 struct Choice {
     const char* name;
     std::function<void(PermissionAlertView*)> choose;
@@ -53,10 +45,8 @@ TEST_P(AlertChoice, EitherChoiceDismissesAndSaysWhich) {
 INSTANTIATE_TEST_SUITE_P(
     Choices, AlertChoice,
     ::testing::Values(
-        Choice{"IgnoreClicked", [](PermissionAlertView* a) { a->ignoreButton()->click(); }, false},
         Choice{"OpenSettingsClicked",
                [](PermissionAlertView* a) { a->openSettingsButton()->click(); }, true},
-        Choice{"Escape", [](PermissionAlertView* a) { QTest::keyClick(a, Qt::Key_Escape); }, false},
         Choice{"Return", [](PermissionAlertView* a) { QTest::keyClick(a, Qt::Key_Return); }, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include "HostTimelines.h"
 #include "SimulatedHostFixture.h"
 #include "core/Notifications.h"
@@ -69,23 +67,6 @@ TEST_F(StatusContentTest, OrderAndHiddenIdsAreReadAtEveryDraw) {
         platform.preferences.setString(PreferencesKey::panelItemsOrder, c.order);
         platform.preferences.setString(PreferencesKey::hiddenSwitchIDs, c.hidden);
         EXPECT_EQ(visibleIds(), c.expected) << c.order << " / " << c.hidden;
-    }
-}
-
-TEST_F(StatusContentTest, StatesFollowTheHostAfterActions) {
-    // Every toggle row, through its own control.
-    for (const Row& row : content.visibleRows()) {
-        if (const auto* toggle = row.control.asToggle()) {
-            toggle->set(true);
-            EXPECT_TRUE(toggle->get()) << row.id.toStdString();
-        }
-    }
-    StatusContent fresh(scenes, {});
-    fresh.loadSwitchStates();
-    for (const Row& row : fresh.visibleRows()) {
-        if (const auto* toggle = row.control.asToggle()) {
-            EXPECT_TRUE(toggle->get()) << row.id.toStdString();
-        }
     }
 }
 
@@ -178,18 +159,6 @@ TEST_F(StatusContentTest, WithoutAutoCloseNothingIsPosted) {
     press("hide_all_windows");
     platform.mainQueue.advance(1);
     EXPECT_EQ(closeRequestCount(), 0);
-}
-
-TEST_F(StatusContentTest, SceneRowsCarryTheSceneAndTheUpperCaseId) {
-    const Scene scene = addScene({{"darkMode", true}});
-    ASSERT_TRUE(content.hasScenes());
-    const auto rows = content.sceneRows();
-    ASSERT_EQ(rows.size(), 1u);
-    static const QRegularExpression upperUuid(
-        QStringLiteral("^scene_[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"));
-    EXPECT_TRUE(upperUuid.match(rows[0].id).hasMatch()) << rows[0].id.toStdString();
-    EXPECT_FALSE(rows[0].control.asToggle()->get());
-    EXPECT_EQ(content.visibleRows().size(), 8u) << "switch rows are unaffected";
 }
 
 TEST_F(StatusContentTest, SceneTogglesActivateAndRereadButNeverAskToClose) {

@@ -66,12 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FeatureCase{"keepAwake", true, keepAwakeOn, keepAwakeOff},
                       FeatureCase{"fromLaterVersion", true, {}, {}}));
 
-TEST_F(SceneActivation, HideDesktopSuspendsTheMonitorFirst) {
-    SceneManager manager;
-    manager.activateScene(scene("S", {{"hideDesktop", true}}));
-    EXPECT_EQ(host.timeline(), Texts{"notification: SuspendEventMonitor"} + desktopVisible(false));
-}
-
 TEST_F(SceneActivation, RunsTheActionsInCatalogueOrder) {
     SceneManager manager;
     manager.applyFeatures(scene("All", {{"keepAwake", true},
@@ -176,13 +170,12 @@ TEST_F(SceneActivation, DeactivatingRevertsTheArgumentsFeaturesAndClearsTheFlag)
     EXPECT_FALSE(stored()[0].isActive);
 }
 
-TEST_F(SceneActivation, EditingAndDeletingTouchNoSwitch) {
+TEST_F(SceneActivation, EditingTouchesNoSwitch) {
     Scene a = scene("A", {{"hideDesktop", true}, {"keepAwake", true}}, true);
     SceneManager manager;
     manager.addOrUpdateScene(a);
     a.features = {{"darkMode", true}};
     manager.addOrUpdateScene(a);
-    manager.deleteScene(a.id);
     EXPECT_TRUE(host.timeline().empty());
 }
 

@@ -47,7 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Picked{QColor(Qt::red), "custom:FF0000"},
                       Picked{QColor::fromRgbF(0.5f, 0, 1), "custom:8000FF"},
                       Picked{QColor::fromRgbF(0.3f, 0.3f, 0.3f), "custom:4D4D4D"},
-                      Picked{QColor::fromCmyk(0, 255, 255, 0), "custom:FF0000"},
                       Picked{QColor::fromRgbF(1.5f, -0.25f, 0.5f), "custom:FF0080"},
                       Picked{QColor(), "custom:007AFF"}));
 

@@ -40,14 +40,10 @@ protected:
                            [this](const Scene& scene) { edited.push_back(scene); }};
 };
 
-TEST_F(SceneTabTest, WithNoScenesTheEmptyStateShowsAndPresetsStay) {
+TEST_F(SceneTabTest, APresetAddedTwiceGivesTwoScenesInPlaceOfTheEmptyState) {
     EXPECT_TRUE(rows().empty());
     EXPECT_NE(view.findChild<QWidget*>(QStringLiteral("EmptyState")), nullptr);
     EXPECT_TRUE(view.isBreathing());
-    EXPECT_FALSE(view.findChildren<PresetSceneRow*>().isEmpty());
-}
-
-TEST_F(SceneTabTest, AddingTheSamePresetTwiceGivesTwoScenes) {
     view.addPreset(0);
     view.addPreset(0);
     ASSERT_EQ(manager.scenes().size(), 2u);
@@ -57,13 +53,7 @@ TEST_F(SceneTabTest, AddingTheSamePresetTwiceGivesTwoScenes) {
     EXPECT_FALSE(manager.scenes()[1].isActive);
     EXPECT_EQ(rows().size(), 2u);
     EXPECT_EQ(view.findChild<QWidget*>(QStringLiteral("EmptyState")), nullptr);
-}
-
-TEST_F(SceneTabTest, ClickingAPresetRowAddsIt) {
-    QTest::mouseClick(view.findChildren<PresetSceneRow*>().at(2), Qt::LeftButton);
-    ASSERT_EQ(manager.scenes().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(manager.scenes()[0].name),
-              QString::fromStdString(view.presetScenes()[2].scene.name));
+    EXPECT_FALSE(view.findChildren<PresetSceneRow*>().isEmpty());
 }
 
 TEST_F(SceneTabTest, TheOffSwitchTargetsTheFirstActiveScene) {
@@ -102,7 +92,7 @@ TEST_F(SceneTabTest, ClickingARowEditsItButClickingItsSwitchDoesNot) {
 }
 
 TEST_F(SceneTabTest, ANameThatLooksLikeMarkupIsShownAsTyped) {
-    // A large red picture on disk, and red text: markup would load the one and paint the other.
+    // A large picture on disk: markup would load it.
     QTemporaryDir dir;
     const QString picture = dir.filePath(QStringLiteral("big.svg"));
     QFile file(picture);
@@ -112,27 +102,15 @@ TEST_F(SceneTabTest, ANameThatLooksLikeMarkupIsShownAsTyped) {
     file.close();
     const std::string name =
         "<img src=\"" + picture.toStdString() + "\"><font color=red>Evening</font>";
-    Scene scene = sceneNamed(name, false, {{"darkMode", true}});
-    scene.color = "blue";
-    manager.addOrUpdateScene(scene);
+    manager.addOrUpdateScene(sceneNamed(name, false));
 
     SceneRow* row = rows().at(0);
-    EXPECT_LT(row->sizeHint().height(), 100);
-    row->resize(600, row->sizeHint().height());
+    EXPECT_LT(row->sizeHint().height(), 100) << "the picture was loaded";
     bool shown = false;
     for (const QLabel* label : row->findChildren<QLabel*>()) {
         shown = shown || label->text().toStdString() == name;
     }
     EXPECT_TRUE(shown);
-    const QImage image = row->grab().toImage();
-    int redPixels = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            redPixels += c.red() > 180 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(redPixels, 0);
 }
 
 TEST_F(SceneTabTest, TheRowIconTakesTheSceneColourOfTheCurrentAppearance) {

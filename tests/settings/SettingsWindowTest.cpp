@@ -20,12 +20,10 @@
 #include "settings/GeneralSettingsView.h"
 #include "settings/MessageArea.h"
 #include "settings/SceneEditorView.h"
-#include "settings/SceneRows.h"
 #include "settings/SceneSettingsView.h"
 #include "settings/SettingsView.h"
 #include "settings/SettingsWindowController.h"
 #include "ui/Appearance.h"
-#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 namespace {
@@ -57,21 +55,23 @@ protected:
         std::make_unique<SettingsWindowController>(&manager);
 };
 
-TEST_F(SettingsWindowTest, ShowingTwiceKeepsOneWindowOnTheSameTab) {
+// One window at a time; it keeps its tab while open and starts on General again once closed.
+TEST_F(SettingsWindowTest, ShowingKeepsOneWindowAndItsTabUntilClosed) {
     controller->showSettings();
     QWidget* first = controller->window();
     ASSERT_NE(first, nullptr);
-    view()->setSelectedTab(SettingsTab::about);
+    QListWidget* sidebar = view()->sidebar();
+    ASSERT_EQ(sidebar->count(), 3);
+    sidebar->setCurrentRow(1);
+    EXPECT_NE(qobject_cast<SceneSettingsView*>(view()->detailView()), nullptr);
+    sidebar->setCurrentRow(2);
+    EXPECT_NE(qobject_cast<AboutView*>(view()->detailView()), nullptr);
     controller->showSettings();
     EXPECT_EQ(controller->window(), first);
     EXPECT_EQ(view()->selectedTab(), SettingsTab::about);
     EXPECT_EQ(settingsWindowCount(), 1);
     EXPECT_EQ(platform.log.count("app.activate"), 2);
-}
 
-TEST_F(SettingsWindowTest, ClosingThenShowingStartsOnGeneral) {
-    controller->showSettings();
-    view()->setSelectedTab(SettingsTab::scene);
     controller->window()->close();
     EXPECT_EQ(controller->window(), nullptr);
     flushDeletes();
@@ -79,17 +79,6 @@ TEST_F(SettingsWindowTest, ClosingThenShowingStartsOnGeneral) {
     controller->showSettings();
     EXPECT_EQ(view()->selectedTab(), SettingsTab::general);
     EXPECT_NE(qobject_cast<GeneralSettingsView*>(view()->detailView()), nullptr);
-    EXPECT_FALSE(view()->sceneEditorTarget());
-}
-
-TEST_F(SettingsWindowTest, SidebarListsTheTabsAndSelectingOneBuildsItsView) {
-    controller->showSettings();
-    QListWidget* sidebar = view()->sidebar();
-    ASSERT_EQ(sidebar->count(), 3);
-    sidebar->setCurrentRow(1);
-    EXPECT_NE(qobject_cast<SceneSettingsView*>(view()->detailView()), nullptr);
-    sidebar->setCurrentRow(2);
-    EXPECT_NE(qobject_cast<AboutView*>(view()->detailView()), nullptr);
 }
 
 // Every tab's content starts at the window's top while no message shows, and below the message
@@ -119,12 +108,9 @@ Scene eveningScene() {
     return Scene{QUuid::createUuid(), "Evening", "tv", "indigo", false, {}};
 }
 
-TEST_F(SettingsWindowTest, CreateAndEditOpenTheSheetWithoutAndWithTheScene) {
-    const Scene scene = eveningScene();
-    manager.addOrUpdateScene(scene);
+TEST_F(SettingsWindowTest, AddSceneOpensAnEmptySheetAndCancelClosesIt) {
     controller->showSettings();
     view()->setSelectedTab(SettingsTab::scene);
-
     view()->findChild<QPushButton*>(QStringLiteral("AddScene"))->click();
     ASSERT_TRUE(view()->sceneEditorTarget());
     EXPECT_TRUE(view()->sceneEditorTarget()->isCreate());
@@ -135,12 +121,6 @@ TEST_F(SettingsWindowTest, CreateAndEditOpenTheSheetWithoutAndWithTheScene) {
     EXPECT_FALSE(view()->sceneEditorTarget());
     EXPECT_EQ(view()->sheet(), nullptr);
     EXPECT_EQ(view()->selectedTab(), SettingsTab::scene);
-
-    QTest::mouseClick(view()->findChildren<SceneRow*>().at(0), Qt::LeftButton, {}, QPoint(60, 10));
-    ASSERT_TRUE(view()->sceneEditorTarget());
-    ASSERT_TRUE(view()->sceneEditor()->model().scene());
-    EXPECT_EQ(view()->sceneEditor()->model().scene()->id, scene.id);
-    EXPECT_EQ(manager.scenes().size(), 1u);
 }
 
 TEST_F(SettingsWindowTest, EditorShowsTheCustomIconAndSwatchAndSaveFollowsTheName) {
@@ -207,32 +187,6 @@ TEST_F(SettingsWindowTest, TheCustomSwatchStartsFromItsColourAsTheAppearanceDraw
     Appearance::shared().setColorScheme(ColorScheme::light);
 }
 
-// The About page's updater, whose flag a test flips.
-class FakeUpdater : public Updater {
-public:
-    bool canCheckForUpdates() const override { return canCheck; }
-    void checkForUpdates() override { ++checks; }
-    void setCanCheck(bool value) {
-        canCheck = value;
-        emit canCheckForUpdatesChanged(value);
-    }
-    bool canCheck = false;
-    int checks = 0;
-};
-
-TEST_F(SettingsTest, TheUpdateButtonFollowsTheUpdatersFlag) {
-    auto owned = std::make_unique<FakeUpdater>();
-    FakeUpdater* updater = owned.get();
-    AboutView about(std::move(owned));
-    EXPECT_FALSE(about.updateButton()->isEnabled());
-    updater->setCanCheck(true);
-    EXPECT_TRUE(about.updateButton()->isEnabled());
-    about.updateButton()->click();
-    EXPECT_EQ(updater->checks, 1);
-    updater->setCanCheck(false);
-    EXPECT_FALSE(about.updateButton()->isEnabled());
-}
-
 // About says what the program is on the system it runs on, and a button that cannot work here
 // says why, in plain sight and to a screen reader.
 TEST_F(SettingsTest, AboutFitsTheSystemAndSaysWhyUpdatesAreOff) {
@@ -270,10 +224,8 @@ TEST_F(SettingsTest, AboutOpensTheLicenceOfTheShippedArtwork) {
     QFile file(QStringLiteral(SWIVLO_SOURCE_DIR "/resources/symbols/LICENSE"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString shipped = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(SymbolProvider::artworkLicence() == shipped) << "compiled in as it is";
     const QString shown = about.acknowledgements()->licenceText()->toPlainText();
     EXPECT_TRUE(shown == QString(shipped).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("MIT License")));
 }
 
 }  // namespace

@@ -42,14 +42,6 @@ TEST(HostKeyEventTest, ArrowsCarryFunctionAndNumericPadLikeTheTrigger) {
     EXPECT_EQ(converted->charactersIgnoringModifiers, "");
 }
 
-TEST(HostKeyEventTest, EventsWithoutScanCodeUseQtKeysAndModifiers) {
-    const QKeyEvent e(QEvent::KeyPress, Qt::Key_K, Qt::MetaModifier | Qt::AltModifier);
-    const auto converted = keys::hostKeyEvent(e);
-    ASSERT_TRUE(converted);
-    EXPECT_EQ(converted->keyCode, 40);
-    EXPECT_EQ(converted->modifierFlags, F::command | F::option);
-}
-
 TEST(HostKeyEventTest, ModifierKeysAloneAreFlagChanges) {
     const QKeyEvent e(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
     ASSERT_TRUE(keys::hostKeyEvent(e));
@@ -83,10 +75,6 @@ TEST_F(HotkeyTextFieldTest, ClickRecordsAndTheOwnersRedrawShowsTheCapture) {
     EXPECT_TRUE(field->isRecording());
     EXPECT_EQ(field->text().toStdString(), ShortcutRecorder::recordingText());
 
-    QKeyEvent shiftOnly = x11Press(Qt::Key_S, 39, x11Shift);
-    QCoreApplication::sendEvent(field, &shiftOnly);
-    EXPECT_TRUE(field->isRecording());
-
     QKeyEvent press = x11Press(Qt::Key_S, 39, x11Control | x11Alt);
     QCoreApplication::sendEvent(field, &press);
     EXPECT_FALSE(field->isRecording());
@@ -103,12 +91,6 @@ TEST_F(HotkeyTextFieldTest, DeleteClearsAndTheRedrawShowsThePlaceholder) {
     QCoreApplication::sendEvent(field, &press);
     EXPECT_TRUE(cleared);
     view.update(*field);
-    EXPECT_EQ(field->text().toStdString(), ShortcutRecorder::placeholderText());
-}
-
-TEST_F(HotkeyTextFieldTest, FieldIsNotEditable) {
-    EXPECT_TRUE(field->isReadOnly());
-    QTest::keyClicks(field, "abc");
     EXPECT_EQ(field->text().toStdString(), ShortcutRecorder::placeholderText());
 }
 

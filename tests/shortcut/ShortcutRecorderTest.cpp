@@ -45,26 +45,27 @@ protected:
     int clears = 0;
 };
 
-TEST_F(ShortcutRecorderTest, ControlOptionSIsCapturedWithCapsLockKept) {
-    recorder.startRecording();
-    recorder.keyDown(keyDown(K::s, F::control | F::option | F::capsLock, "s"));
-    ASSERT_TRUE(captured);
-    EXPECT_EQ(captured->flags, 0xC0000 | 0x10000);
-    EXPECT_EQ(captured->keyCode, 1);
-    EXPECT_EQ(captured->text, "⌃⌥S");
-    EXPECT_FALSE(recorder.isRecording());
-}
-
-TEST_F(ShortcutRecorderTest, CommandShiftLeftKeepsEveryDeviceIndependentBitAndFixedGlyphOrder) {
-    recorder.startRecording();
-    // The arrow carries Function and NumericPad; the low (device-dependent) bits are dropped.
-    const std::uint64_t flags = F::command | F::shift | F::function | F::numericPad | 0x108;
-    recorder.keyDown(keyDown(K::leftArrow, flags, "\xEF\x9C\x82"));  // U+F702, private use
-    ASSERT_TRUE(captured);
-    EXPECT_EQ(captured->flags,
-              static_cast<std::int64_t>(F::command | F::shift | F::function | F::numericPad));
-    EXPECT_EQ(captured->keyCode, K::leftArrow);
-    EXPECT_EQ(captured->text, "⇧⌘←");
+// Caps Lock is kept; an arrow carries Function and NumericPad; the low (device-dependent) bits
+// go; the glyphs come in a fixed order.
+TEST_F(ShortcutRecorderTest, CapturesTheDeviceIndependentFlagsTheKeyAndItsName) {
+    const std::uint64_t arrow = F::command | F::shift | F::function | F::numericPad;
+    const struct {
+        Event key;
+        std::uint64_t flags;
+        const char* text;
+    } cases[] = {
+        {keyDown(K::s, F::control | F::option | F::capsLock, "s"), 0xC0000 | 0x10000, "⌃⌥S"},
+        {keyDown(K::leftArrow, arrow | 0x108, "\xEF\x9C\x82"), arrow, "⇧⌘←"},  // U+F702
+    };
+    for (const auto& c : cases) {
+        recorder.startRecording();
+        recorder.keyDown(c.key);
+        ASSERT_TRUE(captured) << c.text;
+        EXPECT_EQ(captured->flags, static_cast<std::int64_t>(c.flags));
+        EXPECT_EQ(captured->keyCode, c.key.keyCode);
+        EXPECT_EQ(captured->text, c.text);
+        EXPECT_FALSE(recorder.isRecording());
+    }
 }
 
 TEST_F(ShortcutRecorderTest, KeysWithoutControlOptionOrCommandOrUnknownKeepRecording) {

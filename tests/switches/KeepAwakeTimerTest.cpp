@@ -80,20 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                      false, 1, 1}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(KeepAwakeTimerTest, TimeLeftIsShownRoundedUpAndFollowsTheClock) {
-    std::vector<QString> shown;
-    QObject::connect(&timer, &KeepAwakeTimer::changed, &receiver, [&] {
-        shown.push_back(
-            SystemTools::shared().caption(*SwitchCatalogue::byCapability(Capability::keepAwake)));
-    });
-    timer.keepAwakeFor(2 * minute + 30);
-    platform.mainQueue.advance(91);
-    const std::vector<QString> expected = {"3 min left", "2 min left", "1 min left", "59 s left"};
-    EXPECT_EQ(shown, expected);
-    platform.mainQueue.advance(minute);
-    EXPECT_EQ(shown.back(), "") << "the end clears the caption";
-}
-
 TEST(KeepAwakeTimerText, SaysTheLargestWholeUnitsRoundedUp) {
     const std::pair<double, const char*> cases[] = {
         {0.2, "1 s left"},    {59, "59 s left"},        {59.5, "1 min left"},

@@ -24,13 +24,10 @@ struct ReadingCase {
     bool desktopVisible;
     bool stageManager;
     bool widgetsHidden;
+    bool darkMode;
 };
 
 class Readings : public ::testing::TestWithParam<ReadingCase> {};
-
-bool read(MacHost& host, Capability capability) {
-    return host.read({capability})[capability];
-}
 
 TEST_P(Readings, FollowTheirOwnRules) {
     SimulatedHostFixture host;
@@ -40,74 +37,37 @@ TEST_P(Readings, FollowTheirOwnRules) {
         state.setValue("com.apple.finder", "CreateDesktop", *c.stored);
         state.setValue("com.apple.WindowManager", "GloballyEnabled", *c.stored);
         state.setValue("com.apple.WindowManager", "StandardHideWidgets", *c.stored);
+        state.setValue(SimulatedHostState::globalDomain, "AppleInterfaceStyle", *c.stored);
     }
     host.host.setState(state);
-    const SwitchStates states =
-        host.mac.read({Capability::stageManager, Capability::hideWidgets, Capability::hideDesktop});
+    const SwitchStates states = host.mac.read({Capability::stageManager, Capability::hideWidgets,
+                                               Capability::hideDesktop, Capability::darkMode});
     EXPECT_EQ(states.at(Capability::hideDesktop), !c.desktopVisible);
     EXPECT_EQ(states.at(Capability::stageManager), c.stageManager);
     EXPECT_EQ(states.at(Capability::hideWidgets), c.widgetsHidden);
-    EXPECT_EQ(host.commands(),
-              (Texts{HostTexts::desktopRead, HostTexts::widgetsRead, HostTexts::stageManagerRead}));
+    EXPECT_EQ(states.at(Capability::darkMode), c.darkMode);
+    // Dark Mode is read from the global domain, starting nothing.
+    EXPECT_EQ(host.host.events(),
+              (Texts{"shell: " + HostTexts::desktopRead, "shell: " + HostTexts::widgetsRead,
+                     "shell: " + HostTexts::stageManagerRead}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     StoredValues, Readings,
     ::testing::Values(
         // A -bool true prints "1": on everywhere.
-        ReadingCase{"BoolTrue", QVariant(true), true, true, true},
-        ReadingCase{"BoolFalse", QVariant(false), false, false, false},
-        ReadingCase{"IntOne", QVariant(qint64(1)), true, true, true},
+        ReadingCase{"BoolTrue", QVariant(true), true, true, true, false},
+        ReadingCase{"BoolFalse", QVariant(false), false, false, false, false},
+        ReadingCase{"IntOne", QVariant(qint64(1)), true, true, true, false},
         // The word "true" counts for the -bool settings only.
-        ReadingCase{"StringTrue", QVariant(QString("true")), true, true, false},
-        ReadingCase{"StringTRUE", QVariant(QString("TRUE")), true, false, false},
+        ReadingCase{"StringTrue", QVariant(QString("true")), true, true, false, false},
+        ReadingCase{"StringTRUE", QVariant(QString("TRUE")), true, false, false, false},
+        // Dark Mode is the exact string "Dark".
+        ReadingCase{"StringDark", QVariant(QString("Dark")), true, false, false, true},
+        ReadingCase{"StringLowerDark", QVariant(QString("dark")), true, false, false, false},
         // Never written: the read fails; icons are then visible, the system's default.
-        ReadingCase{"NeverWritten", std::nullopt, true, false, false}),
+        ReadingCase{"NeverWritten", std::nullopt, true, false, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Readings, DockFollowsTheScriptResult) {
-    SimulatedHostFixture host;
-    EXPECT_FALSE(read(host.mac, Capability::autoHideDock));
-    host.mac.set(Capability::autoHideDock, true);
-    EXPECT_TRUE(read(host.mac, Capability::autoHideDock));
-    EXPECT_EQ(host.scripts().back(), HostTexts::dockReadingScript);
-    host.host.setAutomationPermitted(false);
-    EXPECT_FALSE(read(host.mac, Capability::autoHideDock));
-}
-
-TEST(Readings, DockAcceptsOnlyTheWordTrue) {
-    const std::vector<std::pair<std::optional<std::string>, bool>> cases = {
-        {"true", true},   {"false", false}, {"1", false},          {"TRUE", false},
-        {" true", false}, {"", false},      {std::nullopt, false},
-    };
-    for (const auto& [result, on] : cases) {
-        EXPECT_EQ(HostTexts::dockAutoHideFrom(result), on) << result.value_or("none");
-    }
-}
-
-TEST(Readings, DarkModeIsTheStringDarkOnlyAndStartsNothing) {
-    SimulatedHostFixture host;
-    struct Case {
-        std::optional<QVariant> value;
-        bool dark;
-    };
-    const Case cases[] = {
-        {std::nullopt, false},
-        {QVariant(QString("Dark")), true},
-        {QVariant(QString("dark")), false},
-        {QVariant(qint64(1)), false},
-    };
-    for (const auto& c : cases) {
-        SimulatedHostState state;
-        if (c.value) {
-            state.setValue(SimulatedHostState::globalDomain, "AppleInterfaceStyle", *c.value);
-        }
-        host.host.setState(state);
-        EXPECT_EQ(read(host.mac, Capability::darkMode), c.dark)
-            << (c.value ? c.value->toString().toStdString() : "absent");
-    }
-    EXPECT_TRUE(host.host.events().empty());
-}
 
 TEST(Readings, ChangesReadBackAsWritten) {
     SimulatedHostFixture host;

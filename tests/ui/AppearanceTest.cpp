@@ -1,20 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <QSignalSpy>
 
-#include "ui/Appearance.h"
+#include "WidgetTestSupport.h"
 
 namespace swivlo {
 namespace {
 
-class AppearanceTest : public ::testing::Test {
-protected:
-    void TearDown() override { Appearance::shared().setDark(false); }
-};
+using AppearanceTest = testing::WidgetTest;
 
 TEST_F(AppearanceTest, AnnouncesEachRealChangeOnce) {
     Appearance& appearance = Appearance::shared();
-    appearance.setDark(false);
     QSignalSpy changed(&appearance, &Appearance::changed);
     appearance.setDark(true);
     appearance.setDark(true);

@@ -32,11 +32,5 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ContinuousShape,
                                            ShapeCase{{0, 0, 56, 28}, 100},
                                            ShapeCase{{3, 3, 10, 40}, 6}));
 
-TEST(ContinuousShapeCorner, EmptyRectGivesEmptyPath) {
-    EXPECT_TRUE(continuousRoundedRect(QRectF(), 8).isEmpty());
-    EXPECT_TRUE(continuousRoundedRect(QRectF(0, 0, 10, 0), 8).isEmpty());
-    EXPECT_FALSE(continuousRoundedRect(QRectF(0, 0, 10, 10), 0).isEmpty());
-}
-
 }  // namespace
 }  // namespace swivlo
