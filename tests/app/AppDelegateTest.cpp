@@ -63,15 +63,6 @@ protected:
     testing::FakePopover* popover = nullptr;
 };
 
-TEST_F(AppDelegateTest, WithoutATrayThePanelStillOpens) {
-    platform.statusBar.giveButton = false;
-    storeShortcut(true, keyS, controlOption);
-    launch();
-    hotkey.press();
-    EXPECT_TRUE(popover->isShown());
-    EXPECT_EQ(popover->anchor(), item->anchor());
-}
-
 // Every way of opening puts the panel at the item's anchor (where it was last clicked, or the
 // tray's corner), never wherever the pointer is.
 TEST_F(AppDelegateTest, EveryWayOfOpeningOpensAtTheItemsAnchor) {
@@ -99,42 +90,8 @@ TEST_F(AppDelegateTest, ShowPanelLeavesAnOpenPanelOpen) {
     EXPECT_TRUE(popover->isShown());
 }
 
-struct SameClickCase {
-    const char* name;
-    double secondsAfterOutsideClick;  // from the press closing the panel to the item's click
-    bool opens;
-};
-
-class SameClickTest : public AppDelegateTest,
-                      public ::testing::WithParamInterface<SameClickCase> {};
-
-// A tray that reports a click on release lets its press close the panel as an outside click.
-TEST_P(SameClickTest, ClickOnTheItemRightAfterItsPressClosedThePanelLeavesItClosed) {
+TEST_F(AppDelegateTest, RequestClosePopoverClosesThePanelAndItsWatch) {
     launch();
-    item->click();
-    ASSERT_TRUE(popover->isShown());
-    platform.monitors.sendGlobal(leftClick);
-    ASSERT_FALSE(popover->isShown());
-    platform.mainQueue.advance(GetParam().secondsAfterOutsideClick);
-    item->click();
-    EXPECT_EQ(popover->isShown(), GetParam().opens);
-    // The next click is a click of its own.
-    delegate.handleRequestClosePopover();
-    item->click();
-    EXPECT_TRUE(popover->isShown());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SameClickTest,
-                         ::testing::Values(SameClickCase{"SameClick", 0.1, false},
-                                           SameClickCase{"LaterClick", 1.0, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(AppDelegateTest, RequestClosePopoverClosesOnlyAShownPanel) {
-    launch();
-    platform.log.clear();
-    NotificationCenter::defaultCenter().post(Notification::requestClosePopover);
-    EXPECT_TRUE(platform.log.lines().empty());
-
     delegate.showPopover();
     NotificationCenter::defaultCenter().post(Notification::requestClosePopover);
     EXPECT_FALSE(popover->isShown());
@@ -168,17 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{&PreferencesKey::hotkeyEnabled, true, true},
                       WriteCase{&PreferencesKey::hotkeyKeyCode, qint64(2), true},
                       WriteCase{&PreferencesKey::hotkeyModifierFlags, qint64(0), true}));
-
-TEST_F(AppDelegateTest, TerminationGivesTheShortcutBackAndStopsFollowingPreferences) {
-    storeShortcut(true, keyS, controlOption);
-    launch();
-    ASSERT_TRUE(delegate.hasHotkey());
-    delegate.applicationWillTerminate();
-    EXPECT_FALSE(delegate.hasHotkey());
-    EXPECT_FALSE(hotkey.bound);
-    platform.preferences.setBool(PreferencesKey::hotkeyEnabled, true);
-    EXPECT_FALSE(delegate.hasHotkey());
-}
 
 struct RegistrationCase {
     const char* name;
@@ -221,12 +167,19 @@ INSTANTIATE_TEST_SUITE_P(
                       RegistrationCase{"NegativeKeyCode", true, -1, 0x100000, false}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(AppDelegateTest, ClearingTheShortcutGivesItBack) {
+TEST_F(AppDelegateTest, ClearingTheShortcutOrQuittingGivesItBack) {
     storeShortcut(true, keyS, controlOption);
     launch();
     Preferences::clearShortcut();
     EXPECT_FALSE(delegate.hasHotkey());
     EXPECT_FALSE(hotkey.bound);
+    storeShortcut(true, keyS, controlOption);
+    ASSERT_TRUE(hotkey.bound);
+    delegate.applicationWillTerminate();
+    EXPECT_FALSE(delegate.hasHotkey());
+    EXPECT_FALSE(hotkey.bound);
+    platform.preferences.setBool(PreferencesKey::hotkeyEnabled, true);
+    EXPECT_FALSE(delegate.hasHotkey()) << "no longer follows the preferences";
 }
 
 TEST_F(AppDelegateTest, AShortcutTheDesktopRefusesIsNotBoundAndSaysWhy) {
