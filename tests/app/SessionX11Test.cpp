@@ -80,14 +80,19 @@ void bareX11(SwivloProcess& app) {
     app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
 }
 
-// Starts the app with Control-Option-S stored; whether it said `line`, with all it said.
+// Whether the app said `line`, with all it said.
+::testing::AssertionResult says(Output& out, const QString& line) {
+    return (out.shows(line) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+           << out.seen().toStdString();
+}
+
+// Starts the app with Control-Option-S stored; whether it said `line`.
 ::testing::AssertionResult startSaying(SwivloProcess& app, const QString& line) {
     if (!app.writePreferences(controlOptionS) || !app.start()) {
         return ::testing::AssertionFailure() << "no start";
     }
     Output out(app.process);
-    return (out.shows(line) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
-           << out.seen().toStdString();
+    return says(out, line);
 }
 
 const QString held =
@@ -220,8 +225,7 @@ TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
     preferences.close();
     Output out(app.process);
     ASSERT_TRUE(startWithoutTray(app, out)) << out.seen().toStdString();
-    ASSERT_TRUE(out.seen().contains(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
-        << out.seen().toStdString();
+    ASSERT_TRUE(says(out, QStringLiteral("Global shortcut: a GNOME custom keybinding")));
 
     // The settings daemon picks the new keybinding up in its own time: press until it does.
     EXPECT_TRUE(eventually(
@@ -325,14 +329,11 @@ TEST(SessionX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShor
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    ASSERT_TRUE(out.shows(QStringLiteral("✅ Swivlo is running"))) << out.seen().toStdString();
+    ASSERT_TRUE(says(out, QStringLiteral("✅ Swivlo is running")));
     EXPECT_TRUE(
-        out.seen().contains(QStringLiteral("Host: the Linux desktop host (no desktop name, "
-                                           "Wayland)")))
-        << out.seen().toStdString();
-    EXPECT_TRUE(out.seen().contains(QStringLiteral(
-        "Global shortcut: none: The shortcut cannot work in this session (Wayland)")))
-        << out.seen().toStdString();
+        says(out, QStringLiteral("Host: the Linux desktop host (no desktop name, Wayland)")));
+    EXPECT_TRUE(says(out, QStringLiteral("Global shortcut: none: The shortcut cannot work in this "
+                                         "session (Wayland)")));
 
     const ProgramRun run = runProgram(QStringLiteral(SWIVLO_BINARY), {"--toggle", "dark_mode"},
                                       app.environment(), 10000);
@@ -360,12 +361,10 @@ TEST(SessionX11Test, OnXfceTheLookFollowsTheXsettingsTheme) {
         QStringLiteral("Greybird-dark"));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")));
 
     onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird"});
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")));
 }
 
 TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
@@ -382,12 +381,10 @@ TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
     ASSERT_TRUE(writeScheme("BreezeDark", "32,35,38"));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")));
 
     ASSERT_TRUE(writeScheme("BreezeLight", "239,240,241"));
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")));
 }
 
 // X11 headers last: they define macros (KeyPress, None...) that clash with Qt names.
