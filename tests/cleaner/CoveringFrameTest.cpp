@@ -20,10 +20,6 @@ TEST_P(CoveringFrameTest, SpansEveryScreenAndTheOrigin) {
 INSTANTIATE_TEST_SUITE_P(
     Layouts, CoveringFrameTest,
     ::testing::Values(
-        CoveringCase{"OneScreen", {QRectF(0, 0, 1440, 900)}, QRectF(0, 0, 1440, 900)},
-        CoveringCase{"TwoSideBySide",
-                     {QRectF(0, 0, 1440, 900), QRectF(1440, 0, 1920, 1080)},
-                     QRectF(0, 0, 3360, 1080)},
         CoveringCase{"LeftOfAndBelowMain",
                      {QRectF(0, 0, 1440, 900), QRectF(-1920, 900, 1920, 1080)},
                      QRectF(-1920, 0, 3360, 1980)},

@@ -24,26 +24,18 @@ TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningAndStopIsSafeTwice) {
     EXPECT_FALSE(blocker.isRunning());
 }
 
-struct NoticeCase {
-    TapEventType type;
-    bool reenables;
-};
-
-class TapNoticeTest : public KeyboardInputBlockerTest,
-                      public ::testing::WithParamInterface<NoticeCase> {};
-
-TEST_P(TapNoticeTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
+TEST_F(KeyboardInputBlockerTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
     ASSERT_TRUE(blocker.start());
-    platform.log.clear();
-    platform.keyboardTap.send(GetParam().type);
-    EXPECT_EQ(platform.log.count("tap.reenable"), GetParam().reenables ? 1 : 0);
+    const std::pair<TapEventType, bool> notices[] = {{TapEventType::KeyDown, false},
+                                                     {TapEventType::FlagsChanged, false},
+                                                     {TapEventType::TapDisabledByTimeout, true},
+                                                     {TapEventType::TapDisabledByUserInput, true}};
+    for (const auto& [type, reenables] : notices) {
+        platform.log.clear();
+        platform.keyboardTap.send(type);
+        EXPECT_EQ(platform.log.count("tap.reenable"), reenables ? 1 : 0) << static_cast<int>(type);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Types, TapNoticeTest,
-                         ::testing::Values(NoticeCase{TapEventType::KeyDown, false},
-                                           NoticeCase{TapEventType::FlagsChanged, false},
-                                           NoticeCase{TapEventType::TapDisabledByTimeout, true},
-                                           NoticeCase{TapEventType::TapDisabledByUserInput, true}));
 
 TEST_F(KeyboardInputBlockerTest, DestroyingARunningBlockerEndsItsTap) {
     {
