@@ -13,17 +13,11 @@ namespace {
 using swivlo::testing::HostileFile;
 using namespace swivlo::testing::x11;
 
-class HostilePreferencesX11 : public ::testing::TestWithParam<HostileFile> {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(app.home.isValid());
-        ASSERT_TRUE(app.writePreferences(GetParam().contents));
-    }
-
-    SwivloProcess app;
-};
+class HostilePreferencesX11 : public ::testing::TestWithParam<HostileFile> {};
 
 TEST_P(HostilePreferencesX11, StartsShowsThePanelLogsIgnoredKeysOnceAndKeepsTheFile) {
+    SwivloProcess app;
+    ASSERT_TRUE(app.writePreferences(GetParam().contents));
     const auto icon = app.start();
     ASSERT_TRUE(icon) << app.process.readAll().toStdString();
     EXPECT_TRUE(app.openPanelFromTray(*icon)) << "the panel opens with sane values";
