@@ -63,10 +63,6 @@ public:
         }
         return pending.reply();
     }
-    QDBusMessage callItem(const QString& method, const QVariantList& args) {
-        return call(QStringLiteral("/StatusNotifierItem"),
-                    QStringLiteral("org.kde.StatusNotifierItem"), method, args);
-    }
     QDBusMessage callMenu(const QString& method, const QVariantList& args) {
         return call(QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"), method,
                     args);
@@ -154,7 +150,9 @@ TEST_F(TrayBusTest, ContextMenuAtAPointPopsUpTheMenu) {
     standIn.come();
     launch();
     ASSERT_TRUE(registeredTimes(1));
-    standIn.callItem(QStringLiteral("ContextMenu"), {600, 20});
+    standIn.call(QStringLiteral("/StatusNotifierItem"),
+                 QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("ContextMenu"),
+                 {600, 20});
     EXPECT_TRUE(QTest::qWaitFor(
         [] {
             const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

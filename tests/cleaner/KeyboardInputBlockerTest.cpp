@@ -14,7 +14,7 @@ protected:
     KeyboardInputBlocker blocker;
 };
 
-TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningAndStopIsSafeTwice) {
+TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningStopIsSafeTwiceAndDestroyingEndsIt) {
     ASSERT_TRUE(blocker.start());
     EXPECT_TRUE(blocker.start());
     EXPECT_EQ(platform.keyboardTap.liveTaps(), 1u);
@@ -22,6 +22,11 @@ TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningAndStopIsSafeTwice) {
     blocker.stop();
     EXPECT_EQ(platform.log.lines(), (std::vector<std::string>{"tap.create", "tap.invalidate"}));
     EXPECT_FALSE(blocker.isRunning());
+    {
+        KeyboardInputBlocker destroyedRunning;
+        ASSERT_TRUE(destroyedRunning.start());
+    }
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u) << "destroying a running blocker ends its tap";
 }
 
 TEST_F(KeyboardInputBlockerTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
@@ -35,14 +40,6 @@ TEST_F(KeyboardInputBlockerTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
         platform.keyboardTap.send(type);
         EXPECT_EQ(platform.log.count("tap.reenable"), reenables ? 1 : 0) << static_cast<int>(type);
     }
-}
-
-TEST_F(KeyboardInputBlockerTest, DestroyingARunningBlockerEndsItsTap) {
-    {
-        KeyboardInputBlocker shortLived;
-        ASSERT_TRUE(shortLived.start());
-    }
-    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
 }
 
 }  // namespace
