@@ -25,8 +25,6 @@ class CommandLineX11Test : public ::testing::Test {
 protected:
     ProgramRun swivlo(const QStringList& arguments) { return swivloCommand(app, arguments); }
 
-    QJsonObject listed(const QString& id) { return listedSwitch(app, id); }
-
     QString socketPath() const { return app.home.filePath("runtime/swivlo.socket"); }
 
     // Whatever the app printed so far (it keeps running).
@@ -88,7 +86,7 @@ TEST_F(CommandLineX11Test, EveryCommandReachesTheRunningSwivlo) {
     EXPECT_TRUE(eventually([] { return shownPanel().has_value(); }));
     EXPECT_EQ(swivlo({"--settings"}).out, "The settings window is open.\n");
     EXPECT_TRUE(eventually([] { return windowShown(QStringLiteral("Settings")); }));
-    EXPECT_EQ(listed("dark_mode")["state"], "off") << "the scene's end turned it back";
+    EXPECT_EQ(listedSwitch(app, "dark_mode")["state"], "off") << "the scene's end turned it back";
 }
 
 TEST_F(CommandLineX11Test, TheSocketIsTheUsersOnlyAndTakesOnlyBoundedRequests) {

@@ -21,7 +21,6 @@ const QByteArray controlOptionS =
 class TrayX11Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(app.home.isValid());
         other.setWindowTitle(QStringLiteral("Other application"));
         other.setGeometry(100, 300, 400, 300);
         other.show();
@@ -33,8 +32,6 @@ protected:
         EXPECT_TRUE(icon.has_value()) << app.process.readAll().toStdString();
         return icon.value_or(QRect());
     }
-
-    void focusOther() { focusWindow(other.winId()); }
 
     SwivloProcess app;
     QWidget other;
@@ -108,7 +105,7 @@ TEST_F(TrayX11Test, ClickInAnotherApplicationClosesTheShownPanel) {
 TEST_F(TrayX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart) {
     startApp();
     ASSERT_TRUE(app.writePreferences(controlOptionS));
-    focusOther();
+    focusWindow(other.winId());
     EXPECT_TRUE(eventually([] {
         xdotool({"key", "ctrl+alt+s"});
         return eventually([] { return shownPanel().has_value(); }, 500);

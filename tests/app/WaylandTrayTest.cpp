@@ -4,31 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QRect>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QThread>
-#include <csignal>
-#include <functional>
 #include <memory>
-#include <optional>
+
+#include "X11App.h"
 
 namespace {
 
-bool eventually(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (condition()) {
-            return true;
-        }
-        QThread::msleep(100);
-    }
-    return condition();
-}
+using swivlo::testing::x11::eventually;
+using swivlo::testing::x11::stopProcess;
 
 // One compositor and its session bus, run by `nobody`; commands run as that user too.
 class WaylandSession {
@@ -46,11 +29,7 @@ public:
     }
     ~WaylandSession() {
         if (swivlo) {
-            swivlo->terminate();
-            if (!swivlo->waitForFinished(5000)) {
-                swivlo->kill();
-                swivlo->waitForFinished(5000);
-            }
+            stopProcess(*swivlo, 5000);
         }
         if (script.processId() > 0) {
             ::kill(-static_cast<pid_t>(script.processId()), SIGTERM);
@@ -78,7 +57,7 @@ public:
         swivlo = std::make_unique<QProcess>();
         swivlo->setProcessChannelMode(QProcess::MergedChannels);
         swivlo->start(QStringLiteral("setpriv"), asUser(QStringLiteral(SWIVLO_BINARY), {}));
-        eventually([&] { return output().contains(QStringLiteral("Swivlo is running")); });
+        eventually([&] { return output().contains(QStringLiteral("Swivlo is running")); }, 10000);
     }
     QString output() {
         if (swivlo) {
@@ -123,7 +102,7 @@ QString registeredItems(const WaylandSession& session) {
 // The panel is shown and stays: an Xwayland window that loses the compositor's focus as it
 // appears closes at once.
 bool staysShown(const WaylandSession& session) {
-    if (!eventually([&] { return session.panel().has_value(); })) {
+    if (!eventually([&] { return session.panel().has_value(); }, 10000)) {
         return false;
     }
     QThread::msleep(1000);
@@ -145,7 +124,8 @@ TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
     WaylandSession sway(QStringLiteral("sway"));
     ASSERT_TRUE(sway.started()) << "sway did not start";
     sway.startSwivlo();
-    ASSERT_TRUE(eventually([&] { return registeredItems(sway).contains("StatusNotifierItem"); }))
+    ASSERT_TRUE(
+        eventually([&] { return registeredItems(sway).contains("StatusNotifierItem"); }, 10000))
         << registeredItems(sway).toStdString();
     EXPECT_FALSE(sway.output().contains(QStringLiteral("No system tray")));
     int exitCode = -1;
@@ -153,23 +133,23 @@ TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
     EXPECT_EQ(exitCode, 0);
     ASSERT_TRUE(staysShown(sway));
     sway.run(QStringLiteral(SWIVLO_BINARY), {"--toggle-panel"});
-    ASSERT_TRUE(eventually([&] { return !sway.panel(); }));
+    ASSERT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
 
     // swaybar draws the tray at the right end of its bar.
     const QPoint icon(1270, 11);
     activate(sway, icon);
     ASSERT_TRUE(staysShown(sway));
     activate(sway, icon);
-    EXPECT_TRUE(eventually([&] { return !sway.panel(); }));
+    EXPECT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
 }
 
 TEST(WestonNoTrayTest, TheUserIsToldAndTheCommandLineStillOpensThePanel) {
     WaylandSession weston(QStringLiteral("weston"));
     ASSERT_TRUE(weston.started()) << "weston did not start";
     weston.startSwivlo();
-    EXPECT_TRUE(eventually([&] {
-        return weston.output().contains(QStringLiteral("No system tray"));
-    })) << weston.output().toStdString();
+    EXPECT_TRUE(eventually(
+        [&] { return weston.output().contains(QStringLiteral("No system tray")); }, 10000))
+        << weston.output().toStdString();
 
     int exitCode = -1;
     const QString answer = weston.run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
