@@ -194,16 +194,6 @@ public:
     GnomeShell(const GnomeShell&) = delete;
     GnomeShell& operator=(const GnomeShell&) = delete;
 
-    QString gsettings(const QStringList& arguments) const {
-        QProcess process;
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(env);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral("gsettings"), arguments);
-        process.waitForFinished(10000);
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    }
-
     QTemporaryDir root;
     QProcessEnvironment env;
     bool ready = false;
@@ -240,9 +230,14 @@ TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
 
     app.process.terminate();
     ASSERT_TRUE(app.process.waitForFinished(10000));
-    EXPECT_EQ(shell.gsettings(
-                  {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"}),
-              QStringLiteral("@as []"));
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(shell.env);
+    EXPECT_EQ(
+        runProgram(QStringLiteral("gsettings"),
+                   {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"},
+                   environment)
+            .out.trimmed(),
+        QStringLiteral("@as []"));
 }
 
 // A program on the session's bus; its trimmed output.

@@ -34,22 +34,16 @@ struct XfceSession {
     }
     ~XfceSession() {
         for (QProcess* p : {&panel, &windowManager, &bus}) {
-            p->terminate();
-            if (!p->waitForFinished(5000)) {
-                p->kill();
-                p->waitForFinished(5000);
-            }
+            stopProcess(*p, 5000);
         }
     }
     // Starts the panel (and xfwm4, which turns its strut into the work area); true once its
     // top panel has reserved its strip of the screen.
     bool startPanel() {
-        if (panel.state() == QProcess::NotRunning) {
-            windowManager.setProcessEnvironment(env);
-            windowManager.start(QStringLiteral("xfwm4"), {"--compositor=off"});
-            panel.setProcessEnvironment(env);
-            panel.start(QStringLiteral("xfce4-panel"), {});
-        }
+        windowManager.setProcessEnvironment(env);
+        windowManager.start(QStringLiteral("xfwm4"), {"--compositor=off"});
+        panel.setProcessEnvironment(env);
+        panel.start(QStringLiteral("xfce4-panel"), {});
         return eventually([] { return available().top() > 0; }, 30000);
     }
     static QRect available() {
@@ -103,50 +97,34 @@ std::optional<QRect> newIcon(const QImage& before) {
     return icon;
 }
 
-class XfceTrayX11Test : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_FALSE(session.address.isEmpty());
-        app.overrides.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), session.address);
-        app.overrides.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
-        ASSERT_TRUE(app.writePreferences(controlOptionS));
-    }
-
-    // Starts the app into the running panel and finds its icon there.
-    std::optional<QRect> startAppInTheTray() {
-        if (!session.startPanel()) {
-            return std::nullopt;
-        }
-        // The panel draws its plugins after it has reserved its strip: wait for it to settle.
-        QImage before = topStrip();
-        eventually(
-            [&] {
-                QThread::msleep(500);
-                const QImage now = topStrip();
-                return std::exchange(before, now) == now;
-            },
-            15000);
-        if (!startWithoutTray(app, log)) {
-            return std::nullopt;
-        }
-        std::optional<QRect> icon;
-        eventually(
-            [&] {
-                const auto first = newIcon(before);
-                QThread::msleep(300);
-                icon = newIcon(before);
-                return icon && icon == first;
-            },
-            10000);
-        return icon;
-    }
+TEST(XfceTrayX11Test, EveryWayOfOpeningPlacesThePanelUnderTheIcon) {
     XfceSession session;
     SwivloProcess app;
     Output log{app.process};
-};
-
-TEST_F(XfceTrayX11Test, EveryWayOfOpeningPlacesThePanelUnderTheIcon) {
-    const auto icon = startAppInTheTray();
+    ASSERT_FALSE(session.address.isEmpty());
+    app.overrides.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), session.address);
+    app.overrides.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("XFCE"));
+    ASSERT_TRUE(app.writePreferences(controlOptionS));
+    ASSERT_TRUE(session.startPanel());
+    // The panel draws its plugins after it has reserved its strip: wait for it to settle.
+    QImage before = topStrip();
+    eventually(
+        [&] {
+            QThread::msleep(500);
+            const QImage now = topStrip();
+            return std::exchange(before, now) == now;
+        },
+        15000);
+    ASSERT_TRUE(startWithoutTray(app, log)) << log.seen().toStdString();
+    std::optional<QRect> icon;
+    eventually(
+        [&] {
+            const auto first = newIcon(before);
+            QThread::msleep(300);
+            icon = newIcon(before);
+            return icon && icon == first;
+        },
+        10000);
     ASSERT_TRUE(icon) << log.seen().toStdString();
     const int below = XfceSession::available().top();
 
