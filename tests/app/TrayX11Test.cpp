@@ -10,11 +10,6 @@ namespace {
 
 using namespace swivlo::testing::x11;
 
-// The tray icon's menu: wider than the icon, narrower than the panel.
-bool trayMenuShown() {
-    return swivloWindow(60, 260).has_value();
-}
-
 const QByteArray controlOptionS =
     "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
 
@@ -71,7 +66,8 @@ TEST_F(TrayX11Test, TrayIconMenuOpensSettingsKeepsAwakeForAChosenTimeAndQuits) {
             [&] {
                 xdotool({"mousemove", QString::number(icon.center().x()),
                          QString::number(icon.center().y()), "click", "3"});
-                return eventually(trayMenuShown, 2000);
+                // The tray icon's menu: wider than the icon, narrower than the panel.
+                return eventually([] { return swivloWindow(60, 260).has_value(); }, 2000);
             },
             12000);
     };

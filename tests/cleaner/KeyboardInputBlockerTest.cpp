@@ -6,11 +6,9 @@
 namespace swivlo {
 namespace {
 
-using testing::TestPlatform;
-
 class KeyboardInputBlockerTest : public ::testing::Test {
 protected:
-    TestPlatform platform;
+    testing::TestPlatform platform;
     KeyboardInputBlocker blocker;
 };
 

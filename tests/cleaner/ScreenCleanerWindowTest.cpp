@@ -42,10 +42,13 @@ protected:
         return log.lines;
     }
 
-    std::size_t indexOf(const std::string& line) const {
+    // Where the first line that starts with `start` stands in the platform's log.
+    std::size_t indexOf(const std::string& start) const {
         const auto& lines = platform.log.lines();
-        return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), line) -
-                                        lines.begin());
+        return static_cast<std::size_t>(
+            std::find_if(lines.begin(), lines.end(),
+                         [&](const std::string& line) { return line.starts_with(start); }) -
+            lines.begin());
     }
 
     TestPlatform platform;
@@ -64,13 +67,12 @@ TEST_F(ScreenCleanerWindowTest, ActivateCoversScreensTakesFocusThenBlocks) {
     EXPECT_TRUE(window.keyboardBlocker().isRunning());
     EXPECT_EQ(alertsPosted, 0);
     // The app comes forward before the monitor and the tap are installed.
-    const std::string mask = std::to_string(0x0E400CFE);
-    EXPECT_LT(indexOf("app.activate"), indexOf("monitors.addLocal " + mask));
-    EXPECT_LT(indexOf("monitors.addLocal " + mask), indexOf("tap.create"));
+    EXPECT_LT(indexOf("app.activate"), indexOf("monitors.addLocal"));
+    EXPECT_LT(indexOf("monitors.addLocal"), indexOf("tap.create"));
     // Released the other way round.
     window.deactivate();
     EXPECT_FALSE(window.eventMonitor().has_value());
-    EXPECT_LT(indexOf("monitors.remove " + mask), indexOf("tap.invalidate"));
+    EXPECT_LT(indexOf("monitors.remove"), indexOf("tap.invalidate"));
 }
 
 TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsOnTheCleaningScreenEachTimeButStaysActive) {
