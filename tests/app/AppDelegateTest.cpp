@@ -40,6 +40,10 @@ public:
 
 const Event leftClick{EventType::LeftMouseDown, 0, 0, ""};
 
+void post(const std::string& name) {
+    NotificationCenter::defaultCenter().post(name);
+}
+
 class AppDelegateTest : public ::testing::Test {
 protected:
     void launch() {
@@ -91,7 +95,7 @@ TEST_F(AppDelegateTest, EveryWayOfOpeningOpensAtTheItemsAnchor) {
 TEST_F(AppDelegateTest, RequestClosePopoverClosesThePanelAndItsWatch) {
     launch();
     delegate.showPopover();
-    NotificationCenter::defaultCenter().post(Notification::requestClosePopover);
+    post(Notification::requestClosePopover);
     EXPECT_FALSE(popover->isShown());
     EXPECT_FALSE(delegate.eventMonitor()->isStarted());
 }
@@ -187,12 +191,11 @@ TEST_F(AppDelegateTest, AShortcutTheDesktopRefusesIsNotBoundAndSaysWhy) {
 TEST_F(AppDelegateTest, SuspensionKeepsPanelOpenForTwoAndAHalfSeconds) {
     launch();
     delegate.showPopover();
-    auto& center = NotificationCenter::defaultCenter();
-    center.post(Notification::suspendEventMonitor);
+    post(Notification::suspendEventMonitor);
     EXPECT_EQ(popover->behavior(), Popover::Behavior::ApplicationDefined);
     EXPECT_FALSE(delegate.eventMonitor()->isStarted());
     platform.mainQueue.advance(1.0);
-    center.post(Notification::suspendEventMonitor);
+    post(Notification::suspendEventMonitor);
 
     platform.mainQueue.advance(1.49);
     platform.monitors.sendGlobal(leftClick);
@@ -209,17 +212,9 @@ TEST_F(AppDelegateTest, SuspensionKeepsPanelOpenForTwoAndAHalfSeconds) {
 }
 
 // The second press of a double click on the item, after what came between the two presses.
-enum class Between {
-    nothing,
-    switchFlipped,
-    hideDesktopFlipped,
-    closingClick,
-    usedBeforeReopening
-};
-
 struct DoubleClickCase {
     const char* name;
-    Between between;
+    std::function<void(testing::FakeStatusItem&)> between;
     bool shown;  // after the second press
     friend void PrintTo(const DoubleClickCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -229,30 +224,9 @@ class DoubleClickTest : public AppDelegateTest,
 
 TEST_P(DoubleClickTest, IsTheOpeningClickOnlyWhileThePanelIsOpenAndUnused) {
     launch();
-    auto& center = NotificationCenter::defaultCenter();
     item->click();
     ASSERT_TRUE(popover->isShown());
-    switch (GetParam().between) {
-        case Between::nothing:
-            break;
-        case Between::switchFlipped:
-            center.post(Notification::panelUsed);
-            break;
-        case Between::hideDesktopFlipped:
-            // As a screen reader's Toggle does it: no click, and the Finder's restart suspends
-            // the outside-click watch.
-            center.post(Notification::panelUsed);
-            center.post(Notification::suspendEventMonitor);
-            break;
-        case Between::closingClick:
-            item->click();
-            break;
-        case Between::usedBeforeReopening:
-            center.post(Notification::panelUsed);
-            item->click();
-            item->click();
-            break;
-    }
+    GetParam().between(*item);
     item->doubleClick();
     EXPECT_EQ(popover->isShown(), GetParam().shown);
 
@@ -269,12 +243,25 @@ TEST_P(DoubleClickTest, IsTheOpeningClickOnlyWhileThePanelIsOpenAndUnused) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DoubleClickTest,
-    ::testing::Values(
-        DoubleClickCase{"OneClickSaidTwice", Between::nothing, true},
-        DoubleClickCase{"ASwitchFlippedInBetween", Between::switchFlipped, false},
-        DoubleClickCase{"HideDesktopFlippedInBetween", Between::hideDesktopFlipped, false},
-        DoubleClickCase{"AClosedPanelOpens", Between::closingClick, true},
-        DoubleClickCase{"UsedBeforeTheLastOpening", Between::usedBeforeReopening, true}),
+    ::testing::Values(DoubleClickCase{"OneClickSaidTwice", [](auto&) {}, true},
+                      DoubleClickCase{"ASwitchFlippedInBetween",
+                                      [](auto&) { post(Notification::panelUsed); }, false},
+                      // As a screen reader's Toggle does it: no click, and the Finder's restart
+                      // suspends the outside-click watch.
+                      DoubleClickCase{"HideDesktopFlippedInBetween",
+                                      [](auto&) {
+                                          post(Notification::panelUsed);
+                                          post(Notification::suspendEventMonitor);
+                                      },
+                                      false},
+                      DoubleClickCase{"AClosedPanelOpens", [](auto& item) { item.click(); }, true},
+                      DoubleClickCase{"UsedBeforeTheLastOpening",
+                                      [](auto& item) {
+                                          post(Notification::panelUsed);
+                                          item.click();
+                                          item.click();
+                                      },
+                                      true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing) {
@@ -283,7 +270,6 @@ TEST_F(AppDelegateTest, RestoreAfterTheDelegateIsGoneDoesNothing) {
     owned->handleSuspendEventMonitor();
     owned.reset();
     platform.mainQueue.advance(3);
-    SUCCEED();
 }
 
 TEST_F(AppDelegateTest, StartingAStartedMonitorReplacesTheEarlierOne) {

@@ -23,9 +23,6 @@ const QByteArray onlyKeepAwake =
     "[General]\nhiddenSwitchIDs=hide_desktop,hide_widgets,auto_hide_dock,stage_manager,"
     "hide_all_windows,dark_mode,screen_cleaner\n";
 
-// The simulated host's stand-in for caffeinate.
-constexpr auto keepAwakeName = "sleep";
-
 // Starts the app with only the Keep Awake row and turns it on; the keep-awake child's pid, or 0
 // with a failure that says what went wrong.
 qint64 startWithKeepAwakeOn(SwivloProcess& app) {
@@ -38,7 +35,8 @@ qint64 startWithKeepAwakeOn(SwivloProcess& app) {
         return 0;
     }
     const auto keepAwakeChildren = [&] {
-        return childrenOf(app.process.processId(), QString::fromLatin1(keepAwakeName));
+        // The simulated host's stand-in for caffeinate.
+        return childrenOf(app.process.processId(), QStringLiteral("sleep"));
     };
     // A click that lands while the panel is still being drawn can be missed: try again, but
     // only while no child runs, or the second click would turn it off.

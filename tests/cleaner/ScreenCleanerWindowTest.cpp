@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 
@@ -11,7 +10,6 @@
 #include "fakes/RecordingLog.h"
 #include "fakes/TestPlatform.h"
 #include "platform/NotificationCenter.h"
-#include "ui/SymbolProvider.h"
 
 namespace swivlo {
 namespace {

@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
-#include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
