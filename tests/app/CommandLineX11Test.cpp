@@ -95,19 +95,15 @@ TEST_F(CommandLineX11Test, TheSocketIsTheUsersOnlyAndTakesOnlyBoundedRequests) {
     EXPECT_FALSE(permissions &
                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
 
-    struct Abuse {
-        QByteArray sent;
-        const char* refusal;
-    } abuses[] = {
+    const std::pair<QByteArray, QString> abuses[] = {
         {QByteArray(5000, 'x'), "longer than 4096 bytes"},
-        {"{\"v\":1,\"command\":\"list\"", "no whole request in time"},
-    };
-    for (const Abuse& abuse : abuses) {
-        SCOPED_TRACE(abuse.refusal);
+        {"{\"v\":1,\"command\":\"list\"", "no whole request in time"}};
+    for (const auto& [sent, refusal] : abuses) {
+        SCOPED_TRACE(refusal.toStdString());
         QLocalSocket socket;
         socket.connectToServer(socketPath());
         ASSERT_TRUE(socket.waitForConnected(5000));
-        socket.write(abuse.sent);
+        socket.write(sent);
         socket.flush();
         QByteArray reply;
         while (!reply.contains('\n') && socket.waitForReadyRead(10000)) {
@@ -115,10 +111,10 @@ TEST_F(CommandLineX11Test, TheSocketIsTheUsersOnlyAndTakesOnlyBoundedRequests) {
         }
         const QJsonObject answer = QJsonDocument::fromJson(reply).object();
         EXPECT_FALSE(answer["ok"].toBool());
-        EXPECT_TRUE(answer["error"].toString().contains(abuse.refusal)) << reply.toStdString();
+        EXPECT_TRUE(answer["error"].toString().contains(refusal)) << reply.toStdString();
         EXPECT_TRUE(eventually([&] {
             return appOutput().contains(QStringLiteral("❌ Command line request refused: ") +
-                                        abuse.refusal);
+                                        refusal);
         }));
     }
     EXPECT_EQ(swivlo({"--list"}).exitCode, 0) << "still answering";

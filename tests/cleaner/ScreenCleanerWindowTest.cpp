@@ -16,11 +16,7 @@ namespace {
 
 using testing::TestPlatform;
 
-Event keyDown() {
-    Event event;
-    event.type = EventType::KeyDown;
-    return event;
-}
+const Event keyDown{EventType::KeyDown, 0, 0, ""};
 
 class ScreenCleanerWindowTest : public ::testing::Test {
 protected:
@@ -92,7 +88,7 @@ TEST_F(ScreenCleanerWindowTest, RefusedTapWarnsOnTheCleaningScreenEachTimeButSta
         EXPECT_EQ(alertsPosted, 0);
         EXPECT_TRUE(window.isVisible());
         // The app's own input is still held back.
-        EXPECT_FALSE(platform.monitors.sendLocal(keyDown()).has_value());
+        EXPECT_FALSE(platform.monitors.sendLocal(keyDown).has_value());
         outputOf([&] { window.deactivate(); });
     }
     platform.keyboardTap.refuseTap = false;
@@ -162,7 +158,7 @@ TEST_F(ScreenCleanerWindowTest, OnlyLeftClicksAndModifierChangesGetThrough) {
             << static_cast<int>(type);
     }
     outputOf([&] { window.deactivate(); });
-    EXPECT_EQ(platform.monitors.sendLocal(keyDown()), keyDown());
+    EXPECT_EQ(platform.monitors.sendLocal(keyDown), keyDown);
 }
 
 TEST_F(ScreenCleanerWindowTest, ActivatingAgainLeavesNoMonitorBehind) {
@@ -171,7 +167,7 @@ TEST_F(ScreenCleanerWindowTest, ActivatingAgainLeavesNoMonitorBehind) {
     EXPECT_EQ(platform.monitors.localCount(), 1u);
     EXPECT_EQ(platform.keyboardTap.liveTaps(), 1u);
     outputOf([&] { window.deactivate(); });
-    EXPECT_EQ(platform.monitors.sendLocal(keyDown()), keyDown());
+    EXPECT_EQ(platform.monitors.sendLocal(keyDown), keyDown);
 }
 
 }  // namespace
