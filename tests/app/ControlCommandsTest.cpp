@@ -91,10 +91,6 @@ TEST_P(ControlCommandsTest, AnswersAndChangesOnlyWhatWasAsked) {
     EXPECT_EQ(told, malformed ? 0 : 1) << "an open panel is told after a switch or scene command";
 }
 
-void withoutPermission(testing::SimulatedHostFixture& host, SceneManager&) {
-    host.host.setAutomationPermitted(false);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Switches, ControlCommandsTest,
     ::testing::Values(
@@ -111,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
              "only be run"},
         Case{"UnknownId", R"({"v":1,"command":"on","target":"dark"})", false, "no switch"},
         Case{"Refused", R"({"v":1,"command":"on","target":"dark_mode"})", false, "refused", false,
-             false, withoutPermission},
+             false,
+             [](testing::SimulatedHostFixture& host, SceneManager&) {
+                 host.host.setAutomationPermitted(false);
+             }},
         Case{"ForATime", R"({"v":1,"command":"on","target":"keep_awake","for":5400})", true,
              "Keep Awake is on, 1 h 30 min left.", false, true},
         Case{"ForTooLong", R"({"v":1,"command":"on","target":"keep_awake","for":86401})", false,

@@ -80,14 +80,19 @@ void bareX11(SwivloProcess& app) {
     app.overrides.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
 }
 
-// Starts the app with Control-Option-S stored; whether it said `line`, with all it said.
+// Whether the app said `line`, with all it said.
+::testing::AssertionResult says(Output& out, const QString& line) {
+    return (out.shows(line) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+           << out.seen().toStdString();
+}
+
+// Starts the app with Control-Option-S stored; whether it said `line`.
 ::testing::AssertionResult startSaying(SwivloProcess& app, const QString& line) {
     if (!app.writePreferences(controlOptionS) || !app.start()) {
         return ::testing::AssertionFailure() << "no start";
     }
     Output out(app.process);
-    return (out.shows(line) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
-           << out.seen().toStdString();
+    return says(out, line);
 }
 
 const QString held =
@@ -189,16 +194,6 @@ public:
     GnomeShell(const GnomeShell&) = delete;
     GnomeShell& operator=(const GnomeShell&) = delete;
 
-    QString gsettings(const QStringList& arguments) const {
-        QProcess process;
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(env);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral("gsettings"), arguments);
-        process.waitForFinished(10000);
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    }
-
     QTemporaryDir root;
     QProcessEnvironment env;
     bool ready = false;
@@ -220,8 +215,7 @@ TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
     preferences.close();
     Output out(app.process);
     ASSERT_TRUE(startWithoutTray(app, out)) << out.seen().toStdString();
-    ASSERT_TRUE(out.seen().contains(QStringLiteral("Global shortcut: a GNOME custom keybinding")))
-        << out.seen().toStdString();
+    ASSERT_TRUE(says(out, QStringLiteral("Global shortcut: a GNOME custom keybinding")));
 
     // The settings daemon picks the new keybinding up in its own time: press until it does.
     EXPECT_TRUE(eventually(
@@ -236,19 +230,29 @@ TEST(SessionX11Test, InGnomeShellTheShortcutOpensAndClosesThePanel) {
 
     app.process.terminate();
     ASSERT_TRUE(app.process.waitForFinished(10000));
-    EXPECT_EQ(shell.gsettings(
-                  {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"}),
-              QStringLiteral("@as []"));
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(shell.env);
+    EXPECT_EQ(
+        runProgram(QStringLiteral("gsettings"),
+                   {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"},
+                   environment)
+            .out.trimmed(),
+        QStringLiteral("@as []"));
+}
+
+// A program on the session's bus; its trimmed output.
+QString onBus(const DesktopSession& session, const QString& program, const QStringList& arguments) {
+    QProcess process;
+    session.start(process, program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
 // kglobalaccel's D-Bus interface, as KDE's settings and other programs reach it.
 QString kglobalaccel(const DesktopSession& session, const QStringList& arguments) {
-    QProcess send;
-    session.start(
-        send, QStringLiteral("dbus-send"),
+    return onBus(
+        session, QStringLiteral("dbus-send"),
         QStringList{"--session", "--print-reply", "--dest=org.kde.kglobalaccel"} + arguments);
-    send.waitForFinished(10000);
-    return QString::fromUtf8(send.readAllStandardOutput() + send.readAllStandardError());
 }
 
 // kglobalaccel is started by its bus but does not end with it: stopped here, by its process id.
@@ -256,14 +260,12 @@ class KglobalaccelStopper {
 public:
     explicit KglobalaccelStopper(const DesktopSession& session) : session_(session) {}
     ~KglobalaccelStopper() {
-        QProcess send;
-        session_.start(
-            send, QStringLiteral("dbus-send"),
-            {"--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-             "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:org.kde.kglobalaccel"});
-        send.waitForFinished(10000);
         const auto m = QRegularExpression(QStringLiteral("uint32 (\\d+)"))
-                           .match(QString::fromUtf8(send.readAllStandardOutput()));
+                           .match(onBus(session_, QStringLiteral("dbus-send"),
+                                        {"--session", "--print-reply",
+                                         "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                         "org.freedesktop.DBus.GetConnectionUnixProcessID",
+                                         "string:org.kde.kglobalaccel"}));
         if (m.hasMatch()) {
             ::kill(static_cast<pid_t>(m.captured(1).toLongLong()), SIGTERM);
         }
@@ -325,27 +327,16 @@ TEST(SessionX11Test, AWaylandSessionWithoutADesktopNameGetsTheLinuxHostAndNoShor
     ASSERT_TRUE(app.writePreferences(controlOptionS));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    ASSERT_TRUE(out.shows(QStringLiteral("✅ Swivlo is running"))) << out.seen().toStdString();
+    ASSERT_TRUE(says(out, QStringLiteral("✅ Swivlo is running")));
     EXPECT_TRUE(
-        out.seen().contains(QStringLiteral("Host: the Linux desktop host (no desktop name, "
-                                           "Wayland)")))
-        << out.seen().toStdString();
-    EXPECT_TRUE(out.seen().contains(QStringLiteral(
-        "Global shortcut: none: The shortcut cannot work in this session (Wayland)")))
-        << out.seen().toStdString();
+        says(out, QStringLiteral("Host: the Linux desktop host (no desktop name, Wayland)")));
+    EXPECT_TRUE(says(out, QStringLiteral("Global shortcut: none: The shortcut cannot work in this "
+                                         "session (Wayland)")));
 
     const ProgramRun run = runProgram(QStringLiteral(SWIVLO_BINARY), {"--toggle", "dark_mode"},
                                       app.environment(), 10000);
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
     EXPECT_FALSE(run.out.contains(QStringLiteral("Dark Mode is on"))) << run.out.toStdString();
-}
-
-// A program on the session's bus; its trimmed output.
-QString onBus(const DesktopSession& session, const QString& program, const QStringList& arguments) {
-    QProcess process;
-    session.start(process, program, arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
 TEST(SessionX11Test, OnXfceTheLookFollowsTheXsettingsTheme) {
@@ -355,17 +346,12 @@ TEST(SessionX11Test, OnXfceTheLookFollowsTheXsettingsTheme) {
     const QStringList theme = {"-c",       "xsettings", "-p",     "/Net/ThemeName",
                                "--create", "-t",        "string", "-s"};
     onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird-dark"});
-    ASSERT_EQ(
-        onBus(xfce, QStringLiteral("xfconf-query"), {"-c", "xsettings", "-p", "/Net/ThemeName"}),
-        QStringLiteral("Greybird-dark"));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: dark (XSETTINGS theme Greybird-dark)")));
 
     onBus(xfce, QStringLiteral("xfconf-query"), theme + QStringList{"Greybird"});
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: light (XSETTINGS theme Greybird)")));
 }
 
 TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
@@ -382,12 +368,10 @@ TEST(SessionX11Test, OnKdeTheLookFollowsTheColourScheme) {
     ASSERT_TRUE(writeScheme("BreezeDark", "32,35,38"));
     ASSERT_TRUE(app.start());
     Output out(app.process);
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: dark (KDE colour scheme BreezeDark)")));
 
     ASSERT_TRUE(writeScheme("BreezeLight", "239,240,241"));
-    EXPECT_TRUE(out.shows(QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")))
-        << out.seen().toStdString();
+    EXPECT_TRUE(says(out, QStringLiteral("Appearance: light (KDE colour scheme BreezeLight)")));
 }
 
 // X11 headers last: they define macros (KeyPress, None...) that clash with Qt names.

@@ -10,18 +10,12 @@ namespace {
 
 using namespace swivlo::testing::x11;
 
-// The tray icon's menu: wider than the icon, narrower than the panel.
-bool trayMenuShown() {
-    return swivloWindow(60, 260).has_value();
-}
-
 const QByteArray controlOptionS =
     "[General]\nhotkeyEnabled=true\nhotkeyKeyCode=1\nhotkeyModifierFlags=786432\n";
 
 class TrayX11Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(app.home.isValid());
         other.setWindowTitle(QStringLiteral("Other application"));
         other.setGeometry(100, 300, 400, 300);
         other.show();
@@ -33,8 +27,6 @@ protected:
         EXPECT_TRUE(icon.has_value()) << app.process.readAll().toStdString();
         return icon.value_or(QRect());
     }
-
-    void focusOther() { focusWindow(other.winId()); }
 
     SwivloProcess app;
     QWidget other;
@@ -74,7 +66,8 @@ TEST_F(TrayX11Test, TrayIconMenuOpensSettingsKeepsAwakeForAChosenTimeAndQuits) {
             [&] {
                 xdotool({"mousemove", QString::number(icon.center().x()),
                          QString::number(icon.center().y()), "click", "3"});
-                return eventually(trayMenuShown, 2000);
+                // The tray icon's menu: wider than the icon, narrower than the panel.
+                return eventually([] { return swivloWindow(60, 260).has_value(); }, 2000);
             },
             12000);
     };
@@ -108,7 +101,7 @@ TEST_F(TrayX11Test, ClickInAnotherApplicationClosesTheShownPanel) {
 TEST_F(TrayX11Test, ShortcutEnabledWhileRunningWorksWithoutRestart) {
     startApp();
     ASSERT_TRUE(app.writePreferences(controlOptionS));
-    focusOther();
+    focusWindow(other.winId());
     EXPECT_TRUE(eventually([] {
         xdotool({"key", "ctrl+alt+s"});
         return eventually([] { return shownPanel().has_value(); }, 500);

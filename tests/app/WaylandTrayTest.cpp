@@ -1,35 +1,17 @@
 // The running app in headless Wayland compositors with Xwayland, as an unprivileged user on the
 // session's own bus: sway, whose swaybar hosts StatusNotifierItems, and weston, which has no
-// tray. Each compositor starts once for its suite (support/wayland_session.sh); the panel is
-// read from Xwayland.
+// tray, each started by support/wayland_session.sh; the panel is read from Xwayland.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QRect>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QThread>
-#include <csignal>
-#include <functional>
 #include <memory>
-#include <optional>
+
+#include "X11App.h"
 
 namespace {
 
-bool eventually(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (condition()) {
-            return true;
-        }
-        QThread::msleep(100);
-    }
-    return condition();
-}
+using swivlo::testing::x11::eventually;
+using swivlo::testing::x11::stopProcess;
 
 // One compositor and its session bus, run by `nobody`; commands run as that user too.
 class WaylandSession {
@@ -46,7 +28,9 @@ public:
         }
     }
     ~WaylandSession() {
-        stopSwivlo();
+        if (swivlo) {
+            stopProcess(*swivlo, 5000);
+        }
         if (script.processId() > 0) {
             ::kill(-static_cast<pid_t>(script.processId()), SIGTERM);
         }
@@ -73,7 +57,7 @@ public:
         swivlo = std::make_unique<QProcess>();
         swivlo->setProcessChannelMode(QProcess::MergedChannels);
         swivlo->start(QStringLiteral("setpriv"), asUser(QStringLiteral(SWIVLO_BINARY), {}));
-        eventually([&] { return output().contains(QStringLiteral("Swivlo is running")); });
+        eventually([&] { return output().contains(QStringLiteral("Swivlo is running")); }, 10000);
     }
     QString output() {
         if (swivlo) {
@@ -81,17 +65,6 @@ public:
             log += QString::fromUtf8(swivlo->readAll());
         }
         return log;
-    }
-    void stopSwivlo() {
-        if (swivlo) {
-            swivlo->terminate();
-            if (!swivlo->waitForFinished(5000)) {
-                swivlo->kill();
-                swivlo->waitForFinished(5000);
-            }
-            swivlo.reset();
-        }
-        log.clear();
     }
 
     // The panel's frame on Xwayland's screen, when it is shown.
@@ -129,81 +102,59 @@ QString registeredItems(const WaylandSession& session) {
 // The panel is shown and stays: an Xwayland window that loses the compositor's focus as it
 // appears closes at once.
 bool staysShown(const WaylandSession& session) {
-    if (!eventually([&] { return session.panel().has_value(); })) {
+    if (!eventually([&] { return session.panel().has_value(); }, 10000)) {
         return false;
     }
     QThread::msleep(1000);
     return session.panel().has_value();
 }
 
-class SwayTrayTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { sway = new WaylandSession(QStringLiteral("sway")); }
-    static void TearDownTestSuite() {
-        delete sway;
-        sway = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(sway->started()) << "sway did not start";
-        sway->startSwivlo();
-    }
-    void TearDown() override { sway->stopSwivlo(); }
-    // What swaybar sends for a left click on the icon: Activate with the click's place on the
-    // screen. (A real click needs a pointer device, which the headless backend has none of.)
-    void activate(QPoint at) {
-        static const QRegularExpression item(QStringLiteral(R"re("([^"/]+)(/[^"]+)")re"));
-        const auto m = item.match(registeredItems(*sway));
-        sway->run(QStringLiteral("dbus-send"),
-                  {"--session", "--type=method_call", "--dest=" + m.captured(1), m.captured(2),
-                   "org.kde.StatusNotifierItem.Activate", "int32:" + QString::number(at.x()),
-                   "int32:" + QString::number(at.y())});
-    }
-    static WaylandSession* sway;
-};
-WaylandSession* SwayTrayTest::sway = nullptr;
+// What swaybar sends for a left click on the icon: Activate with the click's place on the screen.
+// (A real click needs a pointer device, which the headless backend has none of.)
+void activate(const WaylandSession& sway, QPoint at) {
+    static const QRegularExpression item(QStringLiteral(R"re("([^"/]+)(/[^"]+)")re"));
+    const auto m = item.match(registeredItems(sway));
+    sway.run(QStringLiteral("dbus-send"),
+             {"--session", "--type=method_call", "--dest=" + m.captured(1), m.captured(2),
+              "org.kde.StatusNotifierItem.Activate", "int32:" + QString::number(at.x()),
+              "int32:" + QString::number(at.y())});
+}
 
-TEST_F(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
-    ASSERT_TRUE(eventually([] { return registeredItems(*sway).contains("StatusNotifierItem"); }))
-        << registeredItems(*sway).toStdString();
-    EXPECT_FALSE(sway->output().contains(QStringLiteral("No system tray")));
+TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
+    WaylandSession sway(QStringLiteral("sway"));
+    ASSERT_TRUE(sway.started()) << "sway did not start";
+    sway.startSwivlo();
+    ASSERT_TRUE(
+        eventually([&] { return registeredItems(sway).contains("StatusNotifierItem"); }, 10000))
+        << registeredItems(sway).toStdString();
+    EXPECT_FALSE(sway.output().contains(QStringLiteral("No system tray")));
     int exitCode = -1;
-    sway->run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
+    sway.run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
     EXPECT_EQ(exitCode, 0);
-    ASSERT_TRUE(staysShown(*sway));
-    sway->run(QStringLiteral(SWIVLO_BINARY), {"--toggle-panel"});
-    ASSERT_TRUE(eventually([] { return !sway->panel(); }));
+    ASSERT_TRUE(staysShown(sway));
+    sway.run(QStringLiteral(SWIVLO_BINARY), {"--toggle-panel"});
+    ASSERT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
 
     // swaybar draws the tray at the right end of its bar.
     const QPoint icon(1270, 11);
-    activate(icon);
-    ASSERT_TRUE(staysShown(*sway));
-    activate(icon);
-    EXPECT_TRUE(eventually([] { return !sway->panel(); }));
+    activate(sway, icon);
+    ASSERT_TRUE(staysShown(sway));
+    activate(sway, icon);
+    EXPECT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
 }
 
-class WestonNoTrayTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { weston = new WaylandSession(QStringLiteral("weston")); }
-    static void TearDownTestSuite() {
-        delete weston;
-        weston = nullptr;
-    }
-    static WaylandSession* weston;
-};
-WaylandSession* WestonNoTrayTest::weston = nullptr;
-
-TEST_F(WestonNoTrayTest, TheUserIsToldAndTheCommandLineStillOpensThePanel) {
-    ASSERT_TRUE(weston->started()) << "weston did not start";
-    weston->startSwivlo();
-    EXPECT_TRUE(eventually([] {
-        return weston->output().contains(QStringLiteral("No system tray"));
-    })) << weston->output().toStdString();
+TEST(WestonNoTrayTest, TheUserIsToldAndTheCommandLineStillOpensThePanel) {
+    WaylandSession weston(QStringLiteral("weston"));
+    ASSERT_TRUE(weston.started()) << "weston did not start";
+    weston.startSwivlo();
+    EXPECT_TRUE(eventually(
+        [&] { return weston.output().contains(QStringLiteral("No system tray")); }, 10000))
+        << weston.output().toStdString();
 
     int exitCode = -1;
-    const QString answer = weston->run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
+    const QString answer = weston.run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
     EXPECT_EQ(exitCode, 0) << answer.toStdString();
-    EXPECT_TRUE(staysShown(*weston));
-    weston->stopSwivlo();
+    EXPECT_TRUE(staysShown(weston));
 }
 
 }  // namespace

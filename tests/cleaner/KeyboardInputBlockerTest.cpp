@@ -6,15 +6,13 @@
 namespace swivlo {
 namespace {
 
-using testing::TestPlatform;
-
 class KeyboardInputBlockerTest : public ::testing::Test {
 protected:
-    TestPlatform platform;
+    testing::TestPlatform platform;
     KeyboardInputBlocker blocker;
 };
 
-TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningAndStopIsSafeTwice) {
+TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningStopIsSafeTwiceAndDestroyingEndsIt) {
     ASSERT_TRUE(blocker.start());
     EXPECT_TRUE(blocker.start());
     EXPECT_EQ(platform.keyboardTap.liveTaps(), 1u);
@@ -22,35 +20,24 @@ TEST_F(KeyboardInputBlockerTest, OneTapWhileRunningAndStopIsSafeTwice) {
     blocker.stop();
     EXPECT_EQ(platform.log.lines(), (std::vector<std::string>{"tap.create", "tap.invalidate"}));
     EXPECT_FALSE(blocker.isRunning());
-}
-
-struct NoticeCase {
-    TapEventType type;
-    bool reenables;
-};
-
-class TapNoticeTest : public KeyboardInputBlockerTest,
-                      public ::testing::WithParamInterface<NoticeCase> {};
-
-TEST_P(TapNoticeTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
-    ASSERT_TRUE(blocker.start());
-    platform.log.clear();
-    platform.keyboardTap.send(GetParam().type);
-    EXPECT_EQ(platform.log.count("tap.reenable"), GetParam().reenables ? 1 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, TapNoticeTest,
-                         ::testing::Values(NoticeCase{TapEventType::KeyDown, false},
-                                           NoticeCase{TapEventType::FlagsChanged, false},
-                                           NoticeCase{TapEventType::TapDisabledByTimeout, true},
-                                           NoticeCase{TapEventType::TapDisabledByUserInput, true}));
-
-TEST_F(KeyboardInputBlockerTest, DestroyingARunningBlockerEndsItsTap) {
     {
-        KeyboardInputBlocker shortLived;
-        ASSERT_TRUE(shortLived.start());
+        KeyboardInputBlocker destroyedRunning;
+        ASSERT_TRUE(destroyedRunning.start());
     }
-    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u);
+    EXPECT_EQ(platform.keyboardTap.liveTaps(), 0u) << "destroying a running blocker ends its tap";
+}
+
+TEST_F(KeyboardInputBlockerTest, OnlyTheEndOfTheGrabTakesTheKeyboardBack) {
+    ASSERT_TRUE(blocker.start());
+    const std::pair<TapEventType, bool> notices[] = {{TapEventType::KeyDown, false},
+                                                     {TapEventType::FlagsChanged, false},
+                                                     {TapEventType::TapDisabledByTimeout, true},
+                                                     {TapEventType::TapDisabledByUserInput, true}};
+    for (const auto& [type, reenables] : notices) {
+        platform.log.clear();
+        platform.keyboardTap.send(type);
+        EXPECT_EQ(platform.log.count("tap.reenable"), reenables ? 1 : 0) << static_cast<int>(type);
+    }
 }
 
 }  // namespace

@@ -13,27 +13,25 @@ namespace {
 using swivlo::testing::HostileFile;
 using namespace swivlo::testing::x11;
 
-class HostilePreferencesX11 : public ::testing::TestWithParam<HostileFile> {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(app.home.isValid());
-        ASSERT_TRUE(app.writePreferences(GetParam().contents));
-    }
-
-    SwivloProcess app;
-};
-
-TEST_P(HostilePreferencesX11, StartsShowsThePanelLogsIgnoredKeysOnceAndKeepsTheFile) {
+// Starts the app, opens its panel and quits it cleanly; all it said.
+QString startOpenAndQuit(SwivloProcess& app) {
     const auto icon = app.start();
-    ASSERT_TRUE(icon) << app.process.readAll().toStdString();
-    EXPECT_TRUE(app.openPanelFromTray(*icon)) << "the panel opens with sane values";
-
+    EXPECT_TRUE(icon && app.openPanelFromTray(*icon)) << "the panel opens with sane values";
     app.process.terminate();
-    ASSERT_TRUE(app.process.waitForFinished(10000));
+    EXPECT_TRUE(app.process.waitForFinished(10000));
     const QString output = QString::fromUtf8(app.process.readAll());
     // In the sanitized build a report at exit makes the exit code non-zero.
     EXPECT_EQ(app.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(app.process.exitCode(), 0) << output.toStdString();
+    return output;
+}
+
+class HostilePreferencesX11 : public ::testing::TestWithParam<HostileFile> {};
+
+TEST_P(HostilePreferencesX11, StartsShowsThePanelLogsIgnoredKeysOnceAndKeepsTheFile) {
+    SwivloProcess app;
+    ASSERT_TRUE(app.writePreferences(GetParam().contents));
+    const QString output = startOpenAndQuit(app);
     for (const auto& key : GetParam().ignoredKeys) {
         const QString line =
             QString::fromUtf8("⚠️ Ignored preference \"%1\"").arg(QString::fromStdString(key));
@@ -77,13 +75,7 @@ TEST_P(OddPreferencesPath, StartsOnTheDefaultsSaysSoOnceAndNeverWritesThrough) {
     SwivloProcess app;
     ASSERT_TRUE(GetParam().make(app.preferencesPath()));
     const std::string before = describe(app.preferencesPath());
-    const auto icon = app.start();
-    ASSERT_TRUE(icon) << app.process.readAll().toStdString();
-    EXPECT_TRUE(app.openPanelFromTray(*icon));
-
-    app.process.terminate();
-    ASSERT_TRUE(app.process.waitForFinished(10000));
-    const QString output = QString::fromUtf8(app.process.readAll());
+    const QString output = startOpenAndQuit(app);
     EXPECT_EQ(output.count(QStringLiteral("Preferences file not used: ") + app.preferencesPath()),
               1)
         << output.toStdString();

@@ -36,12 +36,9 @@ TEST_P(UnavailableSwitch, IsLeftOutOfThePanelListedDisabledAndSkippedByScenes) {
 
     SceneManager scenes;
     StatusContent content(scenes, {});
-    std::vector<QString> rows;
-    for (const Row& row : content.visibleRows()) {
-        rows.push_back(row.id);
-    }
+    const auto rows = content.visibleRows();
     EXPECT_EQ(rows.size(), SwitchCatalogue::all().size() - 1);
-    EXPECT_EQ(std::count(rows.begin(), rows.end(), id), 0);
+    EXPECT_TRUE(std::ranges::none_of(rows, [&](const Row& row) { return row.id == id; }));
 
     GeneralSettingsView general;
     general.show();
