@@ -23,6 +23,8 @@ swivlo_desktop_packages=(
     kwin-x11 plasma-workspace plasma-desktop kded5 libkf5globalaccel-bin powerdevil upower
     sway waybar weston qt6-wayland grim
     python3-dbus python3-gi gir1.2-glib-2.0
+    # dump_xsettings: the theme a desktop serves to every application.
+    xsettingsd
     # A Qt 5 developer's machine: qtchooser's bare lrelease must not be the one the build runs.
     qtchooser
 )

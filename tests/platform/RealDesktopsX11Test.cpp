@@ -12,7 +12,6 @@
 #include "SwivloCommand.h"
 
 // X11 headers last: they define macros that clash with Qt names.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -40,57 +39,9 @@ class StopTheLast : public ::testing::Environment {
 
 // The GTK theme the X server's XSETTINGS manager serves to every application.
 QString servedTheme(const RealDesktop& desktop) {
-    Display* display = XOpenDisplay(desktop.display().toUtf8().constData());
-    if (!display) {
-        return {};
-    }
-    QString theme;
-    const Window owner = XGetSelectionOwner(display, XInternAtom(display, "_XSETTINGS_S0", False));
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long left = 0;
-    unsigned char* data = nullptr;
-    const Atom settings = XInternAtom(display, "_XSETTINGS_SETTINGS", False);
-    if (owner != None &&
-        XGetWindowProperty(display, owner, settings, 0, 1 << 16, False, settings, &type, &format,
-                           &count, &left, &data) == Success &&
-        data) {
-        // Each setting: type, name length and name (padded to 4), serial, then for a string
-        // its length and bytes (padded to 4). The server's byte order is the first byte.
-        const QByteArray bytes(reinterpret_cast<const char*>(data), int(count));
-        const bool big = bytes[0] == 'B';
-        auto word = [&](int at, int size) {
-            quint32 v = 0;
-            for (int i = 0; i < size; ++i) {
-                const int b = big ? at + i : at + size - 1 - i;
-                v = (v << 8) | quint8(bytes[b]);
-            }
-            return v;
-        };
-        const auto padded = [](quint32 n) { return int((n + 3) & ~3U); };
-        int at = 12;
-        for (quint32 i = 0, n = word(8, 4); i < n && at + 8 <= bytes.size(); ++i) {
-            const int kind = quint8(bytes[at]);
-            const quint32 nameLength = word(at + 2, 2);
-            const QByteArray name = bytes.mid(at + 4, int(nameLength));
-            at += 4 + padded(nameLength) + 4;
-            if (kind == 1) {  // string
-                const quint32 length = word(at, 4);
-                if (name == "Net/ThemeName") {
-                    theme = QString::fromUtf8(bytes.mid(at + 4, int(length)));
-                }
-                at += 4 + padded(length);
-            } else {
-                at += kind == 2 ? 8 : 4;  // a colour or an integer
-            }
-        }
-    }
-    if (data) {
-        XFree(data);
-    }
-    XCloseDisplay(display);
-    return theme;
+    static const QRegularExpression line(QStringLiteral("^Net/ThemeName \"(.*)\"$"),
+                                         QRegularExpression::MultilineOption);
+    return line.match(desktop.run(QStringLiteral("dump_xsettings"), {})).captured(1);
 }
 
 // The colours of the screen's `area`: empty when it cannot be read.
