@@ -8,6 +8,8 @@
 
 #include "GnomeShell.h"
 #include "SwivloCommand.h"
+#include "platform/host/linux/GioSettings.h"
+#include "platform/host/linux/SessionBus.h"
 
 namespace swivlo {
 namespace {
@@ -81,18 +83,29 @@ TEST_F(GnomeShellTest, HideDesktopStopsAndStartsTheIconsExtension) {
 }
 
 // dconf cannot store the change (its database is not a file it can replace): the change fails,
-// never "done", and the setting stays as it was.
+// never "done", and the setting stays as it was. The write itself says so too: the panel trusts
+// it, where the command line reads the switch back.
 TEST_F(GnomeShellTest, AChangeTheSettingsServiceCannotStoreFails) {
     ASSERT_TRUE(start()) << log.seen().toStdString();
     ASSERT_EQ(stateOf("dark_mode"), "off");
-    const QString database = shell->environment().value("XDG_CONFIG_HOME") + "/dconf/user";
+    const QProcessEnvironment& session = shell->environment();
+    for (const QString& name : session.keys()) {
+        qputenv(name.toLocal8Bit().constData(), session.value(name).toLocal8Bit());
+    }
+    // As the app does: the session's end at tear-down must not end this process.
+    linuxhost::sessionbus::watch();
+    const auto settings = linuxhost::GioSettings::open("org.gnome.desktop.interface");
+    ASSERT_TRUE(settings);
+    const QString database = session.value("XDG_CONFIG_HOME") + "/dconf/user";
     ASSERT_TRUE(QFile::rename(database, database + ".kept"));
     ASSERT_TRUE(QDir().mkdir(database));
     const ProgramRun on = swivlo({"--on", "dark_mode"});
+    const bool written = settings->write({{"color-scheme", QStringLiteral("prefer-dark")}});
     QDir().rmdir(database);
     QFile::rename(database + ".kept", database);
 
     EXPECT_EQ(on.exitCode, 1) << on.out.toStdString() << log.seen().toStdString();
+    EXPECT_FALSE(written);
     EXPECT_EQ(stateOf("dark_mode"), "off");
 }
 
