@@ -70,11 +70,5 @@ TEST(KeyTranslationTest, QtModifiersMapLikeX11Ones) {
     EXPECT_EQ(modifierFlagsFromQt(Qt::KeypadModifier), 0u);
 }
 
-TEST(KeyTranslationTest, ArrowsAndFunctionKeysCarryTheHostsKeyBits) {
-    EXPECT_EQ(keyFlags(123), ModifierFlag::function | ModifierFlag::numericPad);
-    EXPECT_EQ(keyFlags(96), ModifierFlag::function);
-    EXPECT_EQ(keyFlags(49), 0u);
-}
-
 }  // namespace
 }  // namespace swivlo::keys
