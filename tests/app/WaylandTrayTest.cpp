@@ -120,6 +120,12 @@ void activate(const WaylandSession& sway, QPoint at) {
               "int32:" + QString::number(at.y())});
 }
 
+// Under the icon at the right end of the bar (and, before any click, in that corner), and not
+// over the bar.
+bool atTheTopRight(QRect panel) {
+    return panel.right() == 1279 && panel.top() >= 20 && panel.top() < 40;
+}
+
 TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
     WaylandSession sway(QStringLiteral("sway"));
     ASSERT_TRUE(sway.started()) << "sway did not start";
@@ -132,6 +138,7 @@ TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
     sway.run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
     EXPECT_EQ(exitCode, 0);
     ASSERT_TRUE(staysShown(sway));
+    EXPECT_TRUE(atTheTopRight(*sway.panel())) << "sway centres what nobody places";
     sway.run(QStringLiteral(SWIVLO_BINARY), {"--toggle-panel"});
     ASSERT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
 
@@ -139,6 +146,7 @@ TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
     const QPoint icon(1270, 11);
     activate(sway, icon);
     ASSERT_TRUE(staysShown(sway));
+    EXPECT_TRUE(atTheTopRight(*sway.panel()));
     activate(sway, icon);
     EXPECT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
 }

@@ -52,5 +52,9 @@ exec setpriv --reuid="$user" --regid="$group" --clear-groups \
     printf "%s\n" "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS" "WAYLAND_DISPLAY=$socket" \
         "DISPLAY=$display" "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "HOME=$HOME" \
         "XDG_SESSION_TYPE=wayland" >"$root/run/env.tmp"
+    # sway gives its socket to the programs it starts; the tests start theirs themselves.
+    for socket in "$XDG_RUNTIME_DIR"/sway-ipc.*.sock; do
+        [ -S "$socket" ] && echo "SWAYSOCK=$socket" >>"$root/run/env.tmp"
+    done
     mv "$root/run/env.tmp" "$root/run/env"
     wait' bash "$root" "$kind" $start

@@ -5,15 +5,21 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cmath>
+#include <utility>
+
+#include "platform/desktop/SwayIpc.h"
 
 namespace swivlo::desktop {
 
 namespace {
 constexpr int gapBelowItem = 4;
-}
+constexpr int swayRetryMs = 20;
+constexpr int swayAttempts = 50;
+}  // namespace
 
 WidgetPanelController::WidgetPanelController(std::unique_ptr<QWidget> content)
     : content_(std::move(content)) {}
@@ -93,6 +99,18 @@ void PanelPopover::updateFrame() {
     }
     if (anchor_) {
         move(frame.topLeft());
+        swayPlacementDue_ = SwayIpc::available();
+    }
+}
+
+void PanelPopover::placeThroughSway(int attempts) {
+    if (!anchor_ || !isVisible() || attempts <= 0) {
+        return;
+    }
+    if (!SwayIpc::moveWindow(winId(),
+                             placement(anchor_->item, size(), anchor_->available).topLeft())) {
+        // sway knows the window only once its first frame has reached it.
+        QTimer::singleShot(swayRetryMs, this, [this, attempts] { placeThroughSway(attempts - 1); });
     }
 }
 
@@ -133,7 +151,11 @@ void PanelPopover::showAt(QRect anchor) {
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
-    anchor_ = Anchor{anchor, screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800)};
+    QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    if (SwayIpc::available()) {
+        available = SwayIpc::workArea().value_or(available);
+    }
+    anchor_ = Anchor{anchor, available};
     updateFrame();
     show();
     raise();
@@ -158,6 +180,9 @@ void PanelPopover::keyPressEvent(QKeyEvent* event) {
 }
 
 void PanelPopover::paintEvent(QPaintEvent*) {
+    if (std::exchange(swayPlacementDue_, false)) {
+        placeThroughSway(swayAttempts);
+    }
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.setPen(palette().mid().color());

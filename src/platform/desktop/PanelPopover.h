@@ -55,6 +55,9 @@ protected:
 
 private:
     void updateFrame();
+    // sway centres every Xwayland window it maps: its own command puts the panel in place,
+    // once sway has the window (from the first paint on).
+    void placeThroughSway(int attempts);
 
     struct Anchor {
         QRect item;
@@ -67,6 +70,7 @@ private:
     QWidget* content_ = nullptr;  // the controller's view, if it has one
     // Where the panel was last opened; it keeps to that place when its height changes.
     std::optional<Anchor> anchor_;
+    bool swayPlacementDue_ = false;
 };
 
 class PanelPopoverFactory : public PopoverFactory {
