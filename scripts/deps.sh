@@ -21,7 +21,7 @@ swivlo_desktop_packages=(
     xfconf xfce4-settings xfwm4 xfce4-panel xfdesktop4 xfce4-power-manager greybird-gtk-theme
     gnome-themes-extra-data
     kwin-x11 plasma-workspace plasma-desktop kded5 libkf5globalaccel-bin powerdevil upower
-    sway waybar weston qt6-wayland grim
+    sway waybar weston kwin-wayland qt6-wayland grim
     python3-dbus python3-gi gir1.2-glib-2.0
     # dump_xsettings: the theme a desktop serves to every application.
     xsettingsd

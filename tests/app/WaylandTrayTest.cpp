@@ -1,5 +1,5 @@
 // The running app in headless Wayland compositors with Xwayland, as an unprivileged user on the
-// session's own bus: sway, whose swaybar hosts StatusNotifierItems, and weston, which has no
+// session's own bus: sway, whose swaybar hosts StatusNotifierItems, and KWin and weston, without a
 // tray, each started by support/wayland_session.sh; the panel is read from Xwayland.
 #include <gtest/gtest.h>
 
@@ -149,6 +149,20 @@ TEST(SwayTrayTest, TheIconRegistersAndItAndTheCommandLineOpenThePanel) {
     EXPECT_TRUE(atTheTopRight(*sway.panel()));
     activate(sway, icon);
     EXPECT_TRUE(eventually([&] { return !sway.panel(); }, 10000));
+}
+
+// KWin on Wayland without Plasma's panels, so without a tray: KWin lets the panel take the top
+// right corner it asks for, where sway and weston place a window themselves.
+TEST(KWinWaylandTest, TheCommandLineOpensThePanelAtTheTopRight) {
+    WaylandSession kwin(QStringLiteral("kwin"));
+    ASSERT_TRUE(kwin.started()) << "kwin_wayland did not start";
+    kwin.startSwivlo();
+    int exitCode = -1;
+    kwin.run(QStringLiteral(SWIVLO_BINARY), {"--open-panel"}, &exitCode);
+    EXPECT_EQ(exitCode, 0);
+    ASSERT_TRUE(staysShown(kwin)) << kwin.output().toStdString();
+    EXPECT_EQ(kwin.panel()->right(), 1279);
+    EXPECT_LT(kwin.panel()->top(), 40);
 }
 
 TEST(WestonNoTrayTest, TheUserIsToldAndTheCommandLineStillOpensThePanel) {

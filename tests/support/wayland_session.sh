@@ -1,6 +1,6 @@
 #!/bin/bash
 # A headless Wayland compositor with Xwayland, as an unprivileged user (sway refuses root):
-#     wayland_session.sh sway|weston FOLDER
+#     wayland_session.sh sway|kwin|weston FOLDER
 # sway comes with swaybar, whose tray is a StatusNotifierWatcher and host; weston's panel has no
 # tray. Everything runs in FOLDER (HOME, XDG_RUNTIME_DIR) on a private session bus, in this
 # script's process group; FOLDER/env holds the session's environment (one KEY=VALUE a line) once
@@ -23,6 +23,13 @@ bar {
 }
 CONF
     start="sway -c $root/config"
+elif [ "$kind" = kwin ]; then
+    # A copy without the file capabilities the package gives it: a container cannot grant them,
+    # and the kernel then refuses to run it at all. The helper it starts tells Xwayland's display.
+    cp /usr/bin/kwin_wayland "$root/kwin_wayland"
+    printf '#!/bin/sh\necho "DISPLAY=$DISPLAY" >%s/run/display\n' "$root" >"$root/tell-display"
+    chmod 755 "$root/kwin_wayland" "$root/tell-display"
+    start="$root/kwin_wayland --virtual --xwayland --width 1280 --height 800 $root/tell-display"
 else
     # --debug lets weston-screenshooter take pictures.
     start="weston --backend=headless-backend.so --use-pixman --xwayland --width=1280 --height=800 --debug"
@@ -41,7 +48,7 @@ exec setpriv --reuid="$user" --regid="$group" --clear-groups \
     socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? | head -1)
     display=
     for _ in $(seq 300); do
-        if [ "$kind" = sway ]; then
+        if [ "$kind" != weston ]; then
             [ -s "$root/run/display" ] && display=$(cut -d= -f2 "$root/run/display")
         else
             display=$(sed -n "s/.*xserver listening on display \(:[0-9]*\).*/\1/p" "$root/run/compositor.log" | head -1)
