@@ -17,7 +17,8 @@ public:
     // What the desktop reports; none when it could not be read.
     virtual std::optional<bool> isOn() = 0;
     // Makes the change and reads it back: false, with a log line naming what failed, when the
-    // desktop did not take it.
+    // desktop did not take it. The host calls it only right after support() said available, so
+    // it does not ask again (for the dock and the icons that is a call to the shell).
     virtual bool set(bool on) = 0;
 };
 

@@ -37,7 +37,7 @@ std::optional<bool> ColorSchemeSwitch::isOn() {
 }
 
 std::optional<QJsonObject> ColorSchemeSwitch::valuesToKeep() {
-    const auto scheme = support().available ? settings_->string(colorScheme) : std::nullopt;
+    const auto scheme = settings_->string(colorScheme);
     if (!scheme) {
         return std::nullopt;
     }
@@ -46,9 +46,6 @@ std::optional<QJsonObject> ColorSchemeSwitch::valuesToKeep() {
 }
 
 bool ColorSchemeSwitch::apply(bool on, const std::optional<QJsonObject>& kept) {
-    if (!support().available) {
-        return false;
-    }
     QString next = QStringLiteral("default");
     if (on) {
         next = preferDark;

@@ -62,9 +62,6 @@ bool DesktopIconsSwitch::set(bool on) {
                 uuid.toStdString());
         return true;
     }
-    if (!support().available) {
-        return false;
-    }
     // As the shell's own extension manager does: the entry moves between the two lists.
     if (!shell_->write(
             {{enabledExtensions, withEntry(*shell_->strings(enabledExtensions), uuid, !on)},

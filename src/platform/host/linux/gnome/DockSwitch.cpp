@@ -82,18 +82,12 @@ std::optional<bool> DockSwitch::isOn() {
 }
 
 std::optional<QJsonObject> DockSwitch::valuesToKeep() {
-    if (!isOn() || !support().available) {
-        return std::nullopt;
-    }
     return QJsonObject{{dockFixed, *settings_->boolean(dockFixed)},
                        {autohide, *settings_->boolean(autohide)},
                        {intellihide, *settings_->boolean(intellihide)}};
 }
 
 bool DockSwitch::apply(bool on, const std::optional<QJsonObject>& kept) {
-    if (!isOn() || !support().available) {
-        return false;
-    }
     if (on) {
         return settings_->write({{dockFixed, false}, {autohide, true}, {intellihide, false}});
     }
