@@ -63,12 +63,5 @@ TEST(KeyTranslationTest, UnknownKeysHaveNoCode) {
     EXPECT_EQ(keysymNameFor(KeyCode::unknown), "");
 }
 
-TEST(KeyTranslationTest, QtModifiersMapLikeX11Ones) {
-    EXPECT_EQ(modifierFlagsFromQt(Qt::ControlModifier | Qt::AltModifier), 0xC0000u);
-    EXPECT_EQ(modifierFlagsFromQt(Qt::MetaModifier | Qt::ShiftModifier),
-              ModifierFlag::command | ModifierFlag::shift);
-    EXPECT_EQ(modifierFlagsFromQt(Qt::KeypadModifier), 0u);
-}
-
 }  // namespace
 }  // namespace swivlo::keys

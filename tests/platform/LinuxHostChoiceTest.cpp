@@ -47,17 +47,6 @@ TEST(HostChoice, FollowsTheMachineUnlessOverridden) {
     EXPECT_EQ(hostNamed("Linux"), std::nullopt);
 }
 
-TEST(HostChoice, NeedsEveryMacProgram) {
-    static std::set<std::string> present;
-    auto check = [](std::set<std::string> tools) {
-        present = std::move(tools);
-        return macProgramsPresent([](const std::string& p) { return present.count(p) > 0; });
-    };
-    EXPECT_TRUE(check({"/bin/zsh", "/usr/bin/defaults", "/usr/bin/osascript"}));
-    EXPECT_FALSE(check({"/bin/zsh", "/usr/bin/defaults"}));
-    EXPECT_FALSE(check({"/usr/bin/defaults", "/usr/bin/osascript"}));
-}
-
 // Whose switches a session gets, from XDG_CURRENT_DESKTOP as each desktop sets it.
 TEST(LinuxDesktops, AreToldApartByTheirName) {
     const std::pair<const char*, DesktopKind> cases[] = {
