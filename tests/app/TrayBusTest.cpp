@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QMenu>
@@ -22,7 +23,7 @@ namespace {
 const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 // The watcher (with its host) and a notification server, on a connection of their own.
-class StandIn : public QObject {
+class StandIn : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
@@ -49,13 +50,20 @@ public:
         bus.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
     }
     bool hostRegistered() const { return true; }
-    QStringList items() const { return registered; }
+    QStringList items() const {
+        QStringList listed;
+        for (const auto& [service, path] : registered) {
+            listed.append(service + path);
+        }
+        return listed;
+    }
     int protocolVersion() const { return 0; }
 
     // Calls the item without blocking the loop that answers it (both live in this process).
     QDBusMessage call(const QString& path, const QString& interface, const QString& method,
                       const QVariantList& args) {
-        auto message = QDBusMessage::createMethodCall(registered.last(), path, interface, method);
+        auto message =
+            QDBusMessage::createMethodCall(registered.last().first, path, interface, method);
         message.setArguments(args);
         QDBusPendingCallWatcher pending(bus.asyncCall(message));
         if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 5000)) {
@@ -69,10 +77,17 @@ public:
     }
 
     QDBusConnection bus;
-    QStringList registered;
+    // Where each item registered lives: its bus name and its object, as watchers take them.
+    QList<std::pair<QString, QString>> registered;
 
 public slots:
-    void RegisterStatusNotifierItem(const QString& service) { registered.append(service); }
+    void RegisterStatusNotifierItem(const QString& serviceOrPath) {
+        if (serviceOrPath.startsWith('/')) {
+            registered.append({message().service(), serviceOrPath});
+        } else {
+            registered.append({serviceOrPath, QStringLiteral("/StatusNotifierItem")});
+        }
+    }
     void RegisterStatusNotifierHost(const QString&) {}
 };
 
@@ -174,10 +189,18 @@ TEST_F(TrayBusTest, AWatcherThatLeavesAndComesBackGetsTheItemAgain) {
     standIn.come();
     ASSERT_TRUE(registeredTimes(2));
     EXPECT_TRUE(QTest::qWaitFor([&] { return delegate.statusItem()->hasButton(); }, 5000));
-    EXPECT_TRUE(
-        QDBusConnection::sessionBus().interface()->isServiceRegistered(standIn.registered.last()));
-    EXPECT_FALSE(
-        QDBusConnection::sessionBus().interface()->isServiceRegistered(standIn.registered.first()))
+    const QDBusMessage id =
+        standIn.call(standIn.registered.last().second,
+                     QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                     {QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Id")});
+    EXPECT_EQ(id.type(), QDBusMessage::ReplyMessage) << id.errorMessage().toStdString();
+    EXPECT_EQ(QDBusConnection::sessionBus()
+                  .interface()
+                  ->registeredServiceNames()
+                  .value()
+                  .filter(QStringLiteral("org.kde.StatusNotifierItem-"))
+                  .size(),
+              1)
         << "the first item left the bus with its watcher";
 }
 

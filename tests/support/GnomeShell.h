@@ -1,8 +1,8 @@
 #pragma once
 
 // A real GNOME Shell 43 session (gnome_shell_session.sh) on a virtual X server of its own, with
-// the dock and desktop icons extensions, for the Linux host's tests. Start it once per test
-// binary: it takes a few seconds.
+// the dock, desktop icons and AppIndicator extensions, for the Linux host's tests. Start it once
+// per test binary: it takes a few seconds.
 #include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,6 +19,7 @@ class GnomeShell {
 public:
     static inline const QString dock = QStringLiteral("dash-to-dock@micxgx.gmail.com");
     static inline const QString ding = QStringLiteral("ding@rastersoft.com");
+    static inline const QString appIndicator = QStringLiteral("ubuntu-appindicators@ubuntu.com");
 
     // `ubuntu`: the extensions enabled by the session mode, as Ubuntu does.
     explicit GnomeShell(bool ubuntu) : ubuntu_(ubuntu) {
@@ -145,9 +146,11 @@ public:
             reset("org.gnome.shell", "enabled-extensions");
         } else {
             set("org.gnome.shell", "enabled-extensions",
-                QStringLiteral("['%1', '%2']").arg(dock, ding));
+                QStringLiteral("['%1', '%2', '%3']").arg(dock, ding, appIndicator));
         }
-        return eventually([&] { return state(dock) == 1 && state(ding) == 1; }, 10000);
+        return eventually(
+            [&] { return state(dock) == 1 && state(ding) == 1 && state(appIndicator) == 1; },
+            10000);
     }
     bool setExtension(const QString& uuid, bool enabled) const {
         call(enabled ? "org.gnome.Shell.Extensions.EnableExtension"

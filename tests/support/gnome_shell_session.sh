@@ -2,8 +2,9 @@
 # A GNOME Shell 43 session on a virtual X server with GLX, for the Linux host's tests:
 #     gnome_shell_session.sh DISPLAY_NUMBER FOLDER debian|ubuntu
 # Starts Xvfb, a stand-in system bus, a session bus, and gnome-session with the shell and the
-# XSettings daemon, with the dock and desktop icons extensions enabled the Debian way (in
-# org.gnome.shell enabled-extensions) or the Ubuntu way (by the session mode, the list empty).
+# XSettings daemon, with the dock, desktop icons and AppIndicator extensions enabled the Debian
+# way (in org.gnome.shell enabled-extensions) or the Ubuntu way (by the session mode, the list
+# empty).
 # Everything runs in FOLDER (HOME, XDG folders) and in this script's process group; FOLDER/env
 # holds the session's environment once the bus is up. Stop it by killing the process group.
 set -u
@@ -37,7 +38,7 @@ export DBUS_SYSTEM_BUS_ADDRESS=$(head -1 "$root/system-address")
 export DISPLAY=:$n XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=x11 XDG_SESSION_DESKTOP=gnome
 export DESKTOP_SESSION=gnome GDK_BACKEND=x11 NO_AT_BRIDGE=1 GSETTINGS_BACKEND=dconf
 export CLUTTER_PAINT=disable-clipped-redraws
-extensions='"dash-to-dock@micxgx.gmail.com", "ding@rastersoft.com"'
+extensions='"dash-to-dock@micxgx.gmail.com", "ding@rastersoft.com", "ubuntu-appindicators@ubuntu.com"'
 if [ "$way" = ubuntu ]; then
     echo "{\"parentMode\": \"user\", \"enabledExtensions\": [$extensions]}" \
         >"$root/data/gnome-shell/modes/swivlo-ubuntu.json"

@@ -97,7 +97,10 @@ void StatusNotifierItem::registerWithWatcher() {
                                                QStringLiteral("/StatusNotifierWatcher"),
                                                QStringLiteral("org.kde.StatusNotifierWatcher"),
                                                QStringLiteral("RegisterStatusNotifierItem"));
-    call << service_;
+    // By path, as libappindicator does: the watcher takes our unique name from the call. GNOME's
+    // AppIndicator extension, given the well-known name, races its own name watch against the
+    // item's properties and now and then drops the item without ever showing it.
+    call << QString::fromLatin1(itemPath);
     auto* pending = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
