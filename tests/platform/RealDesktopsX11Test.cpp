@@ -2,11 +2,13 @@
 // driven through the running Swivlo's command line and judged by what the desktop reports: the
 // theme XSETTINGS serves, the dock or panel drawn or not, the shell's extension state,
 // plasmashell's own answer. Swivlo is killed while a switch is on and started again: "off" must
-// still give back exactly what the user had.
+// still give back exactly what the user had. And Plasma's tray, clicked where it draws the icon.
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QScopeGuard>
 #include <algorithm>
+#include <utility>
 
 #include "RealDesktop.h"
 #include "SwivloCommand.h"
@@ -22,7 +24,8 @@ using namespace testing::x11;
 using Kind = RealDesktop::Kind;
 
 // Each desktop starts once per binary, at its first test; the rows come grouped by desktop, so
-// the last one stops when the next starts, and none runs past the binary.
+// the last one stops when the next starts, and none runs past the binary. The plain tests run
+// before the rows, which start with KDE's as the tray test does.
 std::unique_ptr<RealDesktop> running;
 RealDesktop& desktopOf(Kind kind) {
     if (!running || running->kind() != kind) {
@@ -79,7 +82,7 @@ struct ShownWindow {
     bool viewable = false;
 };
 std::vector<ShownWindow> windowsOf(const RealDesktop& desktop, const QString& program) {
-    static const QRegularExpression line(
+    const QRegularExpression line(
         QStringLiteral(
             R"((0x[0-9a-f]+) ".*": \("[^"]*" "%1"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))")
             .arg(program));
@@ -258,6 +261,33 @@ TEST_P(RealDesktopSwitch, TurnsOnAndGivesBackWhatItFoundAfterAKill) {
 INSTANTIATE_TEST_SUITE_P(
     Desktop, RealDesktopSwitch,
     ::testing::Values(
+        RestoreCase{"KdeDarkMode", Kind::kde, "dark_mode", applyScheme("BreezeClassic"),
+                    colorScheme, "BreezeClassic", showsBreezeDark},
+        // Plasma leaves its default scheme unnamed in kdeglobals.
+        RestoreCase{"KdeDarkModeFromTheDefault", Kind::kde, "dark_mode", applyScheme("BreezeLight"),
+                    colorScheme, "", showsBreezeDark},
+        RestoreCase{
+            "KdeHideDesktop", Kind::kde, "hide_desktop",
+            [](const RealDesktop& d) {
+                d.plasmaScript(R"(var d = desktops()[0]; d.wallpaperPlugin = "org.kde.color";)"
+                               R"(d.currentConfigGroup = ["General"];)"
+                               R"(d.writeConfig("filterMode", 1);)"
+                               R"(d.writeConfig("filterPattern", "*.txt"); d.reloadConfig();)");
+            },
+            [](const RealDesktop& d) {
+                return folderFilter(d) + (noIconsDrawn(d) ? " plain" : " icons");
+            },
+            "1 *.txt icons",
+            [](const RealDesktop& d) { return folderFilter(d) == "2 *" && noIconsDrawn(d); }},
+        RestoreCase{
+            "KdeAutoHideDock", Kind::kde, "auto_hide_dock",
+            [](const RealDesktop& d) { d.plasmaScript(R"(panels()[0].hiding = "windowscover";)"); },
+            [](const RealDesktop& d) { return d.plasmaScript("print(panels()[0].hiding)"); },
+            "windowscover",
+            [](const RealDesktop& d) {
+                return d.plasmaScript("print(panels()[0].hiding)") == "autohide" &&
+                       !plasmaPanelShown(d);
+            }},
         // Dash to Dock's defaults: a dock that dodges windows, on screen on an empty desktop.
         RestoreCase{"GnomeAutoHideDockFromTheDefaults", Kind::gnome, "auto_hide_dock",
                     setDock("false", "true", "true"), gnomeDock, "false true true drawn",
@@ -323,35 +353,100 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"XfceAutoHideDock", Kind::xfce, "auto_hide_dock",
                     [](const RealDesktop& d) { d.setXfconf(xfcePanel, dockHiding, "uint", "1"); },
                     [](const RealDesktop& d) { return d.xfconf(xfcePanel, dockHiding); }, "1",
-                    [](const RealDesktop& d) { return !xfceDockOnScreen(d); }},
-        RestoreCase{"KdeDarkMode", Kind::kde, "dark_mode", applyScheme("BreezeClassic"),
-                    colorScheme, "BreezeClassic", showsBreezeDark},
-        // Plasma leaves its default scheme unnamed in kdeglobals.
-        RestoreCase{"KdeDarkModeFromTheDefault", Kind::kde, "dark_mode", applyScheme("BreezeLight"),
-                    colorScheme, "", showsBreezeDark},
-        RestoreCase{
-            "KdeHideDesktop", Kind::kde, "hide_desktop",
-            [](const RealDesktop& d) {
-                d.plasmaScript(R"(var d = desktops()[0]; d.wallpaperPlugin = "org.kde.color";)"
-                               R"(d.currentConfigGroup = ["General"];)"
-                               R"(d.writeConfig("filterMode", 1);)"
-                               R"(d.writeConfig("filterPattern", "*.txt"); d.reloadConfig();)");
-            },
-            [](const RealDesktop& d) {
-                return folderFilter(d) + (noIconsDrawn(d) ? " plain" : " icons");
-            },
-            "1 *.txt icons",
-            [](const RealDesktop& d) { return folderFilter(d) == "2 *" && noIconsDrawn(d); }},
-        RestoreCase{
-            "KdeAutoHideDock", Kind::kde, "auto_hide_dock",
-            [](const RealDesktop& d) { d.plasmaScript(R"(panels()[0].hiding = "windowscover";)"); },
-            [](const RealDesktop& d) { return d.plasmaScript("print(panels()[0].hiding)"); },
-            "windowscover",
-            [](const RealDesktop& d) {
-                return d.plasmaScript("print(panels()[0].hiding)") == "autohide" &&
-                       !plasmaPanelShown(d);
-            }}),
+                    [](const RealDesktop& d) { return !xfceDockOnScreen(d); }}),
     [](const auto& info) { return info.param.name; });
+
+// Plasma's system tray hosts the icon: one click opens the panel right above it, and a click on
+// the icon while it is open closes it for good (not closed by the click, then opened again by
+// the tray's Activate).
+TEST(PlasmaTray, OneClickOpensThePanelAboveTheIconAndASecondClosesIt) {
+    RealDesktop& desktop = desktopOf(Kind::kde);
+    ASSERT_TRUE(desktop.isValid()) << desktop.failure().toStdString();
+    ASSERT_TRUE(eventually([&] { return plasmaPanelShown(desktop); }, 10000));
+    const QRect tray(640, screen.height() - 44, 640, 44);
+    const auto items = [&] {
+        return desktop.run("gdbus",
+                           {"call", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
+                            "/StatusNotifierWatcher", "-m", "org.freedesktop.DBus.Properties.Get",
+                            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"});
+    };
+    // The tray as drawn once it has stopped changing (it shows its own icons a while after the
+    // panel is up).
+    const auto settledTray = [&] {
+        auto drawn = pixels(desktop, tray);
+        eventually(
+            [&] {
+                QThread::msleep(700);
+                return std::exchange(drawn, pixels(desktop, tray)) == drawn;
+            },
+            20000);
+        return drawn;
+    };
+    SwivloProcess app;
+    Output log(app.process);
+    desktop.host(app);
+    const auto startSwivlo = [&] {
+        log.forget();
+        return startWithoutTray(app, log) &&
+               eventually([&] { return items().contains("StatusNotifierItem"); }, 10000);
+    };
+
+    // Where the icon is: the columns that change when Swivlo leaves the tray.
+    ASSERT_TRUE(startSwivlo()) << log.seen().toStdString();
+    const auto with = settledTray();
+    stopProcess(app.process);
+    ASSERT_TRUE(eventually([&] { return !items().contains("StatusNotifierItem"); }, 10000));
+    const auto without = settledTray();
+    std::vector<int> columns;
+    for (int x = 0; x < tray.width(); ++x) {
+        for (int y = 0; y < tray.height(); ++y) {
+            const std::size_t i = std::size_t(y * tray.width() + x);
+            if (std::abs(qGray(QRgb(with[i])) - qGray(QRgb(without[i]))) > 60) {
+                columns.push_back(tray.x() + x);
+                break;
+            }
+        }
+    }
+    // The leftmost run of them: the tray grows to the left, and the clock may have moved on.
+    std::size_t end = 0;
+    while (end + 1 < columns.size() && columns[end + 1] - columns[end] <= 3) {
+        ++end;
+    }
+    ASSERT_FALSE(columns.empty()) << "no icon drawn";
+    const QPoint icon((columns.front() + columns[end]) / 2, tray.center().y());
+    const auto panel = [&]() -> std::optional<QRect> {
+        for (const ShownWindow& w : windowsOf(desktop, "Swivlo")) {
+            if (w.rect.width() == 300 && w.viewable) {
+                return w.rect;
+            }
+        }
+        return std::nullopt;
+    };
+    const auto click = [&] {
+        desktop.run("xdotool", {"mousemove", QString::number(icon.x()), QString::number(icon.y()),
+                                "click", "1"});
+    };
+    // A pointer left on the panel would keep it from hiding in the rows after.
+    const auto away = qScopeGuard([&] { desktop.run("xdotool", {"mousemove", "640", "300"}); });
+
+    ASSERT_TRUE(startSwivlo()) << log.seen().toStdString();
+    const auto again = settledTray();
+    for (int x = columns.front(); x <= columns[end]; ++x) {
+        for (int y = 0; y < tray.height(); ++y) {
+            const std::size_t i = std::size_t(y * tray.width() + x - tray.x());
+            ASSERT_EQ(again[i], with[i]) << "the icon came back elsewhere";
+        }
+    }
+    click();
+    ASSERT_TRUE(eventually([&] { return panel().has_value(); }, 10000)) << log.seen().toStdString();
+    EXPECT_EQ(panel()->bottom(), tray.top() - 5);
+    EXPECT_LE(panel()->left(), icon.x());
+    EXPECT_GE(panel()->right(), icon.x());
+
+    click();
+    EXPECT_TRUE(eventually([&] { return !panel(); }));
+    EXPECT_FALSE(eventually([&] { return panel().has_value(); }, 1500)) << "opened again";
+}
 
 // A desktop named but its components not running: each switch says what is missing.
 TEST(DesktopComponentsMissing, EachSwitchNamesWhatIsMissing) {
