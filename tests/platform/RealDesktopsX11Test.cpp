@@ -358,8 +358,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Plasma's system tray hosts the icon: one click opens the panel right above it, and a click on
 // the icon while it is open closes it for good (not closed by the click, then opened again by
-// the tray's Activate).
-TEST(PlasmaTray, OneClickOpensThePanelAboveTheIconAndASecondClosesIt) {
+// the tray's Activate). Before any click the panel opens in the corner above the tray's panel,
+// after one where the click put it.
+TEST(PlasmaTray, EveryWayOfOpeningPlacesThePanelAboveTheIconAndASecondClickClosesIt) {
     RealDesktop& desktop = desktopOf(Kind::kde);
     ASSERT_TRUE(desktop.isValid()) << desktop.failure().toStdString();
     ASSERT_TRUE(eventually([&] { return plasmaPanelShown(desktop); }, 10000));
@@ -437,15 +438,28 @@ TEST(PlasmaTray, OneClickOpensThePanelAboveTheIconAndASecondClosesIt) {
             ASSERT_EQ(again[i], with[i]) << "the icon came back elsewhere";
         }
     }
+    // Before any click (the shortcut's way too): the corner above the tray's panel.
+    ASSERT_EQ(swivloCommand(app, {"--open-panel"}).exitCode, 0);
+    ASSERT_TRUE(eventually([&] { return panel().has_value(); }, 10000));
+    EXPECT_EQ(panel()->bottomRight(), QPoint(screen.right(), tray.top() - 5));
+    desktop.run("xdotool", {"key", "Escape"});
+    ASSERT_TRUE(eventually([&] { return !panel(); }));
+
     click();
     ASSERT_TRUE(eventually([&] { return panel().has_value(); }, 10000)) << log.seen().toStdString();
-    EXPECT_EQ(panel()->bottom(), tray.top() - 5);
-    EXPECT_LE(panel()->left(), icon.x());
-    EXPECT_GE(panel()->right(), icon.x());
+    const QRect clicked = *panel();
+    EXPECT_EQ(clicked.bottom(), tray.top() - 5);
+    EXPECT_LE(clicked.left(), icon.x());
+    EXPECT_GE(clicked.right(), icon.x());
 
     click();
     EXPECT_TRUE(eventually([&] { return !panel(); }));
     EXPECT_FALSE(eventually([&] { return panel().has_value(); }, 1500)) << "opened again";
+
+    // After a click, every way of opening goes where the click did.
+    ASSERT_EQ(swivloCommand(app, {"--open-panel"}).exitCode, 0);
+    ASSERT_TRUE(eventually([&] { return panel().has_value(); }, 10000));
+    EXPECT_EQ(*panel(), clicked);
 }
 
 // A desktop named but its components not running: each switch says what is missing.
