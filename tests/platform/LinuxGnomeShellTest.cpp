@@ -94,12 +94,7 @@ TEST_F(GnomeShellTest, OneClickOnTheIconAndOneOnShowPanelOpenThePanelAtEveryStar
         return window.hasMatch() &&
                shell->run("xwininfo", {"-id", window.captured(1)}).contains("IsViewable");
     };
-    const auto items = [&] {
-        return shell->run("gdbus",
-                          {"call", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
-                           "/StatusNotifierWatcher", "-m", "org.freedesktop.DBus.Properties.Get",
-                           "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"});
-    };
+    const auto items = [&] { return watchedTrayItems(*shell); };
     for (int start = 1; start <= 5; ++start) {
         SCOPED_TRACE(start);
         SwivloProcess app;

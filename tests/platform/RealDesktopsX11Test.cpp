@@ -365,12 +365,7 @@ TEST(PlasmaTray, EveryWayOfOpeningPlacesThePanelAboveTheIconAndASecondClickClose
     ASSERT_TRUE(desktop.isValid()) << desktop.failure().toStdString();
     ASSERT_TRUE(eventually([&] { return plasmaPanelShown(desktop); }, 10000));
     const QRect tray(640, screen.height() - 44, 640, 44);
-    const auto items = [&] {
-        return desktop.run("gdbus",
-                           {"call", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
-                            "/StatusNotifierWatcher", "-m", "org.freedesktop.DBus.Properties.Get",
-                            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"});
-    };
+    const auto items = [&] { return watchedTrayItems(desktop); };
     // The tray as drawn once it has stopped changing (it shows its own icons a while after the
     // panel is up).
     const auto settledTray = [&] {
@@ -431,13 +426,6 @@ TEST(PlasmaTray, EveryWayOfOpeningPlacesThePanelAboveTheIconAndASecondClickClose
     const auto away = qScopeGuard([&] { desktop.run("xdotool", {"mousemove", "640", "300"}); });
 
     ASSERT_TRUE(startSwivlo()) << log.seen().toStdString();
-    const auto again = settledTray();
-    for (int x = columns.front(); x <= columns[end]; ++x) {
-        for (int y = 0; y < tray.height(); ++y) {
-            const std::size_t i = std::size_t(y * tray.width() + x - tray.x());
-            ASSERT_EQ(again[i], with[i]) << "the icon came back elsewhere";
-        }
-    }
     // Before any click (the shortcut's way too): the corner above the tray's panel.
     ASSERT_EQ(swivloCommand(app, {"--open-panel"}).exitCode, 0);
     ASSERT_TRUE(eventually([&] { return panel().has_value(); }, 10000));

@@ -49,6 +49,15 @@ inline bool viewable(const QString& windowId) {
         .contains(QStringLiteral("IsViewable"));
 }
 
+// The items the session's StatusNotifierWatcher lists, read with `session`'s own run().
+template <typename Session>
+QString watchedTrayItems(const Session& session) {
+    return session.run(QStringLiteral("gdbus"),
+                       {"call", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
+                        "/StatusNotifierWatcher", "-m", "org.freedesktop.DBus.Properties.Get",
+                        "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"});
+}
+
 // Ends a process politely, then for good.
 inline void stopProcess(QProcess& process, int timeoutMs = 10000) {
     if (process.state() != QProcess::NotRunning) {
