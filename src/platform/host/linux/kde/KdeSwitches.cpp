@@ -122,8 +122,8 @@ bool hidesAll(const QJsonObject& filter) {
 }
 
 std::optional<QJsonArray> folderFilters() {
-    const auto filters = evaluateJson(
-        folderFilter + QStringLiteral("print(JSON.stringify(folders.map(filterOf)));"));
+    const auto filters =
+        readJson(folderFilter + QStringLiteral("print(JSON.stringify(folders.map(filterOf)));"));
     if (!filters || !filters->isArray()) {
         return std::nullopt;
     }
@@ -223,7 +223,7 @@ struct Panels {
 };
 
 std::optional<Panels> readPanels() {
-    const auto list = evaluateJson(panelList);
+    const auto list = readJson(panelList);
     if (!list || !list->isArray()) {
         return std::nullopt;
     }

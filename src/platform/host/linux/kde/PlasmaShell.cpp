@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTimer>
 
 #include "platform/LogOutput.h"
 #include "platform/host/linux/SessionBus.h"
@@ -16,13 +17,13 @@ namespace {
 const QString plasmaShell = QStringLiteral("org.kde.plasmashell");
 constexpr int scriptTimeoutMs = 5000;
 
-}  // namespace
-
-bool plasmaShellRuns() {
-    return sessionbus::hasOwner(plasmaShell);
+// The answers of read-only scripts during this turn of the event loop.
+QHash<QString, QJsonValue>& readsThisTurn() {
+    static QHash<QString, QJsonValue> answers;
+    return answers;
 }
 
-std::optional<QString> evaluate(const QString& script) {
+std::optional<QString> run(const QString& script) {
     QDBusMessage message = QDBusMessage::createMethodCall(
         plasmaShell, QStringLiteral("/PlasmaShell"), QStringLiteral("org.kde.PlasmaShell"),
         QStringLiteral("evaluateScript"));
@@ -36,8 +37,7 @@ std::optional<QString> evaluate(const QString& script) {
     return reply.arguments().constFirst().toString();
 }
 
-std::optional<QJsonValue> evaluateJson(const QString& script) {
-    const auto printed = evaluate(script);
+std::optional<QJsonValue> parsed(const std::optional<QString>& printed) {
     if (!printed) {
         return std::nullopt;
     }
@@ -48,6 +48,35 @@ std::optional<QJsonValue> evaluateJson(const QString& script) {
         return std::nullopt;
     }
     return document.array().first();
+}
+
+}  // namespace
+
+bool plasmaShellRuns() {
+    return sessionbus::hasOwner(plasmaShell);
+}
+
+std::optional<QString> evaluate(const QString& script) {
+    readsThisTurn().clear();
+    return run(script);
+}
+
+std::optional<QJsonValue> evaluateJson(const QString& script) {
+    return parsed(evaluate(script));
+}
+
+std::optional<QJsonValue> readJson(const QString& script) {
+    if (const auto it = readsThisTurn().constFind(script); it != readsThisTurn().cend()) {
+        return *it;
+    }
+    const auto value = parsed(run(script));
+    if (value) {
+        if (readsThisTurn().isEmpty()) {
+            QTimer::singleShot(0, [] { readsThisTurn().clear(); });
+        }
+        readsThisTurn().insert(script, *value);
+    }
+    return value;
 }
 
 QString literal(const QJsonValue& value) {
