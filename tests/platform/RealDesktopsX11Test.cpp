@@ -410,14 +410,7 @@ TEST(PlasmaTray, EveryWayOfOpeningPlacesThePanelAboveTheIconAndASecondClickClose
     }
     ASSERT_FALSE(columns.empty()) << "no icon drawn";
     const QPoint icon((columns.front() + columns[end]) / 2, tray.center().y());
-    const auto panel = [&]() -> std::optional<QRect> {
-        for (const ShownWindow& w : windowsOf(desktop, "Swivlo")) {
-            if (w.rect.width() == 300 && w.viewable) {
-                return w.rect;
-            }
-        }
-        return std::nullopt;
-    };
+    const auto panel = [&] { return shownPanel(desktop.display()); };
     const auto click = [&] {
         desktop.run("xdotool", {"mousemove", QString::number(icon.x()), QString::number(icon.y()),
                                 "click", "1"});

@@ -44,8 +44,13 @@ inline bool eventually(const std::function<bool()>& condition, int timeoutMs = 5
     return condition();
 }
 
-inline bool viewable(const QString& windowId) {
-    return run(QStringLiteral("xwininfo"), {"-id", windowId})
+// Another display than the test's own: xwininfo's arguments for it.
+inline QStringList onDisplay(const QString& display) {
+    return display.isEmpty() ? QStringList() : QStringList{QStringLiteral("-display"), display};
+}
+
+inline bool viewable(const QString& windowId, const QString& display = {}) {
+    return run(QStringLiteral("xwininfo"), onDisplay(display) + QStringList{"-id", windowId})
         .contains(QStringLiteral("IsViewable"));
 }
 
@@ -70,15 +75,17 @@ inline void stopProcess(QProcess& process, int timeoutMs = 10000) {
 }
 
 // A viewable top-level or embedded window of the app whose width lies in [minWidth, maxWidth],
-// with its absolute geometry.
-inline std::optional<QRect> swivloWindow(int minWidth, int maxWidth) {
+// with its absolute geometry; on the test's display, or on `display`.
+inline std::optional<QRect> swivloWindow(int minWidth, int maxWidth, const QString& display = {}) {
     static const QRegularExpression line(QStringLiteral(
         R"((0x[0-9a-f]+) "Swivlo": \("swivlo" "Swivlo"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))"));
-    const QString tree = run(QStringLiteral("xwininfo"), {"-root", "-tree"});
+    const QString tree =
+        run(QStringLiteral("xwininfo"), onDisplay(display) + QStringList{"-root", "-tree"});
     for (const QString& text : tree.split('\n')) {
         const auto m = line.match(text);
         const int width = m.captured(2).toInt();
-        if (m.hasMatch() && width >= minWidth && width <= maxWidth && viewable(m.captured(1))) {
+        if (m.hasMatch() && width >= minWidth && width <= maxWidth &&
+            viewable(m.captured(1), display)) {
             return QRect(m.captured(4).toInt(), m.captured(5).toInt(), width,
                          m.captured(3).toInt());
         }
@@ -102,8 +109,8 @@ inline bool windowShown(const QString& title) {
 inline std::optional<QRect> trayIcon() {
     return swivloWindow(2, 48);
 }
-inline std::optional<QRect> shownPanel() {
-    return swivloWindow(300, 300);
+inline std::optional<QRect> shownPanel(const QString& display = {}) {
+    return swivloWindow(300, 300, display);
 }
 
 inline bool clickAt(QPoint p) {
